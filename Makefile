@@ -1,0 +1,59 @@
+# One-command set-up, build, run and test on Debian 12.
+BUILD     ?= build
+ASAN      ?= build-asan
+JOBS      ?= $(shell nproc)
+PACKAGES  := cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation xvfb xauth xdotool \
+             sqlite3 clang libclang-rt-14-dev x11-apps imagemagick
+QUORVEL   := $(BUILD)/quorvel/quorvel
+
+.PHONY: all setup configure build run test bench screenshots fuzz test-asan clean
+
+all: build
+
+# Install whatever Debian packages are missing; without root or sudo, say what to run.
+setup:
+	@missing=""; for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    if [ "$$(id -u)" = 0 ]; then SUDO=""; elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then SUDO="sudo"; \
+	    else echo "Missing packages. Please run:"; echo "  sudo apt-get install -y$$missing"; exit 1; fi; \
+	    echo "Installing:$$missing"; \
+	    $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: setup $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(QUORVEL)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
+
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_bench
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots
+	@echo "Screenshots written to $(BUILD)/screenshots"
+
+fuzz: setup
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_rtf
+	mkdir -p build-fuzz/corpus && cp -n tests/fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true
+	build-fuzz/tests/fuzz_rtf -max_total_time=$${FUZZ_SECONDS:-120} -max_len=65536 build-fuzz/corpus
+
+test-asan: setup
+	cmake -S . -B $(ASAN) -DQUORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS) --timeout 1200
+
+clean:
+	rm -rf $(BUILD) $(ASAN) build-fuzz

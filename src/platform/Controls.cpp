@@ -1,0 +1,244 @@
+#include "platform/Controls.h"
+
+#include "platform/Fatal.h"
+#include "platform/ProgramFolder.h"
+
+#include <QCache>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+namespace {
+// Bounded so that a long session of many different card faces does not grow
+// without limit; the pictures of one match fit easily.
+QCache<QString, QPixmap>& pictureCache() {
+    static QCache<QString, QPixmap> cache(16 * 1024 * 1024);
+    return cache;
+}
+} // namespace
+
+QPixmap loadPictureFile(const QString& nativeName) {
+    if (QPixmap* cached = pictureCache().object(nativeName))
+        return *cached;
+    const QFileInfo info(nativeName);
+    if (!info.exists())
+        fatal(QStringLiteral("The picture \"%1\" is missing.").arg(nativeName));
+    if (info.size() == 0)
+        fatal(QStringLiteral("The picture \"%1\" is empty.").arg(nativeName));
+    QImageReader reader(nativeName);
+    QImage image = reader.read();
+    if (image.isNull())
+        fatal(QStringLiteral("The picture \"%1\" cannot be loaded: %2")
+                  .arg(nativeName, reader.errorString()));
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    const qsizetype cost = qMax<qsizetype>(1, pixmap.width() * pixmap.height() * 4);
+    pictureCache().insert(nativeName, new QPixmap(pixmap), cost);
+    return pixmap;
+}
+
+void clearPictureCache() { pictureCache().clear(); }
+
+Picture::Picture(QWidget* parent, int index) : QWidget(parent), m_index(index) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void Picture::setStretch(bool stretch) {
+    m_stretch = stretch;
+    update();
+}
+
+void Picture::setRect(int left, int top, int width, int height) {
+    setGeometry(twipsRect(left, top, width, height));
+}
+
+void Picture::LoadPicture(const QString& name) {
+    m_pixmap = loadPictureFile(nativeFileName(name));
+    m_name = name;
+    update();
+}
+
+void Picture::setEmbedded(const QString& resource) {
+    m_pixmap = QPixmap(resource);
+    m_name = resource;
+    update();
+}
+
+void Picture::Clear() {
+    m_pixmap = QPixmap();
+    m_name.clear();
+    update();
+}
+
+void Picture::Refresh() {
+    if (isVisible())
+        repaint();
+}
+
+void Picture::setEnabled(bool enabled) {
+    QWidget::setEnabled(enabled);
+    setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
+}
+
+void Picture::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange)
+        setAttribute(Qt::WA_TransparentForMouseEvents, !isEnabled());
+    QWidget::changeEvent(event);
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    if (m_pixmap.isNull())
+        return;
+    QPainter painter(this);
+    if (m_stretch) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), m_pixmap);
+    } else {
+        painter.drawPixmap(0, 0, m_pixmap);
+    }
+}
+
+void Picture::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (isDying())
+        return;
+    emit MouseDown(m_index);
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (isDying())
+        return;
+    const bool inside = rect().contains(event->position().toPoint());
+    emit MouseUp(m_index);
+    if (inside && !isDying())
+        emit Click(m_index);
+}
+
+Label::Label(QWidget* parent, int index) : QLabel(parent), m_index(index) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setWordWrap(true);
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setForeColor(Qt::black);
+}
+
+void Label::setRect(int left, int top, int width, int height) {
+    setGeometry(twipsRect(left, top, width, height));
+}
+
+void Label::setCaption(const QString& caption) {
+    m_caption = caption;
+    QString shown = caption;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setText(shown);
+}
+
+void Label::setForeColor(const QColor& color) {
+    m_color = color;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void Label::setFontSpec(const QString& family, double points, bool bold, bool italic,
+                        bool underline) {
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    setFont(f);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (isDying() || !isEnabled())
+        return;
+    if (rect().contains(event->position().toPoint()))
+        emit Click(m_index);
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    // Names are taken as typed, with no practical limit on their length.
+    setMaxLength(1 << 20);
+    setAlignment(Qt::AlignCenter);
+    setFrame(false);
+}
+
+void TextBox::setRect(int left, int top, int width, int height) {
+    setGeometry(twipsRect(left, top, width, height));
+}
+
+void TextBox::setSelStart(int start) { setSelection(start, 0); }
+
+void TextBox::setSelLength(int length) {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    setSelection(start, length);
+}
+
+int TextBox::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+
+int TextBox::SelLength() const { return selectedText().size(); }
+
+void TextBox::SetFocus() {
+    setFocus(Qt::OtherFocusReason);
+    // The window may not own the keyboard focus yet (it is being shown), so
+    // the focus handling runs here rather than waiting for the focus event.
+    if (!isDying())
+        emit GotFocus();
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (isDying())
+        return;
+    // A mouse press would move the cursor right after; keep the selection.
+    m_selectOnPress = event->reason() == Qt::MouseFocusReason;
+    if (event->reason() != Qt::OtherFocusReason)
+        emit GotFocus();
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    if (m_selectOnPress) {
+        m_selectOnPress = false;
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+Timer::Timer(QObject* parent, int intervalMs, bool enabled) : QObject(parent) {
+    m_timer.setInterval(intervalMs);
+    m_timer.setSingleShot(false);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (!isDying())
+            emit Tick();
+    });
+    if (enabled)
+        m_timer.start();
+}
+
+void Timer::setEnabled(bool enabled) {
+    if (enabled && !m_timer.isActive())
+        m_timer.start();
+    else if (!enabled)
+        m_timer.stop();
+}
+
+bool Timer::tick() {
+    if (!m_timer.isActive() || isDying())
+        return false;
+    emit Tick();
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QObject>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+namespace platform {
+
+// Converts design units (1440 per inch, 15 per pixel) to pixels.
+constexpr int twips(int value) { return (value * 2 + 15) / 30; }
+QRect twipsRect(int left, int top, int width, int height);
+
+// A picture control. Shows a picture file stretched to its rectangle or at
+// its own size from the top-left corner, and reports mouse presses, releases
+// and clicks with its control-array index. A disabled picture lets the mouse
+// through to whatever lies beneath it.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget* parent, int index = 0);
+
+    int index() const { return m_index; }
+    void setStretch(bool stretch);
+    bool stretch() const { return m_stretch; }
+    void setRect(int left, int top, int width, int height); // twips
+
+    // Loads the picture file `name` (either separator); failure is fatal.
+    void LoadPicture(const QString& name);
+    // Shows a picture delivered inside the program (design-time pictures).
+    void setEmbedded(const QString& resource);
+    void Clear();
+    // Redraws the control at once, before the handler goes on.
+    void Refresh();
+
+    bool hasPicture() const { return !m_pixmap.isNull(); }
+    // The file (as named by the program) of the picture shown, empty if none.
+    const QString& pictureName() const { return m_name; }
+    const QPixmap& pixmap() const { return m_pixmap; }
+
+    void setEnabled(bool enabled);
+
+signals:
+    void MouseDown(int index);
+    void MouseUp(int index);
+    void Click(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    int m_index;
+    bool m_stretch = true;
+    QPixmap m_pixmap;
+    QString m_name;
+};
+
+// A label: caption, text colour and font; transparent, centred and wrapping
+// at word boundaries. Captions are shown as plain text, never as markup.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent, int index = 0);
+    int index() const { return m_index; }
+    void setRect(int left, int top, int width, int height); // twips
+    void setCaption(const QString& caption);
+    const QString& caption() const { return m_caption; }
+    void setForeColor(const QColor& color);
+    QColor foreColor() const { return m_color; }
+    void setFontSpec(const QString& family, double points, bool bold, bool italic = false,
+                     bool underline = false);
+
+signals:
+    void Click(int index);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int m_index;
+    QString m_caption;
+    QColor m_color;
+};
+
+// A single-line text box. Getting the focus (by code, mouse or tab) runs the
+// GotFocus signal so that a window can select the whole text.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent);
+    void setRect(int left, int top, int width, int height); // twips
+    QString Text() const { return text(); }
+    void setSelStart(int start);
+    void setSelLength(int length);
+    int SelStart() const;
+    int SelLength() const;
+    void SetFocus();
+
+signals:
+    void GotFocus();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool m_selectOnPress = false;
+};
+
+// A timer with an interval and an enabled flag. Enabling a running timer does
+// not restart it; the handler disables it to make it fire once. Tests call
+// tick() instead of waiting.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    explicit Timer(QObject* parent, int intervalMs, bool enabled = false);
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_timer.isActive(); }
+    int interval() const { return m_timer.interval(); }
+    // Delivers a tick now if the timer is enabled; returns whether it did.
+    bool tick();
+
+signals:
+    void Tick();
+
+private:
+    QTimer m_timer;
+};
+
+// Decoded pictures, kept so that each file is decoded once.
+QPixmap loadPictureFile(const QString& nativeName);
+void clearPictureCache();
+
+} // namespace platform

@@ -1,0 +1,59 @@
+#include "platform/Fatal.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+FatalHandler g_handler;
+bool g_dying = false;
+
+bool canShowDialog() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    const QString name = QGuiApplication::platformName();
+    return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
+}
+} // namespace
+
+FatalHandler setFatalHandler(FatalHandler handler) {
+    FatalHandler previous = std::move(g_handler);
+    g_handler = std::move(handler);
+    return previous;
+}
+
+bool isDying() { return g_dying; }
+
+void fatal(const QString& message) {
+    if (g_handler) {
+        g_handler(message);
+        // A handler that returns still must not let the failed operation go on.
+        throw FatalError(message);
+    }
+    if (g_dying)
+        std::_Exit(FatalExitStatus);
+    g_dying = true;
+    const QByteArray text = "Quorvel: fatal error: " + message.toUtf8() + "\n";
+    std::fputs(text.constData(), stderr);
+    std::fflush(stderr);
+    if (canShowDialog()) {
+        // Everything else of the program is inert from here on (isDying), so
+        // the dialog's event loop cannot run game handlers.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->setEnabled(false);
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvel"),
+                        QStringLiteral("Quorvel cannot continue.\n\n%1").arg(message),
+                        QMessageBox::Ok);
+        box.setEnabled(true);
+        box.exec();
+    }
+    std::_Exit(FatalExitStatus);
+}
+
+} // namespace platform

@@ -1,0 +1,154 @@
+#include "platform/Form.h"
+
+#include "platform/Controls.h"
+#include "platform/Fatal.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+
+namespace platform {
+
+namespace {
+QPointer<Form> g_active;
+std::function<void(Form*)> g_modalHook;
+} // namespace
+
+Form::Form(const QString& objectName) : QWidget(nullptr) {
+    setObjectName(objectName);
+    // Title bar without a close button: windows close through their own
+    // buttons. The main window adds the button back.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+}
+
+Form::~Form() {
+    if (g_active == this)
+        g_active = nullptr;
+}
+
+Form* Form::activeForm() { return g_active; }
+
+void Form::setModalHook(std::function<void(Form*)> hook) { g_modalHook = std::move(hook); }
+
+void Form::resetActivation() { g_active = nullptr; }
+
+void Form::setDesign(const QString& caption, int widthTwips, int heightTwips,
+                     const QString& background) {
+    setWindowTitle(caption);
+    setFixedSize(twips(widthTwips), twips(heightTwips));
+    if (!background.isEmpty())
+        m_background = QPixmap(background);
+}
+
+void Form::Load() {
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    Form_Load();
+}
+
+void Form::place() {
+    if (m_placed)
+        return;
+    m_placed = true;
+    QRect area;
+    QWidget* owner = m_placement == Placement::CentreOwner ? g_active.data() : nullptr;
+    if (owner && owner != this && owner->isVisible())
+        area = owner->frameGeometry();
+    else if (QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    if (area.isValid())
+        move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Form::Show() {
+    Load();
+    if (!isVisible()) {
+        place();
+        QWidget::show();
+        raise();
+        activateWindow();
+    }
+    activate();
+}
+
+void Form::ShowModal() {
+    Load();
+    if (m_modalLoop)
+        fatal(QStringLiteral("Window %1 is already shown modally.").arg(objectName()));
+    m_returnTo = g_active;
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    if (!isVisible()) {
+        place();
+        QWidget::show();
+        raise();
+        activateWindow();
+    }
+    activate();
+    if (g_modalHook)
+        g_modalHook(this);
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    m_modalLoop = nullptr;
+    setWindowModality(Qt::NonModal);
+}
+
+void Form::Hide() {
+    if (!isVisible())
+        return;
+    QWidget::hide();
+    deactivate();
+    if (m_modalLoop) {
+        m_modalLoop->quit();
+        Form* back = m_returnTo;
+        m_returnTo = nullptr;
+        if (back && back->isVisible() && g_active == nullptr)
+            back->activate();
+    }
+}
+
+void Form::Unload() {
+    if (!m_loaded)
+        return;
+    Hide();
+    m_loaded = false;
+    Form_Unload();
+}
+
+void Form::activate() {
+    if (g_active == this)
+        return;
+    Form* previous = g_active;
+    g_active = this;
+    if (previous)
+        previous->Form_LostFocus();
+    if (!isDying())
+        Form_Activate();
+}
+
+void Form::deactivate() {
+    if (g_active == this) {
+        g_active = nullptr;
+        Form_LostFocus();
+    }
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    if (m_background.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_background);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!isDying())
+        Form_QueryClose();
+}
+
+} // namespace platform

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+class QEventLoop;
+
+namespace platform {
+
+// A window of the program. It is loaded once (its load handling runs
+// hidden), then shown, shown modally, hidden and unloaded. Which window is
+// active is tracked by the program itself, not by the window manager:
+// showing a window activates it, and when a modal window hides, the window
+// that was active before it is activated again. Each activation runs the
+// window's activation handling.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const QString& objectName);
+    ~Form() override;
+
+    void Load();
+    void Show();
+    // Shows the window and returns only when it has been hidden again; the
+    // event loop keeps delivering timer ticks and other windows' events.
+    void ShowModal();
+    void Hide();
+    void Unload();
+
+    bool isLoaded() const { return m_loaded; }
+    bool isShownModally() const { return m_modalLoop != nullptr; }
+
+    static Form* activeForm();
+    // Called right after a window has been shown modally (tests answer
+    // message windows through it). The nested loop runs only if the window
+    // is still shown when the hook returns.
+    static void setModalHook(std::function<void(Form*)> hook);
+    // Forgets which window is active (tests that build fresh windows).
+    static void resetActivation();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    // The window stops being the active one or is hidden.
+    virtual void Form_LostFocus() {}
+    virtual void Form_Unload() {}
+    // A close request from the window frame. The default ignores it: windows
+    // are closed through their own buttons.
+    virtual void Form_QueryClose() {}
+
+    // Design: caption, fixed size in twips, embedded background picture.
+    void setDesign(const QString& caption, int widthTwips, int heightTwips,
+                   const QString& background);
+    // Where the window goes when it is first shown.
+    enum class Placement { CentreScreen, CentreOwner };
+    void setPlacement(Placement placement) { m_placement = placement; }
+
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void activate();
+    void deactivate();
+    void place();
+
+    bool m_loaded = false;
+    bool m_placed = false;
+    Placement m_placement = Placement::CentreScreen;
+    QPixmap m_background;
+    QEventLoop* m_modalLoop = nullptr;
+    Form* m_returnTo = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,222 @@
+#include "platform/Recordset.h"
+
+#include "platform/Fatal.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace platform {
+
+namespace {
+const QString ConnectionName = QStringLiteral("quorvel-cards");
+QString g_fileName;
+
+void check(bool ok, const QSqlQuery& query, const QString& what) {
+    if (!ok)
+        fatal(QStringLiteral("%1 failed in the card database \"%2\": %3")
+                  .arg(what, g_fileName, query.lastError().text()));
+}
+} // namespace
+
+void Database::open(const QString& file) {
+    g_fileName = file;
+    const QFileInfo info(file);
+    if (!info.exists())
+        fatal(QStringLiteral("The card database \"%1\" does not exist.").arg(file));
+    if (!info.isFile() || !info.isReadable())
+        fatal(QStringLiteral("The card database \"%1\" cannot be read.").arg(file));
+    if (!info.isWritable())
+        fatal(QStringLiteral("The card database \"%1\" is read-only; the game keeps its cards "
+                             "in it and must be able to write it.")
+                  .arg(file));
+    QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
+                          ? QSqlDatabase::database(ConnectionName, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
+    db.setDatabaseName(file);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        fatal(QStringLiteral("The card database \"%1\" cannot be opened: %2")
+                  .arg(file, db.lastError().text()));
+    QSqlQuery query(db);
+    // Reading the schema proves that the file is a database at all.
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
+        fatal(QStringLiteral("\"%1\" is not a card database: %2")
+                  .arg(file, query.lastError().text()));
+    // Write-ahead logging with normal syncing: each save is a small atomic
+    // commit, readers are never blocked, and a killed program leaves the file
+    // consistent.
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next() ||
+        query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        fatal(QStringLiteral("The card database \"%1\" cannot be written (is its folder "
+                             "read-only?): %2")
+                  .arg(file, query.lastError().text()));
+    check(query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")), query, "Setting up");
+}
+
+bool Database::isOpen() {
+    return QSqlDatabase::contains(ConnectionName) &&
+           QSqlDatabase::database(ConnectionName, false).isOpen();
+}
+
+QSqlDatabase Database::connection() { return QSqlDatabase::database(ConnectionName, false); }
+
+QString Database::fileName() { return g_fileName; }
+
+void Database::close() {
+    if (!QSqlDatabase::contains(ConnectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(ConnectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(ConnectionName);
+}
+
+void Recordset::open(const QString& table, bool readOnly) {
+    if (m_open)
+        close();
+    if (!Database::isOpen())
+        fatal(QStringLiteral("Table %1 cannot be opened: the card database is not open.").arg(table));
+    m_table = table;
+    m_readOnly = readOnly;
+    m_columns.clear();
+    m_rowIds.clear();
+    m_rows.clear();
+    m_current = 0;
+    m_dirty = false;
+
+    QSqlQuery query(Database::connection());
+    query.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT rowid, * FROM \"%1\" ORDER BY rowid").arg(table);
+    if (!query.exec(sql))
+        fatal(QStringLiteral("Table %1 cannot be opened in the card database \"%2\": %3")
+                  .arg(table, Database::fileName(), query.lastError().text()));
+    const QSqlRecord record = query.record();
+    for (int i = 1; i < record.count(); ++i)
+        m_columns << record.fieldName(i);
+    while (query.next()) {
+        m_rowIds.push_back(query.value(0).toLongLong());
+        QVariantList row;
+        row.reserve(m_columns.size());
+        for (int i = 1; i <= m_columns.size(); ++i)
+            row << query.value(i);
+        m_rows.push_back(std::move(row));
+    }
+    m_open = true;
+}
+
+void Recordset::close() {
+    if (!m_open)
+        return;
+    save();
+    m_open = false;
+    m_rows.clear();
+    m_rowIds.clear();
+}
+
+void Recordset::MoveFirst() {
+    if (!m_open)
+        fatal(QStringLiteral("Table %1 is not open.").arg(m_table));
+    save();
+    m_current = 0;
+}
+
+void Recordset::Find(const QString& criterion) {
+    if (!m_open)
+        fatal(QStringLiteral("Table %1 is not open.").arg(m_table));
+    const int eq = criterion.indexOf(QLatin1Char('='));
+    bool ok = false;
+    const QString field = criterion.left(eq).trimmed();
+    const qlonglong wanted = criterion.mid(eq + 1).trimmed().toLongLong(&ok);
+    if (eq < 0 || !ok)
+        fatal(QStringLiteral("Table %1: the search \"%2\" cannot be understood.").arg(m_table, criterion));
+    const int col = column(field);
+    int found = static_cast<int>(m_rows.size());
+    for (int i = m_current; i < static_cast<int>(m_rows.size()); ++i) {
+        bool isNumber = false;
+        const qlonglong v = m_rows[i][col].toLongLong(&isNumber);
+        if (isNumber && v == wanted) {
+            found = i;
+            break;
+        }
+    }
+    if (found != m_current)
+        save();
+    m_current = found;
+}
+
+int Recordset::column(const QString& field) const {
+    const int col = m_columns.indexOf(field);
+    if (col < 0)
+        fatal(QStringLiteral("Table %1 of the card database has no field %2.").arg(m_table, field));
+    return col;
+}
+
+void Recordset::requireCurrent(const QString& field) const {
+    if (!m_open)
+        fatal(QStringLiteral("Table %1 is not open.").arg(m_table));
+    if (EOF_())
+        fatal(QStringLiteral("Table %1: no current record for field %2 (the record searched for "
+                             "was not found).")
+                  .arg(m_table, field));
+}
+
+QVariant Recordset::value(const QString& field) const {
+    requireCurrent(field);
+    return m_rows[m_current][column(field)];
+}
+
+qint16 Recordset::intValue(const QString& field) const {
+    const QVariant v = value(field);
+    bool ok = false;
+    const qlonglong n = v.toLongLong(&ok);
+    if (v.isNull() || !ok)
+        fatal(QStringLiteral("Table %1, record %2: field %3 holds \"%4\" where a number belongs.")
+                  .arg(m_table)
+                  .arg(m_current + 1)
+                  .arg(field, v.toString()));
+    if (n < -32768 || n > 32767)
+        fatal(QStringLiteral("Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.")
+                  .arg(m_table)
+                  .arg(m_current + 1)
+                  .arg(field)
+                  .arg(n));
+    return static_cast<qint16>(n);
+}
+
+QString Recordset::textValue(const QString& field) const { return value(field).toString(); }
+
+void Recordset::setValue(const QString& field, const QVariant& value) {
+    requireCurrent(field);
+    if (m_readOnly)
+        fatal(QStringLiteral("Table %1 is read-only; field %2 cannot be written.").arg(m_table, field));
+    m_rows[m_current][column(field)] = value;
+    m_dirty = true;
+}
+
+void Recordset::save() {
+    if (!m_dirty)
+        return;
+    m_dirty = false;
+    if (EOF_())
+        return;
+    QString sql = QStringLiteral("UPDATE \"%1\" SET ").arg(m_table);
+    for (int i = 0; i < m_columns.size(); ++i)
+        sql += (i ? QStringLiteral(", \"") : QStringLiteral("\"")) + m_columns[i] + QStringLiteral("\" = ?");
+    sql += QStringLiteral(" WHERE rowid = ?");
+    QSqlQuery query(Database::connection());
+    if (!query.prepare(sql))
+        check(false, query, QStringLiteral("Saving a record of table %1").arg(m_table));
+    for (const QVariant& v : m_rows[m_current])
+        query.addBindValue(v);
+    query.addBindValue(m_rowIds[m_current]);
+    check(query.exec(), query, QStringLiteral("Saving a record of table %1").arg(m_table));
+    if (query.numRowsAffected() != 1)
+        fatal(QStringLiteral("Table %1: record %2 disappeared from the card database.")
+                  .arg(m_table)
+                  .arg(m_current + 1));
+}
+
+} // namespace platform

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <vector>
+
+namespace platform {
+
+// The one connection to the card database file. Every recordset of the
+// program works through it; changes are written as they are saved, so other
+// programs reading the file see them at once.
+class Database {
+public:
+    // Opens `file` for reading and writing; a failure is fatal.
+    static void open(const QString& file);
+    static bool isOpen();
+    static QSqlDatabase connection();
+    static QString fileName();
+    static void close();
+};
+
+// Recordset over one table of the card database. Keeps a current record,
+// searches forward from it, and writes changes back when the cursor moves
+// or the table closes. Reading a field while positioned after the last
+// record (a search that found nothing) is fatal, as is any failed operation.
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    void open(const QString& table, bool readOnly);
+    void close();
+    bool isOpen() const { return m_open; }
+    const QString& table() const { return m_table; }
+
+    void MoveFirst();
+    // Searches forward from the current record, the current one included,
+    // for the first record satisfying "<field> = <number>".
+    void Find(const QString& criterion);
+    bool EOF_() const { return m_current >= static_cast<int>(m_rows.size()); }
+    int recordCount() const { return static_cast<int>(m_rows.size()); }
+    int position() const { return m_current; }
+
+    QVariant value(const QString& field) const;
+    qint16 intValue(const QString& field) const;
+    QString textValue(const QString& field) const;
+    void setValue(const QString& field, const QVariant& value);
+    bool hasField(const QString& field) const { return m_columns.contains(field); }
+
+private:
+    int column(const QString& field) const;
+    void requireCurrent(const QString& field) const;
+    void save();
+
+    QString m_table;
+    bool m_open = false;
+    bool m_readOnly = true;
+    QStringList m_columns;
+    std::vector<qint64> m_rowIds;
+    std::vector<QVariantList> m_rows;
+    int m_current = 0;
+    bool m_dirty = false;
+};
+
+} // namespace platform
