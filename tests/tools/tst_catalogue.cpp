@@ -1,0 +1,221 @@
+// Checks the generated program data: every picture the game loads exists with
+// its format and size, and the card database has the tables and records the
+// game relies on.
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+#include <QTest>
+
+namespace {
+
+const QString kProgramDir = QStringLiteral(QUORVEL_PROGRAM_DIR);
+const QString kEmbeddedDir = QStringLiteral(QUORVEL_BINARY_DIR "/embedded");
+
+const QStringList kCardColumns = {"fldID",   "fldLevel", "fldName", "fldElement", "fldNorth",
+                                  "fldEast", "fldSouth", "fldWest", "fldPath"};
+
+} // namespace
+
+class TstCatalogue : public QObject {
+    Q_OBJECT
+
+  private:
+    QSqlDatabase db_;
+
+    void checkPicture(const QString& file, const QByteArray& format, QSize size) {
+        QVERIFY2(QFileInfo::exists(file), qPrintable(file + " is missing"));
+        QImageReader reader(file);
+        reader.setDecideFormatFromContent(true);
+        QCOMPARE(reader.format(), format);
+        QCOMPARE(reader.size(), size);
+        const QImage img = reader.read();
+        QVERIFY2(!img.isNull(), qPrintable(file + ": " + reader.errorString()));
+        QCOMPARE(img.size(), size);
+    }
+
+    QStringList columns(const QString& table) {
+        QStringList names;
+        const QSqlRecord rec = db_.record(table);
+        for (int i = 0; i < rec.count(); ++i)
+            names << rec.fieldName(i);
+        return names;
+    }
+
+  private slots:
+    void initTestCase() {
+        db_ = QSqlDatabase::addDatabase("QSQLITE", "catalogue");
+        db_.setDatabaseName(kProgramDir + "/Cards.mdb");
+        db_.setConnectOptions("QSQLITE_OPEN_READONLY");
+        QVERIFY(QFileInfo::exists(kProgramDir + "/Cards.mdb"));
+        QVERIFY(db_.open());
+    }
+
+    void cleanupTestCase() {
+        db_.close();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase("catalogue");
+    }
+
+    void runtimePictures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("size");
+        for (const char* b : {"Done", "Help", "NewGame", "Options", "Exit"}) {
+            for (const char* state : {"Up", "Dn"}) {
+                const QString n = QString("%1%2.jpg").arg(b, state);
+                QTest::newRow(qPrintable(n)) << n << QByteArray("jpeg") << QSize(93, 25);
+            }
+        }
+        for (const char* n : {"FieldBlank.jpg", "PlaceHolder-r.jpg", "PlaceHolder-b.jpg"})
+            QTest::newRow(n) << QString(n) << QByteArray("jpeg") << QSize(66, 108);
+        for (const char* n : {"RedOff.gif", "RedOn.gif", "BlueOff.gif", "BlueOn.gif"})
+            QTest::newRow(n) << QString(n) << QByteArray("gif") << QSize(25, 25);
+        for (const char* n : {"52start.jpg", "begin1.jpg", "begin2.jpg"})
+            QTest::newRow(n) << QString(n) << QByteArray("jpeg") << QSize(200, 67);
+    }
+
+    void runtimePictures() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, size);
+        checkPicture(kProgramDir + "/images/" + name, format, size);
+    }
+
+    void embeddedPictures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("splash") << "splash.jpg" << QByteArray("jpeg") << QSize(450, 300);
+        QTest::newRow("main") << "main.jpg" << QByteArray("jpeg") << QSize(591, 525);
+        QTest::newRow("options") << "options.jpg" << QByteArray("jpeg") << QSize(312, 412);
+        QTest::newRow("strip") << "strip.jpg" << QByteArray("jpeg") << QSize(588, 221);
+        QTest::newRow("message") << "message.jpg" << QByteArray("jpeg") << QSize(350, 67);
+        QTest::newRow("winner") << "winner.jpg" << QByteArray("jpeg") << QSize(551, 258);
+        QTest::newRow("redlight") << "redlight.gif" << QByteArray("gif") << QSize(25, 25);
+        QTest::newRow("bluelight") << "bluelight.gif" << QByteArray("gif") << QSize(25, 25);
+        QTest::newRow("plate1") << "plate1.gif" << QByteArray("gif") << QSize(125, 33);
+        QTest::newRow("plate2") << "plate2.gif" << QByteArray("gif") << QSize(129, 32);
+        QTest::newRow("selframe") << "selframe.jpg" << QByteArray("jpeg") << QSize(110, 180);
+        QTest::newRow("icon") << "icon.png" << QByteArray("png") << QSize(32, 32);
+    }
+
+    void embeddedPictures() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, size);
+        checkPicture(kEmbeddedDir + "/" + name, format, size);
+        // The resource list compiled into the program names every embedded picture.
+        QFile qrc(kEmbeddedDir + "/embedded.qrc");
+        QVERIFY(qrc.open(QIODevice::ReadOnly));
+        QVERIFY(qrc.readAll().contains(("<file>" + name + "</file>").toUtf8()));
+    }
+
+    void tablesExist() {
+        const QStringList tables = db_.tables();
+        for (const char* t : {"CardBase", "AllCards", "P1Stock", "P2Stock", "P1Hand", "P2Hand",
+                              "CleanBoard", "DirtyBoard"})
+            QVERIFY2(tables.contains(t), t);
+        QCOMPARE(columns("CardBase"), QStringList{"fldInfo"});
+        QCOMPARE(columns("AllCards"), QStringList{"fldAutoNumber"} + kCardColumns);
+    }
+
+    void allCards() {
+        QSqlQuery q(db_);
+        QVERIFY(q.exec("SELECT fldAutoNumber, fldID, fldLevel, fldNorth, fldEast, fldSouth, "
+                       "fldWest, fldPath, fldName FROM AllCards ORDER BY rowid"));
+        QSet<int> ids;
+        QSet<QString> names;
+        int expected = 1;
+        while (q.next()) {
+            QCOMPARE(q.value(0).toInt(), expected);
+            const int id = q.value(1).toInt();
+            QVERIFY(id != 0);
+            QVERIFY2(!ids.contains(id), qPrintable(QString("duplicate id %1").arg(id)));
+            ids.insert(id);
+            const int level = q.value(2).toInt();
+            QVERIFY(level >= 1 && level <= 10);
+            for (int e = 3; e <= 6; ++e) {
+                const int v = q.value(e).toInt();
+                QVERIFY2(v >= 1 && v <= 10, qPrintable(QString("card %1 edge %2").arg(id).arg(v)));
+            }
+            QCOMPARE(q.value(7).toString(),
+                     QString("\\cards\\%1").arg(expected, 4, 10, QChar('0')));
+            QVERIFY(!q.value(8).toString().isEmpty());
+            names.insert(q.value(8).toString());
+            ++expected;
+        }
+        QCOMPARE(expected - 1, 606);
+        QCOMPARE(names.size(), 606);
+    }
+
+    void cardFaces() {
+        QSqlQuery q(db_);
+        QVERIFY(q.exec("SELECT fldPath FROM AllCards ORDER BY fldAutoNumber"));
+        int count = 0;
+        while (q.next()) {
+            const QString stem = kProgramDir + q.value(0).toString().replace('\\', '/');
+            for (const char* colour : {"r", "b"}) {
+                const QString file = stem + colour + ".jpg";
+                QVERIFY2(QFileInfo::exists(file), qPrintable(file + " is missing"));
+                QImageReader reader(file);
+                QCOMPARE(reader.format(), QByteArray("jpeg"));
+                QCOMPARE(reader.size(), QSize(66, 108));
+                ++count;
+            }
+        }
+        QCOMPARE(count, 1212);
+    }
+
+    void slotTables_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("places");
+        QTest::addColumn<bool>("owner");
+        QTest::newRow("P1Stock") << "P1Stock" << 8 << false;
+        QTest::newRow("P2Stock") << "P2Stock" << 8 << false;
+        QTest::newRow("P1Hand") << "P1Hand" << 5 << false;
+        QTest::newRow("P2Hand") << "P2Hand" << 5 << false;
+        QTest::newRow("CleanBoard") << "CleanBoard" << 9 << true;
+        QTest::newRow("DirtyBoard") << "DirtyBoard" << 9 << true;
+    }
+
+    void slotTables() {
+        QFETCH(QString, table);
+        QFETCH(int, places);
+        QFETCH(bool, owner);
+        QStringList expected = QStringList{"fldLocation"} + kCardColumns;
+        if (owner)
+            expected << "fldOwner";
+        QCOMPARE(columns(table), expected);
+        QSqlQuery q(db_);
+        QVERIFY(q.exec(QString("SELECT * FROM %1 ORDER BY rowid").arg(table)));
+        int location = 0;
+        while (q.next()) {
+            ++location;
+            const QSqlRecord r = q.record();
+            QCOMPARE(r.value("fldLocation").toInt(), location);
+            for (const char* n :
+                 {"fldID", "fldLevel", "fldNorth", "fldEast", "fldSouth", "fldWest"}) {
+                QVERIFY2(!r.isNull(n), n);
+                QCOMPARE(r.value(n).toInt(), 0);
+            }
+            for (const char* n : {"fldName", "fldElement", "fldPath"}) {
+                QVERIFY2(!r.isNull(n), n);
+                QCOMPARE(r.value(n).toString(), QString());
+            }
+            if (owner) {
+                QVERIFY(!r.isNull("fldOwner"));
+                QCOMPARE(r.value("fldOwner").toInt(), 0);
+            }
+        }
+        QCOMPARE(location, places);
+    }
+};
+
+QTEST_MAIN(TstCatalogue)
+#include "tst_catalogue.moc"

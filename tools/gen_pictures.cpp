@@ -1,0 +1,541 @@
+// Paints every picture of the game: the run-time pictures of the program folder
+// (buttons, card backs, lights, prompts and the two faces of every card) and
+// the pictures embedded in the program (window backgrounds, plates, icon),
+// together with the resource list that rcc compiles into the program.
+#include "Art.h"
+#include "CardFace.h"
+#include "CardList.h"
+#include "GifWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringList>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const QString kSerif = "Liberation Serif";
+const QString kSans = "Liberation Sans";
+
+void fail(const QString& what) {
+    std::fprintf(stderr, "gen_pictures: %s\n", qPrintable(what));
+    std::exit(1);
+}
+
+void saveJpg(const QImage& img, const QString& file) {
+    if (!img.convertToFormat(QImage::Format_RGB32).save(file, "JPG", 90))
+        fail("cannot write " + file);
+}
+
+void savePng(const QImage& img, const QString& file) {
+    if (!img.save(file, "PNG"))
+        fail("cannot write " + file);
+}
+
+void writeGif(const QImage& img, const QString& file) {
+    if (!saveGif(img, file))
+        fail("cannot write " + file);
+}
+
+QImage argb(int w, int h, const QColor& fill = Qt::transparent) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(fill);
+    return img;
+}
+
+QImage darkWood(int w, int h, uint32_t seed, double plank = 0) {
+    art::WoodStyle s;
+    s.light = QColor(112, 64, 32);
+    s.dark = QColor(40, 20, 10);
+    s.plankHeight = plank;
+    return art::wood(w, h, seed, s).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage boardWood(int w, int h, uint32_t seed) {
+    art::WoodStyle s;
+    s.light = QColor(166, 108, 58);
+    s.dark = QColor(82, 46, 22);
+    s.plankHeight = 44;
+    return art::wood(w, h, seed, s).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// Gold lettering with a dark outline and a soft shadow, centred on a point.
+void goldText(QImage& img, const QString& text, const QFont& f, QPointF centre,
+              double outline = 1.2) {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath path = art::centredText(text, f, centre);
+    art::letter(p, img.size(), path, art::goldGradient(path.boundingRect()), QColor(48, 26, 4),
+                outline);
+}
+
+void goldLine(QImage& img, QRectF r) {
+    QPainter p(&img);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(255, 240, 170));
+    g.setColorAt(0.5, QColor(214, 164, 54));
+    g.setColorAt(1, QColor(110, 70, 12));
+    p.fillRect(r, g);
+}
+
+// ---- run-time pictures -----------------------------------------------------
+
+QImage button(const QString& text, bool pressed) {
+    QImage img = argb(93, 25);
+    {
+        QPainter p(&img);
+        QLinearGradient g(0, 0, 0, 25);
+        if (!pressed) {
+            g.setColorAt(0, QColor(150, 52, 36));
+            g.setColorAt(0.5, QColor(104, 26, 18));
+            g.setColorAt(1, QColor(60, 12, 8));
+        } else {
+            g.setColorAt(0, QColor(40, 8, 6));
+            g.setColorAt(0.5, QColor(78, 18, 12));
+            g.setColorAt(1, QColor(100, 28, 20));
+        }
+        p.fillRect(img.rect(), g);
+    }
+    art::goldFrame(img, img.rect(), 3);
+    if (pressed)
+        art::recess(img, QRect(3, 3, 87, 19), 4, 0.6);
+    else {
+        QPainter p(&img);
+        p.fillRect(QRect(3, 3, 87, 1), QColor(255, 220, 200, 70));
+    }
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c = pressed ? QPointF(47.5, 13.5) : QPointF(46.5, 12.5);
+    const QPainterPath path = art::centredText(text, art::font(kSerif, 15, true), c);
+    if (!pressed)
+        art::shadow(p, img.size(), path, QPointF(1, 1.2), 1, 220);
+    QLinearGradient fill = art::goldGradient(path.boundingRect());
+    p.strokePath(path, QPen(QColor(40, 10, 2), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (pressed) {
+        // The pressed face is dimmer as well as sunk, so the press is seen at once.
+        QLinearGradient dim(path.boundingRect().topLeft(), path.boundingRect().bottomLeft());
+        dim.setColorAt(0, QColor(214, 180, 110));
+        dim.setColorAt(1, QColor(150, 110, 40));
+        p.fillPath(path, dim);
+    } else {
+        p.fillPath(path, fill);
+    }
+    return img;
+}
+
+QImage fieldBlank() {
+    QImage img = boardWood(66, 108, 77);
+    art::recess(img, img.rect(), 7, 0.6);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(240, 200, 110, 70), 1.0, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(5.5, 5.5, 55, 97), 4, 4);
+    // A faint inlaid diamond marks the place.
+    QPainterPath d;
+    d.moveTo(33, 40);
+    d.lineTo(45, 54);
+    d.lineTo(33, 68);
+    d.lineTo(21, 54);
+    d.closeSubpath();
+    p.setPen(QPen(QColor(230, 190, 100, 90), 1.0));
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawPath(d);
+    return img;
+}
+
+// A round light in a gold socket; the corners are transparent. Edge pixels are
+// blended onto dark wood so the one-bit GIF transparency leaves no fringe.
+QImage light(bool red, bool on) {
+    const int s = 25;
+    QImage img = argb(s, s);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QPointF c(12.5, 12.5);
+        QLinearGradient rim(0, 0, s, s);
+        rim.setColorAt(0, QColor(255, 238, 160));
+        rim.setColorAt(0.5, QColor(196, 144, 40));
+        rim.setColorAt(1, QColor(96, 60, 8));
+        p.setPen(Qt::NoPen);
+        p.setBrush(rim);
+        p.drawEllipse(c, 12.3, 12.3);
+        const QColor hue = red ? QColor(235, 40, 30) : QColor(40, 110, 245);
+        QRadialGradient g(QPointF(10.5, 10), 11);
+        if (on) {
+            g.setColorAt(0, QColor(255, 255, 240));
+            g.setColorAt(0.3, hue.lighter(150));
+            g.setColorAt(0.75, hue);
+            g.setColorAt(1, hue.darker(200));
+        } else {
+            g.setColorAt(0, hue.darker(220));
+            g.setColorAt(0.7, hue.darker(420));
+            g.setColorAt(1, QColor(8, 4, 4));
+        }
+        p.setBrush(g);
+        p.drawEllipse(c, 9.6, 9.6);
+        // Glass highlight.
+        p.setBrush(QColor(255, 255, 255, on ? 190 : 80));
+        p.drawEllipse(QPointF(9.5, 8.5), 3.2, 2.2);
+        if (!on) {
+            // A dark cross-hatch on the unlit glass, so lit and unlit differ
+            // in texture as well as brightness.
+            p.setClipRegion(QRegion(QRect(3, 3, 19, 19), QRegion::Ellipse));
+            p.setPen(QPen(QColor(0, 0, 0, 90), 1));
+            for (int i = -25; i < 25; i += 4)
+                p.drawLine(i, 0, i + 25, 25);
+        }
+    }
+    const QColor back(56, 32, 16);
+    for (int y = 0; y < s; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < s; ++x) {
+            const QRgb px = line[x];
+            const int a = qAlpha(px);
+            if (a < 60) {
+                line[x] = 0;
+                continue;
+            }
+            // Premultiplied: add the background under the uncovered part.
+            line[x] = qRgba(qRed(px) + back.red() * (255 - a) / 255,
+                            qGreen(px) + back.green() * (255 - a) / 255,
+                            qBlue(px) + back.blue() * (255 - a) / 255, 255);
+        }
+    }
+    return img;
+}
+
+QImage plaque(int w, int h, uint32_t seed) {
+    QImage img = darkWood(w, h, seed);
+    art::vignette(img, 0.5);
+    art::goldFrame(img, img.rect(), 4);
+    return img;
+}
+
+QImage prompt() {
+    QImage img = plaque(200, 67, 52);
+    goldText(img, "Choose 5 cards", art::font(kSerif, 24, true), QPointF(100, 28));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath sub =
+        art::centredText("then press Done", art::font(kSerif, 12, false, true), QPointF(100, 50));
+    p.fillPath(sub, QColor(236, 214, 170));
+    return img;
+}
+
+QImage begins(int player) {
+    QImage img = art::marble(200, 67, 700 + uint32_t(player))
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    art::goldFrame(img, img.rect(), 5);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = player == 1 ? QColor(192, 0, 0) : QColor(0, 40, 200);
+    const QPainterPath path = art::centredText(QString("Player %1 begins").arg(player),
+                                               art::font(kSerif, 25, true, true), QPointF(100, 33));
+    QLinearGradient g(path.boundingRect().topLeft(), path.boundingRect().bottomLeft());
+    g.setColorAt(0, ink.lighter(140));
+    g.setColorAt(1, ink.darker(140));
+    art::letter(p, img.size(), path, g, QColor(255, 250, 236), 1.2);
+    return img;
+}
+
+// ---- embedded pictures -----------------------------------------------------
+
+QImage plate(const QString& text, int w, int h) {
+    QImage img = darkWood(w, h, 300 + uint32_t(w));
+    art::vignette(img, 0.4);
+    art::goldFrame(img, img.rect(), 3);
+    goldText(img, text, art::font(kSerif, h * 0.62, true), QPointF(w / 2.0, h / 2.0), 1.0);
+    return img;
+}
+
+QImage mainBoard() {
+    QImage img = boardWood(591, 525, 1);
+    art::vignette(img, 0.35);
+    // Hands, board and the lower panels sit in shallow hollows.
+    art::recess(img, QRect(12, 16, 128, 366), 10, 0.35);
+    art::recess(img, QRect(414, 16, 166, 366), 10, 0.35);
+    art::recess(img, QRect(179, 18, 234, 356), 8, 0.4);
+    const int xs[] = {187, 263, 339};
+    const int ys[] = {26, 142, 258};
+    for (int y : ys)
+        for (int x : xs)
+            art::recess(img, QRect(x - 2, y - 2, 70, 112), 5, 0.55);
+    art::recess(img, QRect(34, 394, 166, 102), 8, 0.45);
+    art::recess(img, QRect(390, 394, 166, 102), 8, 0.45);
+    art::recess(img, QRect(246, 373, 101, 134), 6, 0.4);
+    for (int y : {379, 412, 446}) {
+        art::recess(img, QRect(206, y - 2, 29, 29), 5, 0.5);
+        art::recess(img, QRect(358, y - 2, 29, 29), 5, 0.5);
+    }
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        // Thin gold inlay around the board.
+        QLinearGradient g(179, 18, 413, 374);
+        g.setColorAt(0, QColor(255, 232, 150));
+        g.setColorAt(0.5, QColor(190, 140, 40));
+        g.setColorAt(1, QColor(110, 70, 10));
+        p.setPen(QPen(QBrush(g), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(178.5, 17.5, 235, 357));
+        p.setPen(QPen(QColor(30, 16, 6, 120), 1));
+        p.drawRect(QRectF(180.5, 19.5, 231, 353));
+    }
+    art::goldFrame(img, img.rect(), 9);
+    return img;
+}
+
+void framedField(QImage& img, QRect r) {
+    art::recess(img, r.adjusted(-4, -4, 4, 4), 4, 0.5);
+    QImage inner(r.size(), QImage::Format_ARGB32_Premultiplied);
+    inner.fill(QColor(255, 224, 192));
+    QPainter p(&img);
+    p.drawImage(r.topLeft(), inner);
+    p.end();
+    art::goldFrame(img, r.adjusted(-3, -3, 3, 3), 3);
+}
+
+QImage options() {
+    QImage img = darkWood(312, 412, 41, 52);
+    art::vignette(img, 0.45);
+    art::goldFrame(img, img.rect(), 8);
+    goldText(img, "Player 1", art::font(kSerif, 19, true), QPointF(153.5, 30));
+    framedField(img, QRect(51, 44, 206, 26));
+    goldText(img, "Player 2", art::font(kSerif, 19, true), QPointF(154.5, 100));
+    framedField(img, QRect(52, 114, 206, 26));
+    goldLine(img, QRectF(40, 158, 232, 2));
+    goldText(img, "Rules", art::font(kSerif, 22, true), QPointF(156, 175));
+    goldLine(img, QRectF(40, 191, 232, 2));
+    struct Box {
+        QRect r;
+        const char* text;
+    };
+    const Box boxes[] = {{QRect(44, 205, 30, 26), "Open Hand"},
+                         {QRect(44, 233, 30, 26), "Closed Hand"},
+                         {QRect(43, 270, 34, 30), "Basic Rules"},
+                         {QRect(43, 298, 34, 30), "Basic Combo Rules"}};
+    for (const Box& b : boxes) {
+        // The marks are laid over the box, so the box must stay square-looking
+        // and light inside for the red mark to show.
+        const int side = std::min(b.r.width(), b.r.height()) - 4;
+        const QRect sq(b.r.center().x() - side / 2, b.r.center().y() - side / 2, side, side);
+        framedField(img, sq.adjusted(2, 2, -2, -2));
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath path;
+        const QFont f = art::font(kSerif, 16, true);
+        path.addText(0, 0, f, b.text);
+        const QRectF br = path.boundingRect();
+        path.translate(86 - br.left(), b.r.center().y() + 0.5 - br.center().y());
+        art::letter(p, img.size(), path, QColor(246, 228, 190), QColor(30, 14, 4), 1.0);
+    }
+    return img;
+}
+
+QImage strip() {
+    QImage img = darkWood(588, 221, 88, 55);
+    art::vignette(img, 0.4);
+    art::goldFrame(img, img.rect(), 7);
+    for (int i = 0; i < 8; ++i)
+        art::recess(img, QRect(24 + 68 * i, 103, 63, 95), 6, 0.5);
+    art::recess(img, QRect(20, 18, 154, 76), 7, 0.35);
+    art::recess(img, QRect(196, 16, 208, 75), 6, 0.45);
+    art::recess(img, QRect(446, 34, 105, 37), 5, 0.45);
+    goldLine(img, QRectF(20, 97, 548, 1.5));
+    return img;
+}
+
+QImage message() {
+    QImage img = art::marble(350, 67, 5).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    art::goldFrame(img, img.rect(), 5);
+    return img;
+}
+
+QImage winner() {
+    QImage img = art::marble(551, 258, 9).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    art::goldFrame(img, img.rect(), 8);
+    goldText(img, "Game Stats", art::font(kSerif, 28, true), QPointF(275.5, 28), 1.3);
+    goldLine(img, QRectF(274, 52, 3, 150));
+    goldLine(img, QRectF(170, 46, 211, 1.5));
+    return img;
+}
+
+QImage splash(const QList<CardRow>& cards) {
+    QImage img = darkWood(450, 300, 12, 70);
+    art::vignette(img, 0.6);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        // Five cards fanned around a point below the picture, alternating colours.
+        const int picks[] = {583, 131, 404, 257, 600};
+        const double scale = 1.45;
+        for (int i = 0; i < 5; ++i) {
+            const CardRow& c = cards[std::min<int>(picks[i], int(cards.size()) - 1)];
+            const QImage face = cards::face(c, i % 2 == 0, scale);
+            const double angle = -28 + 14 * i;
+            QTransform t;
+            t.translate(225, 380);
+            t.rotate(angle);
+            t.translate(-face.width() / 2.0, -250);
+            QPainterPath outline;
+            outline.addRect(QRectF(0, 0, face.width(), face.height()));
+            p.setTransform(t);
+            art::shadow(p, img.size(), outline, QPointF(4, 5), 5, 170);
+            p.setTransform(t);
+            p.drawImage(0, 0, face);
+        }
+        p.resetTransform();
+        // Darken the lower part so the title stands out.
+        QLinearGradient g(0, 150, 0, 300);
+        g.setColorAt(0, QColor(0, 0, 0, 0));
+        g.setColorAt(1, QColor(0, 0, 0, 190));
+        p.fillRect(QRect(0, 150, 450, 150), g);
+    }
+    goldText(img, "Quorvel", art::font(kSerif, 84, true), QPointF(225, 232), 2.2);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QPainterPath sub = art::centredText(
+            "a duel of cards for two", art::font(kSerif, 15, false, true), QPointF(225, 276));
+        p.fillPath(sub, QColor(236, 214, 170));
+    }
+    art::goldFrame(img, img.rect(), 7);
+    return img;
+}
+
+QImage selFrame() {
+    QImage img(110, 180, QImage::Format_RGB32);
+    img.fill(QColor(255, 255, 0));
+    return img;
+}
+
+QImage icon() {
+    QImage img = argb(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(16, 16);
+    p.rotate(-8);
+    const QRectF card(-10.5, -14.5, 21, 29);
+    QLinearGradient g(card.topLeft(), card.bottomLeft());
+    g.setColorAt(0, QColor(200, 40, 36));
+    g.setColorAt(1, QColor(90, 8, 14));
+    p.setPen(QPen(QColor(236, 190, 80), 1.6));
+    p.setBrush(g);
+    p.drawRoundedRect(card, 2.5, 2.5);
+    const QPainterPath q = art::centredText("Q", art::font(kSerif, 20, true), QPointF(0, 0));
+    p.strokePath(q, QPen(QColor(40, 16, 2), 1.6));
+    p.fillPath(q, art::goldGradient(q.boundingRect()));
+    return img;
+}
+
+void makeDir(const QString& path) {
+    if (!QDir().mkpath(path))
+        fail("cannot create " + path);
+}
+
+QString facePath(const QString& programDir, const CardRow& c, char colour) {
+    QString rel = c.path;
+    rel.replace('\\', '/');
+    return programDir + rel + colour + ".jpg";
+}
+
+// Card faces are independent of each other; painting them on every core keeps
+// the build short.
+void writeFaces(const QList<CardRow>& cards, const QString& programDir) {
+    const unsigned threads = std::max(1u, std::min(8u, std::thread::hardware_concurrency()));
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < threads; ++t) {
+        pool.emplace_back([&, t] {
+            for (qsizetype i = t; i < cards.size(); i += threads) {
+                const CardRow& c = cards[i];
+                saveJpg(cards::face(c, true), facePath(programDir, c, 'r'));
+                saveJpg(cards::face(c, false), facePath(programDir, c, 'b'));
+            }
+        });
+    }
+    for (std::thread& th : pool)
+        th.join();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Painting needs a GUI application for fonts, but never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: gen_pictures <cards.csv> <programdir> <embeddeddir>\n");
+        return 2;
+    }
+    const QList<CardRow> cards = readCardList(QString::fromLocal8Bit(argv[1]));
+    const QString programDir = QString::fromLocal8Bit(argv[2]);
+    const QString embeddedDir = QString::fromLocal8Bit(argv[3]);
+    const QString images = programDir + "/images/";
+    makeDir(images);
+    makeDir(programDir + "/cards");
+    makeDir(embeddedDir);
+
+    const struct {
+        const char* file;
+        const char* text;
+    } buttons[] = {{"Done", "Done"},
+                   {"Help", "Help"},
+                   {"NewGame", "New Game"},
+                   {"Options", "Options"},
+                   {"Exit", "Exit"}};
+    for (const auto& b : buttons) {
+        saveJpg(button(b.text, false), images + b.file + "Up.jpg");
+        saveJpg(button(b.text, true), images + b.file + "Dn.jpg");
+    }
+    saveJpg(fieldBlank(), images + "FieldBlank.jpg");
+    saveJpg(cards::back(true), images + "PlaceHolder-r.jpg");
+    saveJpg(cards::back(false), images + "PlaceHolder-b.jpg");
+    writeGif(light(true, false), images + "RedOff.gif");
+    writeGif(light(true, true), images + "RedOn.gif");
+    writeGif(light(false, false), images + "BlueOff.gif");
+    writeGif(light(false, true), images + "BlueOn.gif");
+    saveJpg(prompt(), images + "52start.jpg");
+    saveJpg(begins(1), images + "begin1.jpg");
+    saveJpg(begins(2), images + "begin2.jpg");
+    writeFaces(cards, programDir);
+
+    const QString e = embeddedDir + "/";
+    saveJpg(splash(cards), e + "splash.jpg");
+    saveJpg(mainBoard(), e + "main.jpg");
+    saveJpg(options(), e + "options.jpg");
+    saveJpg(strip(), e + "strip.jpg");
+    saveJpg(message(), e + "message.jpg");
+    saveJpg(winner(), e + "winner.jpg");
+    writeGif(light(true, false), e + "redlight.gif");
+    writeGif(light(false, false), e + "bluelight.gif");
+    writeGif(plate("Player 1", 125, 33), e + "plate1.gif");
+    writeGif(plate("Player 2", 129, 32), e + "plate2.gif");
+    saveJpg(selFrame(), e + "selframe.jpg");
+    savePng(icon(), e + "icon.png");
+
+    const QStringList embedded = {"bluelight.gif", "icon.png",   "main.jpg",   "message.jpg",
+                                  "options.jpg",   "plate1.gif", "plate2.gif", "redlight.gif",
+                                  "selframe.jpg",  "splash.jpg", "strip.jpg",  "winner.jpg"};
+    QFile qrc(e + "embedded.qrc");
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        fail("cannot write embedded.qrc");
+    QTextStream out(&qrc);
+    out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/embedded\">\n";
+    for (const QString& f : embedded)
+        out << "    <file>" << f << "</file>\n";
+    out << "</qresource>\n</RCC>\n";
+    return 0;
+}
