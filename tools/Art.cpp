@@ -110,22 +110,21 @@ QImage wood(int w, int h, uint32_t seed, const WoodStyle& s) {
 
 QImage marble(int w, int h, uint32_t seed) {
     QImage img(w, h, QImage::Format_RGB32);
-    const QColor base(238, 232, 218);
-    const QColor cloud(214, 206, 192);
-    const QColor vein(120, 112, 104);
+    const QColor base(240, 235, 224);
+    const QColor cloud(218, 210, 196);
+    const QColor vein(128, 118, 108);
     for (int y = 0; y < h; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const double turb = fbm(x * 0.012, y * 0.012, seed, 5);
-            const double v = std::abs(std::sin((x * 0.018 + y * 0.011 + turb * 6.0) * M_PI));
-            const double veinT = std::pow(1.0 - v, 14.0) * 0.55;
-            const double fine = std::pow(
-                1.0 -
-                    std::abs(std::sin(
-                        (x * 0.05 - y * 0.03 + fbm(x * 0.03, y * 0.03, seed + 5, 4) * 5.0) * M_PI)),
-                30.0);
-            QColor c = mix(base, cloud, fbm(x * 0.02, y * 0.02, seed + 9, 3) * 0.9);
-            c = mix(c, vein, veinT + fine * 0.25);
+            // Long veins running diagonally, bent by smooth turbulence.
+            const double turb = fbm(x * 0.007, y * 0.009, seed, 3);
+            const double v = std::sin((x * 0.011 + y * 0.006 + turb * 3.2) * M_PI);
+            const double veinT = std::pow(1.0 - std::abs(v), 22.0) * 0.5;
+            const double turb2 = fbm(x * 0.02, y * 0.02, seed + 5, 3);
+            const double v2 = std::sin((x * 0.02 - y * 0.013 + turb2 * 2.5) * M_PI);
+            const double fine = std::pow(1.0 - std::abs(v2), 40.0) * 0.18;
+            QColor c = mix(base, cloud, fbm(x * 0.015, y * 0.015, seed + 9, 4) * 1.1 - 0.1);
+            c = mix(c, vein, veinT + fine);
             line[x] = qRgb(c.red(), c.green(), c.blue());
         }
     }

@@ -34,14 +34,14 @@ std::pair<QColor, QColor> elementColours(const QString& element) {
     if (element == "Loam")
         return {QColor(170, 112, 56), QColor(236, 200, 150)};
     if (element == "Rime")
-        return {QColor(120, 190, 240), QColor(240, 250, 255)};
+        return {QColor(90, 170, 235), QColor(215, 240, 255)};
     if (element == "Gloam")
         return {QColor(150, 90, 230), QColor(226, 200, 255)};
     if (element == "Spark")
         return {QColor(240, 200, 30), QColor(255, 248, 190)};
     if (element == "Thorn")
         return {QColor(60, 150, 70), QColor(190, 230, 160)};
-    return {QColor(150, 156, 166), QColor(245, 245, 250)};
+    return {QColor(200, 150, 60), QColor(255, 236, 170)};
 }
 
 void background(QPainter& p, bool red) {
@@ -208,6 +208,8 @@ void emblem(QPainter& p, const CardRow& card, QPointF c, double radius) {
 
     p.save();
     p.translate(c);
+    // Stretched to fill the oval cameo.
+    p.scale(1.0, 1.22);
     p.setRenderHint(QPainter::Antialiasing);
     // A glow behind mighty cards.
     if (card.level >= 7) {
@@ -273,18 +275,22 @@ void emblem(QPainter& p, const CardRow& card, QPointF c, double radius) {
     p.restore();
 }
 
-void medallion(QPainter& p, QPointF c, double r) {
+// An oval cameo behind the emblem, tinted faintly with the emblem's colour.
+void medallion(QPainter& p, QPointF c, double rx, double ry, const QColor& tint) {
     p.save();
-    QRadialGradient g(c - QPointF(r * 0.3, r * 0.4), r * 1.4);
-    g.setColorAt(0, QColor(70, 60, 52));
-    g.setColorAt(1, QColor(14, 10, 8));
+    QRadialGradient g(c - QPointF(rx * 0.3, ry * 0.35), ry * 1.3);
+    g.setColorAt(0, art::mix(QColor(70, 60, 52), tint, 0.25));
+    g.setColorAt(1, art::mix(QColor(12, 9, 7), tint, 0.08));
     p.setBrush(g);
-    QLinearGradient rim(c - QPointF(r, r), c + QPointF(r, r));
+    QLinearGradient rim(c - QPointF(rx, ry), c + QPointF(rx, ry));
     rim.setColorAt(0, QColor(255, 236, 160));
     rim.setColorAt(0.5, QColor(200, 150, 40));
     rim.setColorAt(1, QColor(110, 70, 10));
     p.setPen(QPen(QBrush(rim), 1.6));
-    p.drawEllipse(c, r, r);
+    p.drawEllipse(c, rx, ry);
+    p.setPen(QPen(QColor(0, 0, 0, 110), 0.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, rx - 1.6, ry - 1.6);
     p.restore();
 }
 
@@ -306,8 +312,8 @@ QImage face(const CardRow& card, bool red, double scale) {
     background(p, red);
     frame(p);
     const QPointF centre(33, 54);
-    medallion(p, centre, 21);
-    emblem(p, card, centre, 19);
+    medallion(p, centre, 21, 27, elementColours(card.element).first);
+    emblem(p, card, centre, 20);
     gem(p, QPointF(kWidth - 8.5, 8.5), 3.4, red);
     gem(p, QPointF(8.5, kHeight - 8.5), 3.4, red);
     gem(p, QPointF(kWidth - 8.5, kHeight - 8.5), 3.4, red);
@@ -332,7 +338,7 @@ QImage back(bool red, double scale) {
     p.drawRoundedRect(QRectF(8, 8, kWidth - 16, kHeight - 16), 4, 4);
     frame(p);
     const QPointF c(33, 54);
-    medallion(p, c, 20);
+    medallion(p, c, 20, 24, QColor(200, 150, 60));
     const QPainterPath q = art::centredText("Q", art::font("Liberation Serif", 30, true), c);
     p.strokePath(q, QPen(QColor(30, 16, 2), 2.0));
     p.fillPath(q, art::goldGradient(q.boundingRect()));

@@ -260,39 +260,71 @@ QImage plate(const QString& text, int w, int h) {
     return img;
 }
 
+// Dark wood set into the lighter board, edged with a thin gold inlay.
+void inlay(QImage& img, QRect r, uint32_t seed) {
+    {
+        QPainter p(&img);
+        p.drawImage(r.topLeft(), darkWood(r.width(), r.height(), seed));
+    }
+    art::recess(img, r, 8, 0.45);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(r.topLeft(), r.bottomRight());
+    g.setColorAt(0, QColor(255, 232, 150));
+    g.setColorAt(0.5, QColor(190, 140, 40));
+    g.setColorAt(1, QColor(110, 70, 10));
+    p.setPen(QPen(QBrush(g), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(r).adjusted(-1.5, -1.5, 1.5, 1.5));
+}
+
+// A small gold rosette, used to dress the corners of the board.
+void rosette(QImage& img, QPointF c, double r) {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath petals;
+    for (int i = 0; i < 8; ++i) {
+        QTransform t;
+        t.translate(c.x(), c.y());
+        t.rotate(45.0 * i);
+        QPainterPath leaf;
+        leaf.moveTo(0, 0);
+        leaf.quadTo(r * 0.35, -r * 0.5, 0, -r);
+        leaf.quadTo(-r * 0.35, -r * 0.5, 0, 0);
+        petals.addPath(t.map(leaf));
+    }
+    petals.setFillRule(Qt::WindingFill);
+    art::letter(p, img.size(), petals, art::goldGradient(petals.boundingRect()), QColor(50, 28, 4),
+                0.6);
+    QRadialGradient g(c - QPointF(r * 0.1, r * 0.1), r * 0.35);
+    g.setColorAt(0, QColor(255, 200, 200));
+    g.setColorAt(1, QColor(120, 0, 10));
+    p.setPen(QPen(QColor(60, 30, 4), 0.8));
+    p.setBrush(g);
+    p.drawEllipse(c, r * 0.25, r * 0.25);
+}
+
 QImage mainBoard() {
     QImage img = boardWood(591, 525, 1);
     art::vignette(img, 0.35);
-    // Hands, board and the lower panels sit in shallow hollows.
-    art::recess(img, QRect(12, 16, 128, 366), 10, 0.35);
-    art::recess(img, QRect(414, 16, 166, 366), 10, 0.35);
-    art::recess(img, QRect(179, 18, 234, 356), 8, 0.4);
+    // Hands lie in shallow hollows; the board and the lower panels are inlaid.
+    art::recess(img, QRect(12, 16, 128, 366), 10, 0.3);
+    art::recess(img, QRect(414, 16, 166, 366), 10, 0.3);
+    inlay(img, QRect(180, 19, 232, 354), 501);
     const int xs[] = {187, 263, 339};
     const int ys[] = {26, 142, 258};
     for (int y : ys)
         for (int x : xs)
-            art::recess(img, QRect(x - 2, y - 2, 70, 112), 5, 0.55);
-    art::recess(img, QRect(34, 394, 166, 102), 8, 0.45);
-    art::recess(img, QRect(390, 394, 166, 102), 8, 0.45);
-    art::recess(img, QRect(246, 373, 101, 134), 6, 0.4);
+            art::recess(img, QRect(x - 2, y - 2, 70, 112), 5, 0.5);
+    inlay(img, QRect(34, 394, 166, 102), 502);
+    inlay(img, QRect(391, 394, 166, 102), 503);
+    art::recess(img, QRect(246, 373, 101, 134), 6, 0.35);
     for (int y : {379, 412, 446}) {
         art::recess(img, QRect(206, y - 2, 29, 29), 5, 0.5);
         art::recess(img, QRect(358, y - 2, 29, 29), 5, 0.5);
     }
-    {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        // Thin gold inlay around the board.
-        QLinearGradient g(179, 18, 413, 374);
-        g.setColorAt(0, QColor(255, 232, 150));
-        g.setColorAt(0.5, QColor(190, 140, 40));
-        g.setColorAt(1, QColor(110, 70, 10));
-        p.setPen(QPen(QBrush(g), 1.5));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(178.5, 17.5, 235, 357));
-        p.setPen(QPen(QColor(30, 16, 6, 120), 1));
-        p.drawRect(QRectF(180.5, 19.5, 231, 353));
-    }
+    for (QPointF c : {QPointF(178, 17), QPointF(414, 17), QPointF(178, 375), QPointF(414, 375)})
+        rosette(img, c, 8);
     art::goldFrame(img, img.rect(), 9);
     return img;
 }
@@ -385,11 +417,11 @@ QImage splash(const QList<CardRow>& cards) {
         for (int i = 0; i < 5; ++i) {
             const CardRow& c = cards[std::min<int>(picks[i], int(cards.size()) - 1)];
             const QImage face = cards::face(c, i % 2 == 0, scale);
-            const double angle = -28 + 14 * i;
+            const double angle = -26 + 13 * i;
             QTransform t;
-            t.translate(225, 380);
+            t.translate(225, 430);
             t.rotate(angle);
-            t.translate(-face.width() / 2.0, -250);
+            t.translate(-face.width() / 2.0, -405);
             QPainterPath outline;
             outline.addRect(QRectF(0, 0, face.width(), face.height()));
             p.setTransform(t);
@@ -399,12 +431,13 @@ QImage splash(const QList<CardRow>& cards) {
         }
         p.resetTransform();
         // Darken the lower part so the title stands out.
-        QLinearGradient g(0, 150, 0, 300);
+        QLinearGradient g(0, 170, 0, 300);
         g.setColorAt(0, QColor(0, 0, 0, 0));
-        g.setColorAt(1, QColor(0, 0, 0, 190));
-        p.fillRect(QRect(0, 150, 450, 150), g);
+        g.setColorAt(0.45, QColor(0, 0, 0, 150));
+        g.setColorAt(1, QColor(0, 0, 0, 210));
+        p.fillRect(QRect(0, 170, 450, 130), g);
     }
-    goldText(img, "Quorvel", art::font(kSerif, 84, true), QPointF(225, 232), 2.2);
+    goldText(img, "Quorvel", art::font(kSerif, 80, true), QPointF(225, 228), 2.2);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
