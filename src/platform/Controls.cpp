@@ -43,7 +43,9 @@ QPixmap loadPictureFile(const QString& nativeName) {
     return pixmap;
 }
 
-void clearPictureCache() { pictureCache().clear(); }
+void clearPictureCache() {
+    pictureCache().clear();
+}
 
 Picture::Picture(QWidget* parent, int index) : QWidget(parent), m_index(index) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -159,6 +161,11 @@ void Label::setFontSpec(const QString& family, double points, bool bold, bool it
     setFont(f);
 }
 
+void Label::mousePressEvent(QMouseEvent* event) {
+    // Accepting the press makes the release come back to this label.
+    event->accept();
+}
+
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (isDying() || !isEnabled())
@@ -178,16 +185,22 @@ void TextBox::setRect(int left, int top, int width, int height) {
     setGeometry(twipsRect(left, top, width, height));
 }
 
-void TextBox::setSelStart(int start) { setSelection(start, 0); }
+void TextBox::setSelStart(int start) {
+    setSelection(start, 0);
+}
 
 void TextBox::setSelLength(int length) {
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     setSelection(start, length);
 }
 
-int TextBox::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+int TextBox::SelStart() const {
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
 
-int TextBox::SelLength() const { return selectedText().size(); }
+int TextBox::SelLength() const {
+    return selectedText().size();
+}
 
 void TextBox::SetFocus() {
     setFocus(Qt::OtherFocusReason);

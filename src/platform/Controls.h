@@ -10,7 +10,9 @@
 namespace platform {
 
 // Converts design units (1440 per inch, 15 per pixel) to pixels.
-constexpr int twips(int value) { return (value * 2 + 15) / 30; }
+constexpr int twips(int value) {
+    return (value * 2 + 15) / 30;
+}
 QRect twipsRect(int left, int top, int width, int height);
 
 // A picture control. Shows a picture file stretched to its rectangle or at
@@ -19,7 +21,7 @@ QRect twipsRect(int left, int top, int width, int height);
 // through to whatever lies beneath it.
 class Picture : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Picture(QWidget* parent, int index = 0);
 
     int index() const { return m_index; }
@@ -35,6 +37,8 @@ public:
     // Redraws the control at once, before the handler goes on.
     void Refresh();
 
+    // The control's own visibility, whether or not its window is shown.
+    bool Visible() const { return !isHidden(); }
     bool hasPicture() const { return !m_pixmap.isNull(); }
     // The file (as named by the program) of the picture shown, empty if none.
     const QString& pictureName() const { return m_name; }
@@ -42,18 +46,18 @@ public:
 
     void setEnabled(bool enabled);
 
-signals:
+  signals:
     void MouseDown(int index);
     void MouseUp(int index);
     void Click(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     int m_index;
     bool m_stretch = true;
     QPixmap m_pixmap;
@@ -64,7 +68,7 @@ private:
 // at word boundaries. Captions are shown as plain text, never as markup.
 class Label : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit Label(QWidget* parent, int index = 0);
     int index() const { return m_index; }
     void setRect(int left, int top, int width, int height); // twips
@@ -75,13 +79,14 @@ public:
     void setFontSpec(const QString& family, double points, bool bold, bool italic = false,
                      bool underline = false);
 
-signals:
+  signals:
     void Click(int index);
 
-protected:
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int m_index;
     QString m_caption;
     QColor m_color;
@@ -91,7 +96,7 @@ private:
 // GotFocus signal so that a window can select the whole text.
 class TextBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit TextBox(QWidget* parent);
     void setRect(int left, int top, int width, int height); // twips
     QString Text() const { return text(); }
@@ -101,14 +106,14 @@ public:
     int SelLength() const;
     void SetFocus();
 
-signals:
+  signals:
     void GotFocus();
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool m_selectOnPress = false;
 };
 
@@ -117,7 +122,7 @@ private:
 // tick() instead of waiting.
 class Timer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Timer(QObject* parent, int intervalMs, bool enabled = false);
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_timer.isActive(); }
@@ -125,10 +130,10 @@ public:
     // Delivers a tick now if the timer is enabled; returns whether it did.
     bool tick();
 
-signals:
+  signals:
     void Tick();
 
-private:
+  private:
     QTimer m_timer;
 };
 

@@ -28,7 +28,9 @@ FatalHandler setFatalHandler(FatalHandler handler) {
     return previous;
 }
 
-bool isDying() { return g_dying; }
+bool isDying() {
+    return g_dying;
+}
 
 void fatal(const QString& message) {
     if (g_handler) {

@@ -12,12 +12,13 @@ namespace platform {
 // overflow. The default handler reports it once and ends the program; tests
 // install a handler that throws this exception instead.
 class FatalError : public std::exception {
-public:
-    explicit FatalError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+  public:
+    explicit FatalError(QString message)
+        : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
     const QString& message() const { return m_message; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
-private:
+  private:
     QString m_message;
     QByteArray m_utf8;
 };

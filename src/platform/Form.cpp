@@ -29,11 +29,17 @@ Form::~Form() {
         g_active = nullptr;
 }
 
-Form* Form::activeForm() { return g_active; }
+Form* Form::activeForm() {
+    return g_active;
+}
 
-void Form::setModalHook(std::function<void(Form*)> hook) { g_modalHook = std::move(hook); }
+void Form::setModalHook(std::function<void(Form*)> hook) {
+    g_modalHook = std::move(hook);
+}
 
-void Form::resetActivation() { g_active = nullptr; }
+void Form::resetActivation() {
+    g_active = nullptr;
+}
 
 void Form::setDesign(const QString& caption, int widthTwips, int heightTwips,
                      const QString& background) {

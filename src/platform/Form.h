@@ -17,7 +17,7 @@ namespace platform {
 // window's activation handling.
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form(const QString& objectName);
     ~Form() override;
 
@@ -40,7 +40,7 @@ public:
     // Forgets which window is active (tests that build fresh windows).
     static void resetActivation();
 
-protected:
+  protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     // The window stops being the active one or is hidden.
@@ -60,7 +60,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void activate();
     void deactivate();
     void place();

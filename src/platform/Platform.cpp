@@ -8,7 +8,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-static void initEmbeddedResources() { Q_INIT_RESOURCE(embedded); }
+static void initEmbeddedResources() {
+    Q_INIT_RESOURCE(embedded);
+}
 
 namespace platform {
 
@@ -25,7 +27,8 @@ void onSignal(int) {
 
 void initialise() {
     initEmbeddedResources();
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
@@ -36,8 +39,8 @@ void onTerminationRequest(std::function<void()> handler) {
         return;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
         return;
-    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto* notifier =
+        new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier] {
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], &byte, 1);

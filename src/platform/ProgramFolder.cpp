@@ -11,12 +11,15 @@ QString g_folder;
 
 QString programFolder() {
     QString folder = g_folder.isEmpty() ? QCoreApplication::applicationDirPath() : g_folder;
-    while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))
+    while (folder.size() > 1 &&
+           (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))
         folder.chop(1);
     return folder;
 }
 
-void setProgramFolder(const QString& folder) { g_folder = folder; }
+void setProgramFolder(const QString& folder) {
+    g_folder = folder;
+}
 
 QString nativeFileName(const QString& name) {
     QString mapped = name;

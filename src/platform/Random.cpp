@@ -24,7 +24,8 @@ void Random::reseedFromClock() {
     // clock reading still lead to different sequences.
     const std::uint64_t carried = m_engine();
     std::seed_seq seq{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
-                      static_cast<std::uint32_t>(carried), static_cast<std::uint32_t>(carried >> 32),
+                      static_cast<std::uint32_t>(carried),
+                      static_cast<std::uint32_t>(carried >> 32),
                       static_cast<std::uint32_t>(m_counter)};
     m_engine.seed(seq);
 }
@@ -41,7 +42,9 @@ void Random::setSeed(std::uint64_t seed) {
     m_engine.seed(seed);
 }
 
-void Random::queue(const QList<double>& values) { m_queued += values; }
+void Random::queue(const QList<double>& values) {
+    m_queued += values;
+}
 
 void Random::reset() {
     m_deterministic = false;

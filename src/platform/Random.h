@@ -11,7 +11,7 @@ namespace platform {
 // mixes the clock into the generator's state instead of replacing it, so
 // draws taken within the same millisecond stay independent.
 class Random {
-public:
+  public:
     static Random& instance();
 
     void reseedFromClock();
@@ -24,7 +24,7 @@ public:
     // Back to clock-driven behaviour.
     void reset();
 
-private:
+  private:
     Random();
     std::mt19937_64 m_engine;
     std::uint64_t m_counter = 0;

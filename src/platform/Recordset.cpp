@@ -60,9 +60,13 @@ bool Database::isOpen() {
            QSqlDatabase::database(ConnectionName, false).isOpen();
 }
 
-QSqlDatabase Database::connection() { return QSqlDatabase::database(ConnectionName, false); }
+QSqlDatabase Database::connection() {
+    return QSqlDatabase::database(ConnectionName, false);
+}
 
-QString Database::fileName() { return g_fileName; }
+QString Database::fileName() {
+    return g_fileName;
+}
 
 void Database::close() {
     if (!QSqlDatabase::contains(ConnectionName))
@@ -78,7 +82,8 @@ void Recordset::open(const QString& table, bool readOnly) {
     if (m_open)
         close();
     if (!Database::isOpen())
-        fatal(QStringLiteral("Table %1 cannot be opened: the card database is not open.").arg(table));
+        fatal(
+            QStringLiteral("Table %1 cannot be opened: the card database is not open.").arg(table));
     m_table = table;
     m_readOnly = readOnly;
     m_columns.clear();
@@ -131,7 +136,8 @@ void Recordset::Find(const QString& criterion) {
     const QString field = criterion.left(eq).trimmed();
     const qlonglong wanted = criterion.mid(eq + 1).trimmed().toLongLong(&ok);
     if (eq < 0 || !ok)
-        fatal(QStringLiteral("Table %1: the search \"%2\" cannot be understood.").arg(m_table, criterion));
+        fatal(QStringLiteral("Table %1: the search \"%2\" cannot be understood.")
+                  .arg(m_table, criterion));
     const int col = column(field);
     int found = static_cast<int>(m_rows.size());
     for (int i = m_current; i < static_cast<int>(m_rows.size()); ++i) {
@@ -186,12 +192,15 @@ qint16 Recordset::intValue(const QString& field) const {
     return static_cast<qint16>(n);
 }
 
-QString Recordset::textValue(const QString& field) const { return value(field).toString(); }
+QString Recordset::textValue(const QString& field) const {
+    return value(field).toString();
+}
 
 void Recordset::setValue(const QString& field, const QVariant& value) {
     requireCurrent(field);
     if (m_readOnly)
-        fatal(QStringLiteral("Table %1 is read-only; field %2 cannot be written.").arg(m_table, field));
+        fatal(QStringLiteral("Table %1 is read-only; field %2 cannot be written.")
+                  .arg(m_table, field));
     m_rows[m_current][column(field)] = value;
     m_dirty = true;
 }
@@ -204,7 +213,8 @@ void Recordset::save() {
         return;
     QString sql = QStringLiteral("UPDATE \"%1\" SET ").arg(m_table);
     for (int i = 0; i < m_columns.size(); ++i)
-        sql += (i ? QStringLiteral(", \"") : QStringLiteral("\"")) + m_columns[i] + QStringLiteral("\" = ?");
+        sql += (i ? QStringLiteral(", \"") : QStringLiteral("\"")) + m_columns[i] +
+               QStringLiteral("\" = ?");
     sql += QStringLiteral(" WHERE rowid = ?");
     QSqlQuery query(Database::connection());
     if (!query.prepare(sql))

@@ -13,7 +13,7 @@ namespace platform {
 // program works through it; changes are written as they are saved, so other
 // programs reading the file see them at once.
 class Database {
-public:
+  public:
     // Opens `file` for reading and writing; a failure is fatal.
     static void open(const QString& file);
     static bool isOpen();
@@ -27,7 +27,7 @@ public:
 // or the table closes. Reading a field while positioned after the last
 // record (a search that found nothing) is fatal, as is any failed operation.
 class Recordset {
-public:
+  public:
     Recordset() = default;
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
@@ -51,7 +51,7 @@ public:
     void setValue(const QString& field, const QVariant& value);
     bool hasField(const QString& field) const { return m_columns.contains(field); }
 
-private:
+  private:
     int column(const QString& field) const;
     void requireCurrent(const QString& field) const;
     void save();

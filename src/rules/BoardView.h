@@ -7,7 +7,7 @@ namespace rules {
 // What the rules engine needs of the window that shows the board: a card
 // face on a square, redrawn at once, and the caption of a score label.
 class BoardView {
-public:
+  public:
     virtual ~BoardView() = default;
     // Shows the picture file `pictureName` on square `location` (1..9) and
     // redraws it before returning; a picture that cannot be loaded is fatal.

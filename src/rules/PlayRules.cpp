@@ -78,13 +78,13 @@ void PlayRules::SamePlus(qint16, const qint16&, const qint16&, const qint16&, co
 void PlayRules::SamePlusCombo(qint16, const qint16&, const qint16&, const qint16&, const qint16&,
                               const qint16&) {}
 
-void PlayRules::Standard(qint16 North, const qint16& East, const qint16& South,
-                         const qint16& West, const qint16& Board, const qint16& Owner) {
+void PlayRules::Standard(qint16 North, const qint16& East, const qint16& South, const qint16& West,
+                         const qint16& Board, const qint16& Owner) {
     capture(North, East, South, West, Board, Owner, true);
 }
 
-void PlayRules::ComboCard(qint16 North, const qint16& East, const qint16& South,
-                          const qint16& West, const qint16& Board, const qint16& Owner) {
+void PlayRules::ComboCard(qint16 North, const qint16& East, const qint16& South, const qint16& West,
+                          const qint16& Board, const qint16& Owner) {
     capture(North, East, South, West, Board, Owner, false);
 }
 
@@ -111,7 +111,8 @@ void PlayRules::capture(qint16 North, qint16 East, qint16 South, qint16 West, qi
             continue;
         if (m_board.intValue(QStringLiteral("fldOwner")) != opponent)
             continue;
-        if (!(m_board.intValue(QLatin1String(n.facingField)) < edges[static_cast<int>(n.actingEdge)]))
+        if (!(m_board.intValue(QLatin1String(n.facingField)) <
+              edges[static_cast<int>(n.actingEdge)]))
             continue;
 
         const QString colour = Owner == 1 ? QStringLiteral("r.jpg") : QStringLiteral("b.jpg");

@@ -14,7 +14,7 @@ class Recordset;
 // combo rule every card captured by the placement then acts once, one level
 // deep, through the combo queue.
 class PlayRules {
-public:
+  public:
     // `board` is the shared board table; `view` shows captures and scores.
     PlayRules(platform::Recordset& board, rules::BoardView& view);
 
@@ -38,9 +38,9 @@ public:
     bool comboPending(int location) const { return ComboPending[location - 1]; }
     qint16 comboArg(int location, int column) const { return ComboArgs[location - 1][column - 1]; }
 
-private:
-    void capture(qint16 North, qint16 East, qint16 South, qint16 West, qint16 Board,
-                 qint16 Owner, bool queue);
+  private:
+    void capture(qint16 North, qint16 East, qint16 South, qint16 West, qint16 Board, qint16 Owner,
+                 bool queue);
     void clearEntry(int location);
 
     qint16 ComboArgs[9][6] = {};

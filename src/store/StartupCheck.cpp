@@ -22,10 +22,10 @@ namespace {
 
 struct TableNeed {
     QString name;
-    int slots;          // records fldLocation 1..slots, in order; 0 = none required
-    bool cardFields;    // the nine card fields
-    bool owner;         // fldOwner
-    bool autoNumber;    // fldAutoNumber
+    int slotCount;   // records fldLocation 1..slotCount, in order; 0 = none required
+    bool cardFields; // the nine card fields
+    bool owner;      // fldOwner
+    bool autoNumber; // fldAutoNumber
 };
 
 const QList<TableNeed>& tableNeeds() {
@@ -57,7 +57,9 @@ bool isWholeNumber(const QVariant& v, qint64 low = -32768, qint64 high = 32767) 
     return n >= low && n <= high;
 }
 
-QString describe(const QVariant& v) { return v.isNull() ? QStringLiteral("nothing") : "\"" + v.toString() + "\""; }
+QString describe(const QVariant& v) {
+    return v.isNull() ? QStringLiteral("nothing") : "\"" + v.toString() + "\"";
+}
 
 QString checkTable(const TableNeed& need, QSqlDatabase db) {
     QSqlQuery query(db);
@@ -67,7 +69,7 @@ QString checkTable(const TableNeed& need, QSqlDatabase db) {
             .arg(need.name, query.lastError().databaseText());
     const QSqlRecord record = query.record();
     QStringList required;
-    if (need.slots > 0)
+    if (need.slotCount > 0)
         required << QStringLiteral("fldLocation");
     if (need.autoNumber)
         required << QStringLiteral("fldAutoNumber");
@@ -77,7 +79,8 @@ QString checkTable(const TableNeed& need, QSqlDatabase db) {
         required << QStringLiteral("fldOwner");
     for (const QString& field : required)
         if (record.indexOf(field) < 0)
-            return QStringLiteral("Table %1 of the card database has no field %2.").arg(need.name, field);
+            return QStringLiteral("Table %1 of the card database has no field %2.")
+                .arg(need.name, field);
     if (!need.cardFields)
         return {};
 
@@ -87,22 +90,23 @@ QString checkTable(const TableNeed& need, QSqlDatabase db) {
     while (query.next()) {
         ++row;
         for (const QString& field : required) {
-            const bool numeric = field == QLatin1String("fldLocation") ||
-                                 field == QLatin1String("fldOwner") ||
-                                 field == QLatin1String("fldAutoNumber") ||
-                                 CardRecord::isNumber(field);
+            const bool numeric =
+                field == QLatin1String("fldLocation") || field == QLatin1String("fldOwner") ||
+                field == QLatin1String("fldAutoNumber") || CardRecord::isNumber(field);
             const QVariant v = query.value(record.indexOf(field));
             if (numeric && !isWholeNumber(v, field == QLatin1String("fldID") ? INT_MIN : -32768,
                                           field == QLatin1String("fldID") ? INT_MAX : 32767))
-                return QStringLiteral("Table %1, record %2: field %3 holds %4 where a number belongs.")
+                return QStringLiteral(
+                           "Table %1, record %2: field %3 holds %4 where a number belongs.")
                     .arg(need.name)
                     .arg(row)
                     .arg(field, describe(v));
         }
-        if (need.slots > 0)
+        if (need.slotCount > 0)
             locations << query.value(record.indexOf(QStringLiteral("fldLocation"))).toLongLong();
         if (need.autoNumber) {
-            const qint64 n = query.value(record.indexOf(QStringLiteral("fldAutoNumber"))).toLongLong();
+            const qint64 n =
+                query.value(record.indexOf(QStringLiteral("fldAutoNumber"))).toLongLong();
             if (n >= 1 && n <= CardCount && !autoNumbers.contains(n))
                 autoNumbers.insert(n, row);
             const QVariant id = query.value(record.indexOf(QStringLiteral("fldID")));
@@ -120,11 +124,11 @@ QString checkTable(const TableNeed& need, QSqlDatabase db) {
                     .arg(n)
                     .arg(CardCount);
     }
-    if (need.slots > 0) {
+    if (need.slotCount > 0) {
         // Slots are always searched forward in ascending order; each must be
         // found after the one before it.
         int position = 0;
-        for (int slot = 1; slot <= need.slots; ++slot) {
+        for (int slot = 1; slot <= need.slotCount; ++slot) {
             while (position < locations.size() && locations[position] != slot)
                 ++position;
             if (position >= locations.size())
@@ -133,7 +137,8 @@ QString checkTable(const TableNeed& need, QSqlDatabase db) {
                                             "(records must lie in ascending order of fldLocation).")
                                  .arg(need.name)
                                  .arg(slot)
-                           : QStringLiteral("Table %1 has no record for slot %2 (fldLocation = %2).")
+                           : QStringLiteral(
+                                 "Table %1 has no record for slot %2 (fldLocation = %2).")
                                  .arg(need.name)
                                  .arg(slot);
         }
@@ -155,7 +160,9 @@ QString cardPictureProblems(QSqlDatabase db) {
             const QString problem =
                 pictureProblem(platform::nativeFileName(folder + path + QLatin1String(colour)));
             if (!problem.isEmpty())
-                return QStringLiteral("%1 (card %2 of AllCards)").arg(problem).arg(query.value(0).toInt());
+                return QStringLiteral("%1 (card %2 of AllCards)")
+                    .arg(problem)
+                    .arg(query.value(0).toInt());
         }
     }
     return {};
@@ -167,16 +174,16 @@ int g_lockFd = -1;
 
 const QStringList& imageFiles() {
     static const QStringList files{
-        QStringLiteral("DoneUp.jpg"),     QStringLiteral("DoneDn.jpg"),
-        QStringLiteral("HelpUp.jpg"),     QStringLiteral("HelpDn.jpg"),
-        QStringLiteral("NewGameUp.jpg"),  QStringLiteral("NewGameDn.jpg"),
-        QStringLiteral("OptionsUp.jpg"),  QStringLiteral("OptionsDn.jpg"),
-        QStringLiteral("ExitUp.jpg"),     QStringLiteral("ExitDn.jpg"),
-        QStringLiteral("FieldBlank.jpg"), QStringLiteral("PlaceHolder-r.jpg"),
+        QStringLiteral("DoneUp.jpg"),        QStringLiteral("DoneDn.jpg"),
+        QStringLiteral("HelpUp.jpg"),        QStringLiteral("HelpDn.jpg"),
+        QStringLiteral("NewGameUp.jpg"),     QStringLiteral("NewGameDn.jpg"),
+        QStringLiteral("OptionsUp.jpg"),     QStringLiteral("OptionsDn.jpg"),
+        QStringLiteral("ExitUp.jpg"),        QStringLiteral("ExitDn.jpg"),
+        QStringLiteral("FieldBlank.jpg"),    QStringLiteral("PlaceHolder-r.jpg"),
         QStringLiteral("PlaceHolder-b.jpg"), QStringLiteral("RedOff.gif"),
-        QStringLiteral("RedOn.gif"),      QStringLiteral("BlueOff.gif"),
-        QStringLiteral("BlueOn.gif"),     QStringLiteral("52start.jpg"),
-        QStringLiteral("begin1.jpg"),     QStringLiteral("begin2.jpg"),
+        QStringLiteral("RedOn.gif"),         QStringLiteral("BlueOff.gif"),
+        QStringLiteral("BlueOn.gif"),        QStringLiteral("52start.jpg"),
+        QStringLiteral("begin1.jpg"),        QStringLiteral("begin2.jpg"),
     };
     return files;
 }
@@ -219,7 +226,8 @@ QString firstStartupProblem() {
     }
     const QString folder = platform::programFolder();
     for (const QString& image : imageFiles()) {
-        const QString problem = pictureProblem(platform::nativeFileName(folder + "/images/" + image));
+        const QString problem =
+            pictureProblem(platform::nativeFileName(folder + "/images/" + image));
         if (!problem.isEmpty())
             return problem;
     }

@@ -15,9 +15,9 @@ platform::Recordset DirtyBoard;
 
 const QStringList& CardRecord::fields() {
     static const QStringList list{
-        QStringLiteral("fldID"),    QStringLiteral("fldLevel"), QStringLiteral("fldName"),
+        QStringLiteral("fldID"),      QStringLiteral("fldLevel"), QStringLiteral("fldName"),
         QStringLiteral("fldElement"), QStringLiteral("fldNorth"), QStringLiteral("fldEast"),
-        QStringLiteral("fldSouth"), QStringLiteral("fldWest"),  QStringLiteral("fldPath")};
+        QStringLiteral("fldSouth"),   QStringLiteral("fldWest"),  QStringLiteral("fldPath")};
     return list;
 }
 
@@ -26,9 +26,13 @@ bool CardRecord::isNumber(const QString& field) {
            field != QLatin1String("fldPath");
 }
 
-QString locationCriterion(int slot) { return QStringLiteral("fldLocation = %1").arg(slot); }
+QString locationCriterion(int slot) {
+    return QStringLiteral("fldLocation = %1").arg(slot);
+}
 
-QString autoNumberCriterion(int number) { return QStringLiteral("fldAutoNumber = %1").arg(number); }
+QString autoNumberCriterion(int number) {
+    return QStringLiteral("fldAutoNumber = %1").arg(number);
+}
 
 void copyCard(const platform::Recordset& from, platform::Recordset& to) {
     for (const QString& field : CardRecord::fields())
@@ -40,7 +44,9 @@ void emptyCard(platform::Recordset& slot) {
         slot.setValue(field, CardRecord::isNumber(field) ? QVariant(0) : QVariant(QString()));
 }
 
-QString databaseFile() { return platform::programFolder() + QStringLiteral("/Cards.mdb"); }
+QString databaseFile() {
+    return platform::programFolder() + QStringLiteral("/Cards.mdb");
+}
 
 void openTable(platform::Recordset& recordset, const QString& table, bool readOnly) {
     if (!platform::Database::isOpen())

@@ -1,0 +1,553 @@
+#include "match/FrmMain.h"
+
+#include "options/FrmOptions.h"
+#include "platform/Fatal.h"
+#include "platform/Random.h"
+#include "selection/FrmPlayer.h"
+#include "store/Tables.h"
+#include "windows/Forms.h"
+#include "windows/FrmHelp.h"
+#include "windows/FrmMessage.h"
+#include "windows/FrmWinner.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+using store::DirtyBoard;
+using store::P1Hand;
+using store::P1Stock;
+using store::P2Hand;
+using store::P2Stock;
+
+namespace {
+const QColor Red(255, 0, 0);
+const QColor Blue(0, 0, 255);
+const QColor Black(0, 0, 0);
+
+const QString FieldBlank = QStringLiteral("\\images\\FieldBlank.jpg");
+const QString BackRed = QStringLiteral("\\images\\PlaceHolder-r.jpg");
+const QString BackBlue = QStringLiteral("\\images\\PlaceHolder-b.jpg");
+
+// Hand slot columns, left to right, of the two fanned hands.
+constexpr int P1Left[] = {0, 315, 945, 1605, 480, 1095};
+constexpr int P2Left[] = {0, 7575, 6915, 6285, 7395, 6735};
+constexpr int HandTop[] = {0, 386, 1346, 2306, 3026, 3986};
+constexpr int BoardLeft[] = {2805, 3945, 5085};
+constexpr int BoardTop[] = {386, 2126, 3866};
+constexpr int LightTop[] = {6690, 6180, 5685};
+} // namespace
+
+FrmMain::FrmMain() : platform::Form(QStringLiteral("frmMain")) {
+    setDesign(QStringLiteral("Quorvel"), 8880, 7875, QStringLiteral(":/embedded/main.jpg"));
+    setPlacement(Placement::CentreOwner);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/embedded/icon.png")));
+    buildControls();
+}
+
+void FrmMain::buildControls() {
+    using platform::Label;
+    using platform::Picture;
+    // Created back to front: selection frames behind the hand cards, the
+    // begin picture in front of the board.
+    auto* plate1 = new Picture(this);
+    plate1->setRect(840, 6000, 1875, 495);
+    plate1->setEmbedded(QStringLiteral(":/embedded/plate1.gif"));
+    imgPlayer1 = plate1;
+    imgPlayer2 = new Picture(this);
+    imgPlayer2->setRect(6060, 6000, 1935, 480);
+    imgPlayer2->setEmbedded(QStringLiteral(":/embedded/plate2.gif"));
+
+    for (int i = 0; i < 3; ++i) {
+        imgRedLight[i] = new Picture(this, i);
+        imgRedLight[i]->setRect(3120, LightTop[i], 375, 375);
+        imgRedLight[i]->setEmbedded(QStringLiteral(":/embedded/redlight.gif"));
+        imgBlueLight[i] = new Picture(this, i);
+        imgBlueLight[i]->setRect(5400, LightTop[i], 375, 375);
+        imgBlueLight[i]->setEmbedded(QStringLiteral(":/embedded/bluelight.gif"));
+    }
+    for (int s = 1; s <= 5; ++s) {
+        imgP1Select[s] = new Picture(this, s);
+        imgP1Select[s]->setRect(P1Left[s] - 67, HandTop[s] - 52, 1125, 1725);
+        imgP1Select[s]->setEmbedded(QStringLiteral(":/embedded/selframe.jpg"));
+        imgP1Select[s]->hide();
+        imgP2Select[s] = new Picture(this, s);
+        imgP2Select[s]->setRect(P2Left[s] - 67, HandTop[s] - 52, 1125, 1725);
+        imgP2Select[s]->setEmbedded(QStringLiteral(":/embedded/selframe.jpg"));
+        imgP2Select[s]->hide();
+    }
+    for (int s = 1; s <= 5; ++s) {
+        imgP1[s] = new Picture(this, s);
+        imgP1[s]->setRect(P1Left[s], HandTop[s], 990, 1620);
+        connect(imgP1[s], &Picture::MouseDown, this, &FrmMain::imgP1_MouseDown);
+        imgP2[s] = new Picture(this, s);
+        imgP2[s]->setRect(P2Left[s], HandTop[s], 990, 1620);
+        connect(imgP2[s], &Picture::MouseDown, this, &FrmMain::imgP2_MouseDown);
+    }
+    for (int l = 1; l <= 9; ++l) {
+        imgBoard[l] = new Picture(this, l);
+        imgBoard[l]->setRect(BoardLeft[(l - 1) % 3], BoardTop[(l - 1) / 3], 990, 1620);
+        connect(imgBoard[l], &Picture::MouseDown, this, &FrmMain::imgBoard_MouseDown);
+    }
+    imgBegin = new Picture(this);
+    imgBegin->setRect(2940, 2400, 3000, 1005);
+    imgBegin->setStretch(false);
+
+    auto button = [this](int top) {
+        auto* p = new Picture(this);
+        p->setRect(3743, top, 1395, 375);
+        return p;
+    };
+    imgNewGame = button(5666);
+    imgOptions = button(6166);
+    imgHelp = button(6666);
+    imgExit = button(7166);
+    struct Button {
+        Picture* picture;
+        QString pressed;
+        void (FrmMain::*release)();
+    };
+    for (const Button& b :
+         {Button{imgHelp, QStringLiteral("\\images\\HelpDn.jpg"), &FrmMain::imgHelp_MouseUp},
+          Button{imgNewGame, QStringLiteral("\\images\\NewGameDn.jpg"),
+                 &FrmMain::imgNewGame_MouseUp},
+          Button{imgOptions, QStringLiteral("\\images\\OptionsDn.jpg"),
+                 &FrmMain::imgOptions_MouseUp},
+          Button{imgExit, QStringLiteral("\\images\\ExitDn.jpg"), &FrmMain::imgExit_MouseUp}}) {
+        Picture* picture = b.picture;
+        const QString pressed = b.pressed;
+        connect(picture, &Picture::MouseDown, this,
+                [picture, pressed] { picture->LoadPicture(pictureName(pressed)); });
+        connect(picture, &Picture::MouseUp, this, b.release);
+    }
+
+    auto label = [this](int left, int top, int width, int height, double points, bool bold,
+                        const QColor& colour) {
+        auto* l = new Label(this);
+        l->setRect(left, top, width, height);
+        l->setFontSpec(QStringLiteral("Times New Roman"), points, bold);
+        l->setForeColor(colour);
+        return l;
+    };
+    lblPlayer1Name = label(600, 6540, 2355, 435, 18, true, QColor(0xE0, 0xE0, 0xE0));
+    lblPlayer2Name = label(5850, 6540, 2355, 435, 18, true, QColor(0xE0, 0xE0, 0xE0));
+    lblPlayer1Score = label(990, 7020, 1575, 315, 18, false, QColor(0xFF, 0xFF, 0x80));
+    lblPlayer2Score = label(6240, 7020, 1575, 315, 18, false, QColor(0xFF, 0xFF, 0x80));
+    lblPlayer1Score->setCaption(QStringLiteral("000"));
+    lblPlayer2Score->setCaption(QStringLiteral("000"));
+
+    tmrHideHand = new platform::Timer(this, 1500);
+    connect(tmrHideHand, &platform::Timer::Tick, this, &FrmMain::tmrHideHand_Timer);
+    tmr1 = new platform::Timer(this, 2000);
+    connect(tmr1, &platform::Timer::Tick, this, &FrmMain::tmr1_Timer);
+}
+
+PlayRules& FrmMain::PlayRules() {
+    if (!m_playRules)
+        m_playRules = std::make_unique<::PlayRules>(DirtyBoard, *this);
+    return *m_playRules;
+}
+
+void FrmMain::showCapture(int location, const QString& name) {
+    imgBoard[location]->LoadPicture(name);
+    imgBoard[location]->Refresh();
+}
+
+void FrmMain::setScoreCaption(int player, const QString& caption) {
+    (player == 1 ? lblPlayer1Score : lblPlayer2Score)->setCaption(caption);
+}
+
+// ---- Load, activation, unload ---------------------------------------------
+
+void FrmMain::Form_Load() {
+    gintTurn = 1;
+    store::openTable(store::CardBase, QStringLiteral("CardBase"), true);
+    store::openTable(store::AllCards, QStringLiteral("AllCards"), true);
+    store::openTable(P1Hand, QStringLiteral("P1Hand"), false);
+    store::openTable(P2Hand, QStringLiteral("P2Hand"), false);
+    store::openTable(store::CleanBoard, QStringLiteral("CleanBoard"), false);
+    store::openTable(DirtyBoard, QStringLiteral("DirtyBoard"), false);
+    for (int l = 1; l <= 9; ++l)
+        imgBoard[l]->LoadPicture(pictureName(FieldBlank));
+    for (int s = 1; s <= 5; ++s) {
+        imgP1[s]->LoadPicture(pictureName(BackRed));
+        imgP1[s]->Refresh();
+        imgP2[s]->LoadPicture(pictureName(BackBlue));
+        imgP2[s]->Refresh();
+    }
+    imgNewGame->LoadPicture(pictureName(QStringLiteral("\\images\\NewGameUp.jpg")));
+    imgOptions->LoadPicture(pictureName(QStringLiteral("\\images\\OptionsUp.jpg")));
+    imgExit->LoadPicture(pictureName(QStringLiteral("\\images\\ExitUp.jpg")));
+    imgHelp->LoadPicture(pictureName(QStringLiteral("\\images\\HelpUp.jpg")));
+    lblPlayer1Name->setCaption(frmOptions->gstrPlayer1Name);
+    lblPlayer2Name->setCaption(frmOptions->gstrPlayer2Name);
+}
+
+void FrmMain::Form_Activate() {
+    lblPlayer1Name->setCaption(frmOptions->gstrPlayer1Name);
+    lblPlayer2Name->setCaption(frmOptions->gstrPlayer2Name);
+    if (gblnPostNewHand)
+        DealHands();
+}
+
+void FrmMain::Form_Unload() {
+    tmrHideHand->setEnabled(false);
+    tmr1->setEnabled(false);
+    for (platform::Form* form : std::initializer_list<platform::Form*>{
+             frmPlayer1, frmPlayer2, frmOptions, frmHelp, frmMessage, frmWinner})
+        form->Unload();
+    ClearHands();
+    ClearBoard();
+    P1Hand.close();
+    P2Hand.close();
+    store::CleanBoard.close();
+    DirtyBoard.close();
+    // No window is left loaded: the program ends.
+    QCoreApplication::quit();
+}
+
+void FrmMain::Form_QueryClose() {
+    Unload();
+}
+
+void FrmMain::ClearBoard() {
+    for (int l = 1; l <= 9; ++l) {
+        blnBoardUsed[l] = false;
+        imgBoard[l]->LoadPicture(pictureName(FieldBlank));
+        DirtyBoard.Find(store::locationCriterion(l));
+        store::emptyCard(DirtyBoard);
+        DirtyBoard.setValue(QStringLiteral("fldOwner"), 0);
+        DirtyBoard.MoveFirst();
+    }
+}
+
+void FrmMain::ClearHands() {
+    P1Hand.MoveFirst();
+    P2Hand.MoveFirst();
+    for (int s = 1; s <= 5; ++s) {
+        P1Hand.Find(store::locationCriterion(s));
+        store::emptyCard(P1Hand);
+        P2Hand.Find(store::locationCriterion(s));
+        store::emptyCard(P2Hand);
+        P1Hand.MoveFirst();
+        P2Hand.MoveFirst();
+        imgP1[s]->Clear();
+        imgP2[s]->Clear();
+    }
+}
+
+// ---- New game and dealing --------------------------------------------------
+
+void FrmMain::NewGame() {
+    platform::Random& random = platform::Random::instance();
+    random.reseedFromClock();
+    // r + 1 rounded to the nearest integer, a half going to the even 2.
+    gintTurn = static_cast<qint16>(std::nearbyint(random.next() + 1.0));
+    imgNewGame->LoadPicture(pictureName(QStringLiteral("\\images\\NewGameUp.jpg")));
+    imgNewGame->Refresh();
+    intCardsPlaced = 0;
+    gblnNewRound = true;
+    gintRound = 1;
+    intP1RoundScore.fill(0);
+    intP2RoundScore.fill(0);
+    gblnWinner = false;
+    ResetHand();
+    PlayRules().gintPlayer1Score = 0;
+    PlayRules().gintPlayer2Score = 0;
+    gintP1GamesWon = 0;
+    gintP2GamesWon = 0;
+    lblPlayer1Score->setCaption(QStringLiteral("000"));
+    lblPlayer2Score->setCaption(QStringLiteral("000"));
+    for (int i = 0; i < 3; ++i) {
+        imgRedLight[i]->LoadPicture(pictureName(QStringLiteral("\\images\\RedOff.gif")));
+        imgBlueLight[i]->LoadPicture(pictureName(QStringLiteral("\\images\\BlueOff.gif")));
+    }
+    gblnNewGame = true;
+    frmOptions->Show();
+    Hide();
+}
+
+void FrmMain::ResetHand() {
+    intCardsPlaced = 0;
+    gblnNewRound = true;
+    ClearHands();
+    ClearBoard();
+    for (int s = 1; s <= 5; ++s) {
+        blnP1InHand[s] = false;
+        blnP2InHand[s] = false;
+        imgP1Select[s]->hide();
+        imgP2Select[s]->hide();
+        imgP1[s]->setEnabled(true);
+        imgP2[s]->setEnabled(true);
+    }
+}
+
+void FrmMain::DealHands() {
+    const bool open = frmOptions->gblnHand;
+    int k1 = 1;
+    int k2 = 1;
+    for (int i = 1; i <= 8; ++i) {
+        if (frmPlayer1->imgSelect[i]->Visible()) {
+            P1Hand.MoveFirst();
+            P1Stock.Find(store::locationCriterion(i));
+            P1Hand.Find(store::locationCriterion(k1));
+            store::copyCard(P1Stock, P1Hand);
+            imgP1[k1]->LoadPicture(open ? pictureName(P1Hand.textValue(QStringLiteral("fldPath")) +
+                                                      QStringLiteral("r.jpg"))
+                                        : pictureName(BackRed));
+            imgP1[k1]->Refresh();
+            blnP1InHand[k1] = true;
+            P1Hand.MoveFirst();
+            ++k1;
+        }
+        if (frmPlayer2->imgSelect[i]->Visible()) {
+            P2Hand.MoveFirst();
+            P2Stock.Find(store::locationCriterion(i));
+            P2Hand.Find(store::locationCriterion(k2));
+            store::copyCard(P2Stock, P2Hand);
+            imgP2[k2]->LoadPicture(open ? pictureName(P2Hand.textValue(QStringLiteral("fldPath")) +
+                                                      QStringLiteral("b.jpg"))
+                                        : pictureName(BackBlue));
+            imgP2[k2]->Refresh();
+            blnP2InHand[k2] = true;
+            P2Hand.MoveFirst();
+            ++k2;
+        }
+        P1Stock.MoveFirst();
+        P2Stock.MoveFirst();
+    }
+    if (!open)
+        tmrHideHand->setEnabled(true);
+    gblnPostNewHand = false;
+}
+
+// ---- Picking a card ----------------------------------------------------------
+
+void FrmMain::imgP1_MouseDown(int Index) {
+    if (gintTurn == 2)
+        return;
+    if (blnP1InHand[Index]) {
+        ClearSelection();
+        imgP1Select[Index]->show();
+    }
+}
+
+void FrmMain::imgP2_MouseDown(int Index) {
+    if (gintTurn == 1)
+        return;
+    if (blnP2InHand[Index]) {
+        ClearSelection();
+        imgP2Select[Index]->show();
+    }
+}
+
+void FrmMain::ClearSelection() {
+    for (auto* markers : {&imgP1Select, &imgP2Select})
+        for (int s = 1; s <= 5; ++s)
+            if ((*markers)[s]->Visible()) {
+                (*markers)[s]->hide();
+                return;
+            }
+}
+
+// ---- Placing a card ------------------------------------------------------------
+
+void FrmMain::imgBoard_MouseDown(int Index) {
+    const int L = Index;
+    if (L < 1 || L > 9 || blnBoardUsed[L])
+        return;
+    int P = 0;
+    int i = 0;
+    for (int s = 1; s <= 5 && P == 0; ++s) {
+        if (imgP1Select[s]->Visible())
+            P = 1;
+        else if (imgP2Select[s]->Visible())
+            P = 2;
+        i = s;
+    }
+    if (P == 0)
+        return;
+    platform::Recordset& hand = P == 1 ? P1Hand : P2Hand;
+    const QString colour = P == 1 ? QStringLiteral("r.jpg") : QStringLiteral("b.jpg");
+
+    hand.Find(store::locationCriterion(i));
+    imgBoard[L]->LoadPicture(pictureName(hand.textValue(QStringLiteral("fldPath")) + colour));
+    imgBoard[L]->Refresh();
+    DirtyBoard.Find(store::locationCriterion(L));
+    store::copyCard(hand, DirtyBoard);
+    DirtyBoard.setValue(QStringLiteral("fldOwner"), P);
+    auto edge = [&hand](const char* field) { return hand.intValue(QLatin1String(field)); };
+    const qint16 board = static_cast<qint16>(L);
+    const qint16 owner = static_cast<qint16>(P);
+    if (frmOptions->gblnBasic)
+        PlayRules().Basic(edge("fldNorth"), edge("fldEast"), edge("fldSouth"), edge("fldWest"),
+                          board, owner);
+    if (frmOptions->gblnBasicCombo)
+        PlayRules().BasicCombo(edge("fldNorth"), edge("fldEast"), edge("fldSouth"), edge("fldWest"),
+                               board, owner);
+    store::emptyCard(hand);
+    (P == 1 ? blnP1InHand : blnP2InHand)[i] = false;
+    blnBoardUsed[L] = true;
+    (P == 1 ? imgP1Select : imgP2Select)[i]->hide();
+    (P == 1 ? imgP1 : imgP2)[i]->Clear();
+    DirtyBoard.MoveFirst();
+    hand.MoveFirst();
+    gintTurn = P == 1 ? 2 : 1;
+    if (intCardsPlaced >= 8) {
+        CheckWinner();
+        return;
+    }
+    ++intCardsPlaced;
+    if (!frmOptions->gblnHand) {
+        hideHand(P);
+        tmrHideHand->setEnabled(true);
+    }
+}
+
+void FrmMain::hideHand(int player) {
+    const auto& inHand = player == 1 ? blnP1InHand : blnP2InHand;
+    auto& pictures = player == 1 ? imgP1 : imgP2;
+    for (int j = 1; j <= 5; ++j) {
+        if (!inHand[j])
+            continue;
+        pictures[j]->LoadPicture(pictureName(player == 1 ? BackRed : BackBlue));
+        pictures[j]->Refresh();
+        pictures[j]->setEnabled(false);
+    }
+}
+
+// ---- Timers ----------------------------------------------------------------------
+
+void FrmMain::tmrHideHand_Timer() {
+    P1Hand.MoveFirst();
+    P2Hand.MoveFirst();
+    const bool first = gintTurn == 1;
+    platform::Recordset& hand = first ? P1Hand : P2Hand;
+    const auto& inHand = first ? blnP1InHand : blnP2InHand;
+    auto& pictures = first ? imgP1 : imgP2;
+    for (int s = 1; s <= 5; ++s) {
+        if (!inHand[s])
+            continue;
+        hand.Find(store::locationCriterion(s));
+        pictures[s]->LoadPicture(
+            pictureName(hand.textValue(QStringLiteral("fldPath")) +
+                        (first ? QStringLiteral("r.jpg") : QStringLiteral("b.jpg"))));
+        pictures[s]->Refresh();
+        pictures[s]->setEnabled(true);
+    }
+    P1Hand.MoveFirst();
+    P2Hand.MoveFirst();
+    tmrHideHand->setEnabled(false);
+}
+
+void FrmMain::tmr1_Timer() {
+    imgBegin->setEnabled(false);
+    imgBegin->Clear();
+    tmr1->setEnabled(false);
+}
+
+// ---- End of a hand, round and match ----------------------------------------------
+
+bool FrmMain::CheckWinner() {
+    const qint16 s1 = PlayRules().gintPlayer1Score;
+    const qint16 s2 = PlayRules().gintPlayer2Score;
+    const qint16 T = frmOptions->gintWinHigh;
+    int P = 0;
+    if (s1 >= T || s2 >= T)
+        P = s1 > s2 ? 1 : s2 > s1 ? 2 : 0;
+
+    if (P == 0) {
+        frmMessage->lblMsg->setCaption(QStringLiteral("Get ready for the next hand"));
+        frmMessage->lblMsg->setForeColor(Black);
+        frmMessage->ShowModal();
+        ResetHand();
+        Hide();
+        frmPlayer1->Show();
+        return false;
+    }
+
+    qint16& won = P == 1 ? gintP1GamesWon : gintP2GamesWon;
+    ++won;
+    const qint16 W = won;
+    if (W >= 1 && W <= 3)
+        (P == 1 ? imgRedLight : imgBlueLight)[W - 1]->LoadPicture(
+            pictureName(P == 1 ? QStringLiteral("\\images\\RedOn.gif")
+                               : QStringLiteral("\\images\\BlueOn.gif")));
+    const QString name = (P == 1 ? lblPlayer1Name : lblPlayer2Name)->caption();
+    const QColor colour = P == 1 ? Red : Blue;
+
+    if (W != 3) {
+        frmMessage->lblMsg->setCaption(name + QStringLiteral(" won this round.  ") +
+                                       QStringLiteral("Ready for next round"));
+        frmMessage->lblMsg->setForeColor(colour);
+        frmMessage->ShowModal();
+        intP1RoundScore[gintRound] = PlayRules().gintPlayer1Score;
+        intP2RoundScore[gintRound] = PlayRules().gintPlayer2Score;
+        PlayRules().gintPlayer1Score = 0;
+        PlayRules().gintPlayer2Score = 0;
+        lblPlayer1Score->setCaption(QStringLiteral("000"));
+        lblPlayer2Score->setCaption(QStringLiteral("000"));
+        ++gintRound;
+        ResetHand();
+        Hide();
+        frmPlayer1->Show();
+        return false;
+    }
+
+    intP1RoundScore[gintRound] = PlayRules().gintPlayer1Score;
+    intP2RoundScore[gintRound] = PlayRules().gintPlayer2Score;
+    auto total = [](const std::array<qint16, 6>& rounds) {
+        qint16 sum = 0;
+        for (int r = 1; r <= 5; ++r)
+            if (__builtin_add_overflow(sum, rounds[r], &sum))
+                platform::fatal(QStringLiteral("A match total overflows a 16-bit integer."));
+        return sum;
+    };
+    const qint16 total1 = total(intP1RoundScore);
+    const qint16 total2 = total(intP2RoundScore);
+    gblnWinner = true;
+    frmMessage->lblMsg->setCaption(name + QStringLiteral("\r\n") + QStringLiteral(" wins with ") +
+                                   QString::number(P == 1 ? total1 : total2));
+    frmMessage->lblMsg->setForeColor(colour);
+    frmWinner->lblP1Name->setCaption(QStringLiteral("  ") + frmOptions->gstrPlayer1Name +
+                                     QStringLiteral("  "));
+    frmWinner->lblP2Name->setCaption(QStringLiteral("  ") + frmOptions->gstrPlayer2Name +
+                                     QStringLiteral("  "));
+    for (int r = 1; r <= 5; ++r) {
+        frmWinner->lblP1RndScore[r]->setCaption(QString::number(intP1RoundScore[r]));
+        frmWinner->lblP2RndScore[r]->setCaption(QString::number(intP2RoundScore[r]));
+    }
+    frmWinner->lblP1Total->setCaption(QString::number(total1));
+    frmWinner->lblP2Total->setCaption(QString::number(total2));
+    frmMessage->ShowModal();
+    return true;
+}
+
+// ---- Menu buttons ------------------------------------------------------------------
+
+void FrmMain::imgHelp_MouseUp() {
+    imgHelp->LoadPicture(pictureName(QStringLiteral("\\images\\HelpUp.jpg")));
+    imgHelp->Refresh();
+    frmHelp->gstrCaller = QStringLiteral("Main");
+    frmHelp->Show();
+    Hide();
+}
+
+void FrmMain::imgNewGame_MouseUp() {
+    NewGame();
+}
+
+void FrmMain::imgOptions_MouseUp() {
+    imgOptions->LoadPicture(pictureName(QStringLiteral("\\images\\OptionsUp.jpg")));
+    imgOptions->Refresh();
+    frmOptions->Show();
+    Hide();
+}
+
+void FrmMain::imgExit_MouseUp() {
+    imgExit->LoadPicture(pictureName(QStringLiteral("\\images\\ExitUp.jpg")));
+    imgExit->Refresh();
+    Unload();
+}

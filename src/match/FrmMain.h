@@ -1,0 +1,103 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "rules/BoardView.h"
+#include "rules/PlayRules.h"
+
+#include <array>
+#include <memory>
+
+// The main window: the board, both hands, names, scores, round lights and
+// the menu buttons, and the owner of the match state that the other windows
+// read and set to hand control back and forth. It owns the one rules engine
+// and shows its captures.
+class FrmMain : public platform::Form, public rules::BoardView {
+    Q_OBJECT
+  public:
+    FrmMain();
+
+    // The shared match state.
+    bool gblnNewGame = false;
+    bool gblnNewRound = false;
+    bool gblnPostNewHand = false;
+    qint16 gintTurn = 0;
+    qint16 gintRound = 0;
+    qint16 gintP1GamesWon = 0;
+    qint16 gintP2GamesWon = 0;
+    bool gblnWinner = false;
+    // The rules engine, created on first use.
+    ::PlayRules& PlayRules();
+
+    bool CheckWinner();
+    void imgBoard_MouseDown(int Index);
+
+    // Controls, indexed as designed (index 0 unused where arrays start at 1).
+    std::array<platform::Picture*, 10> imgBoard{};
+    std::array<platform::Picture*, 6> imgP1{};
+    std::array<platform::Picture*, 6> imgP2{};
+    std::array<platform::Picture*, 6> imgP1Select{};
+    std::array<platform::Picture*, 6> imgP2Select{};
+    std::array<platform::Picture*, 3> imgRedLight{};
+    std::array<platform::Picture*, 3> imgBlueLight{};
+    platform::Picture* imgBegin = nullptr;
+    platform::Picture* imgHelp = nullptr;
+    platform::Picture* imgNewGame = nullptr;
+    platform::Picture* imgOptions = nullptr;
+    platform::Picture* imgExit = nullptr;
+    platform::Picture* imgPlayer1 = nullptr;
+    platform::Picture* imgPlayer2 = nullptr;
+    platform::Label* lblPlayer1Name = nullptr;
+    platform::Label* lblPlayer2Name = nullptr;
+    platform::Label* lblPlayer1Score = nullptr;
+    platform::Label* lblPlayer2Score = nullptr;
+    platform::Timer* tmrHideHand = nullptr;
+    platform::Timer* tmr1 = nullptr;
+
+    // Read-only views of the private state, for checks of the match.
+    qint16 cardsPlaced() const { return intCardsPlaced; }
+    bool p1InHand(int slot) const { return blnP1InHand[slot]; }
+    bool p2InHand(int slot) const { return blnP2InHand[slot]; }
+    bool boardUsed(int location) const { return blnBoardUsed[location]; }
+    qint16 p1RoundScore(int round) const { return intP1RoundScore[round]; }
+    qint16 p2RoundScore(int round) const { return intP2RoundScore[round]; }
+
+    // rules::BoardView
+    void showCapture(int location, const QString& pictureName) override;
+    void setScoreCaption(int player, const QString& caption) override;
+
+  protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+    void Form_QueryClose() override;
+
+  private:
+    void buildControls();
+
+    void imgP1_MouseDown(int Index);
+    void imgP2_MouseDown(int Index);
+    void ClearSelection();
+
+    void imgHelp_MouseUp();
+    void imgNewGame_MouseUp();
+    void imgOptions_MouseUp();
+    void imgExit_MouseUp();
+    void NewGame();
+    void ResetHand();
+    void DealHands();
+    void ClearBoard();
+    void ClearHands();
+    void hideHand(int player);
+
+    void tmrHideHand_Timer();
+    void tmr1_Timer();
+
+    qint16 intCardsPlaced = 0;
+    std::array<bool, 6> blnP1InHand{};
+    std::array<bool, 6> blnP2InHand{};
+    std::array<bool, 10> blnBoardUsed{};
+    std::array<qint16, 6> intP1RoundScore{};
+    std::array<qint16, 6> intP2RoundScore{};
+    std::unique_ptr<::PlayRules> m_playRules;
+};

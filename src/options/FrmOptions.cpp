@@ -1,0 +1,155 @@
+#include "options/FrmOptions.h"
+
+#include "match/FrmMain.h"
+#include "selection/FrmPlayer.h"
+#include "windows/Forms.h"
+#include "windows/FrmHelp.h"
+
+FrmOptions::FrmOptions() : platform::Form(QStringLiteral("frmOptions")) {
+    using platform::Label;
+    using platform::Picture;
+    using platform::TextBox;
+    setDesign(QString(), 4680, 6180, QStringLiteral(":/embedded/options.jpg"));
+
+    auto nameBox = [this](int left, int top, const QString& text, const QColor& colour) {
+        auto* box = new TextBox(this);
+        box->setRect(left, top, 3075, 380);
+        QFont f(QStringLiteral("Times New Roman"));
+        f.setPointSizeF(14.25);
+        f.setBold(true);
+        box->setFont(f);
+        QPalette p = box->palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            p.setColor(group, QPalette::Text, colour);
+            p.setColor(group, QPalette::Base, QColor(0xFF, 0xE0, 0xC0));
+        }
+        box->setPalette(p);
+        box->setText(text);
+        connect(box, &TextBox::GotFocus, this, [this, box] { txtPlayerName_GotFocus(box); });
+        return box;
+    };
+    txtPlayer1Name = nameBox(765, 660, QStringLiteral("Dorvik"), QColor(0xC0, 0, 0));
+    txtPlayer2Name = nameBox(780, 1715, QStringLiteral("Mirela"), QColor(0, 0, 0xC0));
+    setTabOrder(txtPlayer1Name, txtPlayer2Name);
+
+    auto mark = [this](int index, int left, int top, int width, int height) {
+        auto* label = new Label(this, index);
+        label->setRect(left, top, width, height);
+        label->setFontSpec(QStringLiteral("MS Sans Serif"), 18, true, true);
+        label->setForeColor(QColor(0xFF, 0, 0));
+        label->setCaption(QStringLiteral("X"));
+        return label;
+    };
+    lblHandOpt[0] = mark(0, 660, 3070, 435, 375);
+    lblHandOpt[1] = mark(1, 660, 3490, 435, 375);
+    lblRuleOpts[0] = mark(0, 650, 4050, 495, 435);
+    lblRuleOpts[1] = mark(1, 650, 4470, 495, 435);
+    for (Label* l : lblHandOpt)
+        connect(l, &Label::Click, this, &FrmOptions::lblHandOpt_Click);
+    for (Label* l : lblRuleOpts)
+        connect(l, &Label::Click, this, &FrmOptions::lblRuleOpts_Click);
+
+    imgHelp = new Picture(this);
+    imgHelp->setRect(2625, 5340, 1395, 375);
+    imgDone = new Picture(this);
+    imgDone->setRect(645, 5340, 1395, 375);
+    connect(imgDone, &Picture::MouseDown, this, &FrmOptions::imgDone_MouseDown);
+    connect(imgDone, &Picture::MouseUp, this, &FrmOptions::imgDone_MouseUp);
+    connect(imgHelp, &Picture::MouseDown, this, &FrmOptions::imgHelp_MouseDown);
+    connect(imgHelp, &Picture::MouseUp, this, &FrmOptions::imgHelp_MouseUp);
+}
+
+void FrmOptions::Form_Load() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
+    imgHelp->LoadPicture(pictureName(QStringLiteral("\\images\\HelpUp.jpg")));
+    gstrPlayer1Name = txtPlayer1Name->Text();
+    gstrPlayer2Name = txtPlayer2Name->Text();
+    gblnBasic = true;
+    gblnHand = false;
+    lblRuleOpts[0]->setCaption(QStringLiteral("X"));
+    lblRuleOpts[1]->setCaption(QString());
+    lblHandOpt[0]->setCaption(QString());
+    lblHandOpt[1]->setCaption(QStringLiteral("X"));
+    gintWinHigh = 150;
+}
+
+void FrmOptions::Form_Activate() {
+    gstrPlayer1Name = txtPlayer1Name->Text();
+    gstrPlayer2Name = txtPlayer2Name->Text();
+    if (frmMain->gblnNewGame) {
+        setEditable(true);
+        txtPlayer1Name->SetFocus();
+    } else {
+        setEditable(false);
+    }
+}
+
+void FrmOptions::setEditable(bool editable) {
+    txtPlayer1Name->setEnabled(editable);
+    txtPlayer2Name->setEnabled(editable);
+    for (platform::Label* l : lblHandOpt)
+        l->setEnabled(editable);
+    for (platform::Label* l : lblRuleOpts)
+        l->setEnabled(editable);
+}
+
+void FrmOptions::lblHandOpt_Click(int Index) {
+    if (Index == 0) {
+        lblHandOpt[0]->setCaption(QStringLiteral("X"));
+        lblHandOpt[1]->setCaption(QString());
+        gblnHand = true;
+    } else {
+        lblHandOpt[0]->setCaption(QString());
+        lblHandOpt[1]->setCaption(QStringLiteral("X"));
+        gblnHand = false;
+    }
+}
+
+void FrmOptions::lblRuleOpts_Click(int Index) {
+    if (Index == 0) {
+        lblRuleOpts[0]->setCaption(QStringLiteral("X"));
+        gblnBasic = true;
+        lblRuleOpts[1]->setCaption(QString());
+        gblnBasicCombo = false;
+        gintWinHigh = 150;
+    } else if (Index == 1) {
+        lblRuleOpts[0]->setCaption(QString());
+        gblnBasic = false;
+        lblRuleOpts[1]->setCaption(QStringLiteral("X"));
+        gblnBasicCombo = true;
+        gintWinHigh = 200;
+    }
+}
+
+void FrmOptions::txtPlayerName_GotFocus(platform::TextBox* box) {
+    box->setSelStart(0);
+    box->setSelLength(box->Text().size());
+}
+
+void FrmOptions::imgDone_MouseDown() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneDn.jpg")));
+}
+
+void FrmOptions::imgDone_MouseUp() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
+    imgDone->Refresh();
+    gstrPlayer1Name = txtPlayer1Name->Text();
+    gstrPlayer2Name = txtPlayer2Name->Text();
+    Hide();
+    if (frmMain->gblnNewGame)
+        frmPlayer1->Show();
+    else
+        frmMain->Show();
+}
+
+void FrmOptions::imgHelp_MouseDown() {
+    imgHelp->LoadPicture(pictureName(QStringLiteral("\\images\\HelpDn.jpg")));
+}
+
+void FrmOptions::imgHelp_MouseUp() {
+    imgHelp->LoadPicture(pictureName(QStringLiteral("\\images\\HelpUp.jpg")));
+    imgHelp->Refresh();
+    frmHelp->gstrCaller = QStringLiteral("Options");
+    frmHelp->Show();
+    Hide();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+#include <array>
+
+// The options window: the two player names, the hand option (open or closed
+// hands) and the rule option with its target score. They can be changed only
+// while a new game is being set up; otherwise the window shows them
+// read-only. Nothing is stored: every program start begins with the defaults.
+class FrmOptions : public platform::Form {
+    Q_OBJECT
+  public:
+    FrmOptions();
+
+    QString gstrPlayer1Name;
+    QString gstrPlayer2Name;
+    bool gblnHand = false;
+    bool gblnBasic = false;
+    bool gblnBasicCombo = false;
+    qint16 gintWinHigh = 0;
+
+    platform::TextBox* txtPlayer1Name = nullptr;
+    platform::TextBox* txtPlayer2Name = nullptr;
+    std::array<platform::Label*, 2> lblHandOpt{};
+    std::array<platform::Label*, 2> lblRuleOpts{};
+    platform::Picture* imgDone = nullptr;
+    platform::Picture* imgHelp = nullptr;
+
+    void lblHandOpt_Click(int Index);
+    void lblRuleOpts_Click(int Index);
+
+  protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+
+  private:
+    void imgDone_MouseDown();
+    void imgDone_MouseUp();
+    void imgHelp_MouseDown();
+    void imgHelp_MouseUp();
+    void txtPlayerName_GotFocus(platform::TextBox* box);
+    void setEditable(bool editable);
+};

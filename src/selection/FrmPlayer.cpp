@@ -1,0 +1,241 @@
+#include "selection/FrmPlayer.h"
+
+#include "match/FrmMain.h"
+#include "options/FrmOptions.h"
+#include "platform/Random.h"
+#include "store/Tables.h"
+#include "windows/Forms.h"
+#include "windows/FrmMessage.h"
+
+#include <cmath>
+
+const FrmPlayer::Differences& FrmPlayer::player1() {
+    static const Differences d{1,
+                               QStringLiteral("frmPlayer1"),
+                               QStringLiteral("Quorvel  -  Player 1"),
+                               &store::P1Stock,
+                               QStringLiteral("P1Stock"),
+                               QStringLiteral("r.jpg"),
+                               QStringLiteral("\\images\\PlaceHolder-r.jpg"),
+                               QStringLiteral(":/embedded/plate1.gif"),
+                               300,
+                               960,
+                               375,
+                               360,
+                               435,
+                               600,
+                               1560};
+    return d;
+}
+
+const FrmPlayer::Differences& FrmPlayer::player2() {
+    static const Differences d{2,
+                               QStringLiteral("frmPlayer2"),
+                               QStringLiteral("Quorvel  -  Player 2"),
+                               &store::P2Stock,
+                               QStringLiteral("P2Stock"),
+                               QStringLiteral("b.jpg"),
+                               QStringLiteral("\\images\\PlaceHolder-b.jpg"),
+                               QStringLiteral(":/embedded/plate2.gif"),
+                               299,
+                               956,
+                               373,
+                               358,
+                               433,
+                               597,
+                               1553};
+    return d;
+}
+
+FrmPlayer::FrmPlayer(const Differences& d) : platform::Form(d.objectName), m_differences(d) {
+    using platform::Picture;
+    setDesign(d.caption, 8820, 3300, QStringLiteral(":/embedded/strip.jpg"));
+    imgMsg = new Picture(this);
+    imgMsg->setRect(3000, d.msgTop, 3000, 1005);
+    imgMsg->setStretch(false);
+    lblName = new platform::Label(this);
+    lblName->setRect(360, d.nameTop, 2175, d.nameHeight);
+    lblName->setFontSpec(QStringLiteral("Times New Roman"), 14.25, true, true);
+    lblName->setForeColor(QColor(0xE0, 0xE0, 0xE0));
+    lblName->setCaption(d.player == 1 ? QStringLiteral("Player 1") : QStringLiteral("Player 2"));
+    imgPlate = new Picture(this);
+    imgPlate->setRect(540, d.plateTop, 1815, d.plateHeight);
+    imgPlate->setEmbedded(d.plate);
+    imgDone = new Picture(this);
+    imgDone->setRect(6780, d.doneTop, 1395, 375);
+    connect(imgDone, &Picture::MouseDown, this, &FrmPlayer::imgDone_MouseDown);
+    connect(imgDone, &Picture::MouseUp, this, &FrmPlayer::imgDone_MouseUp);
+    // Each card lies in front of its selection frame.
+    for (int i = 1; i <= 8; ++i) {
+        imgSelect[i] = new Picture(this, i);
+        imgSelect[i]->setRect(360 + 1020 * (i - 1), d.selectTop, 975, 1395);
+        imgSelect[i]->setEmbedded(QStringLiteral(":/embedded/selframe.jpg"));
+        imgSelect[i]->hide();
+        imgCard[i] = new Picture(this, i);
+        imgCard[i]->setRect(443 + 1020 * (i - 1), 1620, 795, 1275);
+        connect(imgCard[i], &Picture::Click, this, &FrmPlayer::imgCard_Click);
+    }
+    tmr1 = new platform::Timer(this, 2000);
+    connect(tmr1, &platform::Timer::Tick, this, &FrmPlayer::tmr1_Timer);
+}
+
+bool FrmPlayer::choosing() const {
+    return frmMain->gblnNewGame || frmMain->gblnNewRound;
+}
+
+void FrmPlayer::defaultState() {
+    platform::Recordset& stock = *m_differences.stock;
+    stock.MoveFirst();
+    for (int i = 1; i <= 8; ++i) {
+        stock.Find(store::locationCriterion(i));
+        store::emptyCard(stock);
+        stock.MoveFirst();
+        imgCard[i]->LoadPicture(pictureName(QStringLiteral("\\images\\FieldBlank.jpg")));
+        imgSelect[i]->hide();
+    }
+    blnOfferShown = false;
+}
+
+void FrmPlayer::DealStock() {
+    platform::Recordset& stock = *m_differences.stock;
+    platform::Random& random = platform::Random::instance();
+    intSelected = 0;
+    for (int i = 1; i <= 8; ++i) {
+        random.reseedFromClock();
+        const double r = random.next();
+        // Nearest whole number, a half going to the even neighbour.
+        const int n = static_cast<int>(std::nearbyint(r * 605 + 1));
+        store::AllCards.Find(store::autoNumberCriterion(n));
+        stock.Find(store::locationCriterion(i));
+        store::copyCard(store::AllCards, stock);
+        imgCard[i]->LoadPicture(
+            pictureName(stock.textValue(QStringLiteral("fldPath")) + m_differences.suffix));
+        store::AllCards.MoveFirst();
+        stock.MoveFirst();
+    }
+    blnOfferShown = true;
+}
+
+// ---- Load and activation ------------------------------------------------------
+
+void FrmPlayer::Form_Load() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
+    store::openTable(*m_differences.stock, m_differences.stockTable, false);
+    defaultState();
+}
+
+void FrmPlayer::dealOrKeepOffer() {
+    if (!blnCardClicked) {
+        defaultState();
+        DealStock();
+    }
+    imgMsg->LoadPicture(pictureName(QStringLiteral("\\images\\52start.jpg")));
+}
+
+void FrmPlayer::Form_Activate() {
+    lblName->setCaption(m_differences.player == 1 ? frmOptions->gstrPlayer1Name
+                                                  : frmOptions->gstrPlayer2Name);
+    imgMsg->Clear();
+    if (frmOptions->gblnHand) {
+        if (choosing())
+            dealOrKeepOffer();
+        return;
+    }
+    if (!blnCardClicked) {
+        // Hidden hands: card backs for two seconds, so that the other player
+        // does not see the offer while the screen changes hands.
+        for (int i = 1; i <= 8; ++i) {
+            imgCard[i]->LoadPicture(pictureName(m_differences.placeholder));
+            imgSelect[i]->hide();
+        }
+        intSelected = 0;
+        blnOfferShown = false;
+        tmr1->setEnabled(true);
+    } else if (choosing()) {
+        // The player has started choosing and comes back from the message
+        // window: the offer and the marks stay shown as they were.
+        imgMsg->LoadPicture(pictureName(QStringLiteral("\\images\\52start.jpg")));
+    }
+}
+
+void FrmPlayer::tmr1_Timer() {
+    tmr1->setEnabled(false);
+    if (choosing())
+        dealOrKeepOffer();
+}
+
+// ---- Choosing cards ----------------------------------------------------------
+
+void FrmPlayer::imgCard_Click(int Index) {
+    // Card backs stand for an offer not dealt yet: nothing can be chosen.
+    if (!blnOfferShown)
+        return;
+    blnCardClicked = true;
+    platform::Recordset& stock = *m_differences.stock;
+    stock.Find(store::locationCriterion(Index));
+    const qint16 id = stock.intValue(QStringLiteral("fldID"));
+    stock.MoveFirst();
+    if (id == 0)
+        return;
+    if (!choosing())
+        return;
+    if (intSelected == 5 && imgSelect[Index]->Visible()) {
+        imgSelect[Index]->hide();
+        --intSelected;
+        return;
+    }
+    if (intSelected >= 5)
+        return;
+    if (imgSelect[Index]->Visible()) {
+        imgSelect[Index]->hide();
+        --intSelected;
+    } else {
+        imgSelect[Index]->show();
+        ++intSelected;
+    }
+}
+
+void FrmPlayer::imgDone_MouseDown() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneDn.jpg")));
+}
+
+void FrmPlayer::imgDone_MouseUp() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
+    imgDone->Refresh();
+    if (choosing()) {
+        if (intSelected < 5) {
+            frmMessage->lblMsg->setCaption(QStringLiteral("You must select 5 cards to play"));
+            frmMessage->ShowModal();
+            return;
+        }
+        frmMain->gblnPostNewHand = true;
+    }
+    intSelected = 0;
+    if (m_differences.player == 1) {
+        blnCardClicked = false;
+        if (choosing()) {
+            frmPlayer2->Show();
+            Hide();
+        } else {
+            Hide();
+            frmMain->Show();
+        }
+        return;
+    }
+    frmMain->gblnNewGame = false;
+    frmMain->gblnNewRound = false;
+    Hide();
+    frmMain->imgBegin->LoadPicture(pictureName(frmMain->gintTurn == 1
+                                                   ? QStringLiteral("\\images\\begin1.jpg")
+                                                   : QStringLiteral("\\images\\begin2.jpg")));
+    frmMain->imgBegin->setEnabled(true);
+    frmMain->tmr1->setEnabled(true);
+    blnCardClicked = false;
+    frmMain->Show();
+}
+
+void FrmPlayer::Form_Unload() {
+    tmr1->setEnabled(false);
+    defaultState();
+    m_differences.stock->close();
+}

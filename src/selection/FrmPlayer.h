@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+#include <array>
+
+namespace platform {
+class Recordset;
+}
+
+// A hand-selection window: offers eight cards drawn at random from the card
+// list, lets its player mark exactly five, and hands over to the next window
+// when the choice is confirmed. The two players' windows behave alike; a
+// small table of differences (offer table, colour, names, what follows the
+// choice) makes one of them frmPlayer1 and the other frmPlayer2.
+class FrmPlayer : public platform::Form {
+    Q_OBJECT
+  public:
+    struct Differences {
+        int player;                 // 1 or 2
+        QString objectName;         // "frmPlayer1"
+        QString caption;            // window caption
+        platform::Recordset* stock; // the offer table
+        QString stockTable;         // its name in the database
+        QString suffix;             // "r.jpg" / "b.jpg"
+        QString placeholder;        // the player's card back
+        QString plate;              // embedded title plate
+        int msgTop, nameTop, nameHeight, plateTop, plateHeight, doneTop, selectTop; // twips
+    };
+    static const Differences& player1();
+    static const Differences& player2();
+
+    explicit FrmPlayer(const Differences& differences);
+
+    // Empties the offer.
+    void defaultState();
+
+    std::array<platform::Picture*, 9> imgCard{};
+    std::array<platform::Picture*, 9> imgSelect{};
+    platform::Picture* imgMsg = nullptr;
+    platform::Picture* imgDone = nullptr;
+    platform::Picture* imgPlate = nullptr; // imgPlayer1 / imgPlayer2
+    platform::Label* lblName = nullptr;
+    platform::Timer* tmr1 = nullptr;
+
+    qint16 selectedCount() const { return intSelected; }
+    bool cardClicked() const { return blnCardClicked; }
+    // True while an offer is dealt and shown, so that cards can be chosen.
+    bool offerShown() const { return blnOfferShown; }
+    const Differences& differences() const { return m_differences; }
+
+  protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+
+  private:
+    void DealStock();
+    void imgCard_Click(int Index);
+    void imgDone_MouseDown();
+    void imgDone_MouseUp();
+    void tmr1_Timer();
+    bool choosing() const;
+    void dealOrKeepOffer();
+
+    const Differences& m_differences;
+    qint16 intSelected = 0;
+    bool blnCardClicked = false;
+    bool blnOfferShown = false;
+};

@@ -1,0 +1,57 @@
+#include "windows/Forms.h"
+
+#include "match/FrmMain.h"
+#include "options/FrmOptions.h"
+#include "platform/Form.h"
+#include "platform/ProgramFolder.h"
+#include "selection/FrmPlayer.h"
+#include "windows/FrmHelp.h"
+#include "windows/FrmMessage.h"
+#include "windows/FrmSplash.h"
+#include "windows/FrmWinner.h"
+
+FrmSplash* frmSplash = nullptr;
+FrmPlayer* frmPlayer1 = nullptr;
+FrmPlayer* frmPlayer2 = nullptr;
+FrmOptions* frmOptions = nullptr;
+FrmHelp* frmHelp = nullptr;
+FrmMessage* frmMessage = nullptr;
+FrmWinner* frmWinner = nullptr;
+FrmMain* frmMain = nullptr;
+
+void createForms() {
+    destroyForms();
+    frmSplash = new FrmSplash;
+    frmPlayer1 = new FrmPlayer(FrmPlayer::player1());
+    frmPlayer2 = new FrmPlayer(FrmPlayer::player2());
+    frmOptions = new FrmOptions;
+    frmHelp = new FrmHelp;
+    frmMessage = new FrmMessage;
+    frmWinner = new FrmWinner;
+    frmMain = new FrmMain;
+}
+
+void destroyForms() {
+    platform::Form::resetActivation();
+    platform::Form::setModalHook({});
+    delete frmMain;
+    delete frmWinner;
+    delete frmMessage;
+    delete frmHelp;
+    delete frmOptions;
+    delete frmPlayer2;
+    delete frmPlayer1;
+    delete frmSplash;
+    frmMain = nullptr;
+    frmWinner = nullptr;
+    frmMessage = nullptr;
+    frmHelp = nullptr;
+    frmOptions = nullptr;
+    frmPlayer2 = nullptr;
+    frmPlayer1 = nullptr;
+    frmSplash = nullptr;
+}
+
+QString pictureName(const QString& literal) {
+    return platform::programFolder() + literal;
+}

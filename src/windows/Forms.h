@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+
+class FrmMain;
+class FrmPlayer;
+class FrmOptions;
+class FrmHelp;
+class FrmMessage;
+class FrmWinner;
+class FrmSplash;
+
+// The program's windows. Each exists once for the whole run; windows read and
+// set one another's public members and call one another directly, so they
+// are reached through these program-wide names.
+extern FrmSplash* frmSplash;
+extern FrmPlayer* frmPlayer1;
+extern FrmPlayer* frmPlayer2;
+extern FrmOptions* frmOptions;
+extern FrmHelp* frmHelp;
+extern FrmMessage* frmMessage;
+extern FrmWinner* frmWinner;
+extern FrmMain* frmMain;
+
+// Creates every window (none is loaded yet) / destroys them all.
+void createForms();
+void destroyForms();
+
+// The program folder followed directly by `literal`, such as
+// "\images\DoneUp.jpg": how every picture of the program is named.
+QString pictureName(const QString& literal);

@@ -1,0 +1,64 @@
+#include "windows/FrmHelp.h"
+
+#include "match/FrmMain.h"
+#include "options/FrmOptions.h"
+#include "platform/Fatal.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RtfReader.h"
+#include "windows/Forms.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
+    setDesign(QStringLiteral("Quorvel  -  Help"), 8820, 7845,
+              QStringLiteral(":/embedded/main.jpg"));
+    setPlacement(Placement::CentreOwner);
+    setWindowIcon(QIcon(QStringLiteral(":/embedded/icon.png")));
+    rtfHelp = new QTextBrowser(this);
+    rtfHelp->setGeometry(platform::twipsRect(180, 180, 8475, 6675));
+    rtfHelp->setOpenLinks(false);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(9.75);
+    rtfHelp->setFont(font);
+    imgDone = new platform::Picture(this);
+    imgDone->setRect(3743, 7140, 1335, 375);
+    connect(imgDone, &platform::Picture::MouseDown, this, &FrmHelp::imgDone_MouseDown);
+    connect(imgDone, &platform::Picture::MouseUp, this, &FrmHelp::imgDone_MouseUp);
+}
+
+void FrmHelp::Form_Load() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("/images/DoneUp.jpg")));
+    const QString file = platform::nativeFileName(pictureName(QStringLiteral("\\QorRules.rtf")));
+    QFile rules(file);
+    if (!rules.exists())
+        platform::fatal(QStringLiteral("The rules document \"%1\" is missing.").arg(file));
+    if (!rules.open(QIODevice::ReadOnly))
+        platform::fatal(QStringLiteral("The rules document \"%1\" cannot be read: %2")
+                            .arg(file, rules.errorString()));
+    // The document is small; anything beyond a few megabytes is not ours.
+    const QByteArray data = rules.read(16 * 1024 * 1024);
+    const platform::RtfResult result =
+        platform::readRtf(data, rtfHelp->document(), rtfHelp->font());
+    if (!result.ok)
+        platform::fatal(QStringLiteral("The rules document \"%1\" cannot be shown: %2")
+                            .arg(file, result.problem));
+    rtfHelp->moveCursor(QTextCursor::Start);
+    rtfHelp->verticalScrollBar()->setValue(0);
+}
+
+void FrmHelp::imgDone_MouseDown() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("/images/DoneDn.jpg")));
+}
+
+void FrmHelp::imgDone_MouseUp() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("/images/DoneUp.jpg")));
+    if (gstrCaller == QLatin1String("Main"))
+        frmMain->Show();
+    else
+        frmOptions->Show();
+    Hide();
+    gstrCaller.clear();
+    Unload();
+}

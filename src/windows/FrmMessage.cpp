@@ -1,0 +1,43 @@
+#include "windows/FrmMessage.h"
+
+#include "match/FrmMain.h"
+#include "windows/Forms.h"
+#include "windows/FrmWinner.h"
+
+FrmMessage::FrmMessage() : platform::Form(QStringLiteral("frmMessage")) {
+    setDesign(QStringLiteral("Form1"), 5265, 1005, QStringLiteral(":/embedded/message.jpg"));
+    setPlacement(Placement::CentreOwner);
+    lblMsg = new platform::Label(this);
+    lblMsg->setRect(240, 180, 3135, 675);
+    lblMsg->setFontSpec(QStringLiteral("Arial"), 12, true, true);
+    lblMsg->setCaption(QStringLiteral("Ready for the next round"));
+    imgDone = new platform::Picture(this);
+    imgDone->setRect(3540, 300, 1395, 375);
+    connect(imgDone, &platform::Picture::MouseDown, this, &FrmMessage::imgDone_MouseDown);
+    connect(imgDone, &platform::Picture::MouseUp, this, &FrmMessage::imgDone_MouseUp);
+}
+
+void FrmMessage::Form_Load() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
+    imgDone->Refresh();
+}
+
+void FrmMessage::imgDone_MouseDown() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneDn.jpg")));
+    imgDone->Refresh();
+}
+
+void FrmMessage::imgDone_MouseUp() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
+    imgDone->Refresh();
+    if (frmMain->gblnWinner) {
+        Hide();
+        frmWinner->ShowModal();
+    } else {
+        Hide();
+    }
+}
+
+void FrmMessage::Form_LostFocus() {
+    lblMsg->setForeColor(Qt::black);
+}

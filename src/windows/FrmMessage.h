@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+// The message strip: one short message and a Done button, always shown
+// modally. When the match has been won, Done opens the result window and
+// returns only after it has been closed.
+class FrmMessage : public platform::Form {
+    Q_OBJECT
+  public:
+    FrmMessage();
+    platform::Label* lblMsg = nullptr;
+    platform::Picture* imgDone = nullptr;
+
+  protected:
+    void Form_Load() override;
+    void Form_LostFocus() override;
+
+  private:
+    void imgDone_MouseDown();
+    void imgDone_MouseUp();
+};

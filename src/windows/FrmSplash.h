@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+// The title window shown alone for a second at program start. Its timer's
+// first tick checks the card database and pictures, loads every other window
+// hidden in a fixed order, shows the main window and closes the splash.
+class FrmSplash : public platform::Form {
+    Q_OBJECT
+  public:
+    FrmSplash();
+    platform::Timer* tmrOne = nullptr;
+    void tmrOne_Timer();
+};

@@ -1,0 +1,51 @@
+#include "windows/FrmWinner.h"
+
+#include "windows/Forms.h"
+
+FrmWinner::FrmWinner() : platform::Form(QStringLiteral("frmWinner")) {
+    setDesign(QStringLiteral("Form1"), 8280, 3885, QStringLiteral(":/embedded/winner.jpg"));
+    auto label = [this](int left, int top, int width, int height, const QString& caption,
+                        double points, bool underline = false) {
+        auto* l = new platform::Label(this);
+        l->setRect(left, top, width, height);
+        l->setFontSpec(QStringLiteral("Times New Roman"), points, true, false, underline);
+        l->setCaption(caption);
+        return l;
+    };
+    lblP1Name = label(840, 780, 2355, 375, QStringLiteral("  Dorvik  "), 14.25, true);
+    lblP2Name = label(4920, 780, 2355, 375, QStringLiteral("  Mirela  "), 14.25, true);
+    // Row captions of each column: rounds 1 to 5, then "Total".
+    const int p1Labels[] = {1, 2, 4, 5, 6, 7};
+    const int p2Labels[] = {3, 8, 9, 10, 11, 12};
+    for (int row = 0; row < 6; ++row) {
+        const int top = row < 5 ? 1260 + 240 * row : 2580;
+        const QString caption =
+            row < 5 ? QStringLiteral("Round %1").arg(row + 1) : QStringLiteral("Total");
+        Label[p1Labels[row]] = label(840, top, 1035, 255, caption, 9.75);
+        Label[p2Labels[row]] = label(4920, top, 1035, 255, caption, 9.75);
+    }
+    for (int r = 1; r <= 5; ++r) {
+        lblP1RndScore[r] = label(2280, 1260 + 240 * (r - 1), 915, 255, QStringLiteral("000"), 9.75);
+        lblP2RndScore[r] = label(6360, 1260 + 240 * (r - 1), 915, 255, QStringLiteral("000"), 9.75);
+    }
+    lblP1Total = label(2280, 2520, 915, 315, QStringLiteral("0000"), 14.25);
+    lblP2Total = label(6360, 2520, 915, 315, QStringLiteral("0000"), 14.25);
+    imgDone = new platform::Picture(this);
+    imgDone->setRect(3420, 3180, 1395, 375);
+    connect(imgDone, &platform::Picture::MouseDown, this, &FrmWinner::imgDone_MouseDown);
+    connect(imgDone, &platform::Picture::MouseUp, this, &FrmWinner::imgDone_MouseUp);
+}
+
+void FrmWinner::Form_Load() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
+}
+
+void FrmWinner::imgDone_MouseDown() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneDn.jpg")));
+}
+
+void FrmWinner::imgDone_MouseUp() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
+    imgDone->Refresh();
+    Hide();
+}

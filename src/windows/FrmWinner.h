@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Form.h"
+
+#include <array>
+
+// The match result window: both names, each player's score in each of the
+// five rounds and the totals. The main window fills it when a match has been
+// won; its Done hides it.
+class FrmWinner : public platform::Form {
+    Q_OBJECT
+  public:
+    FrmWinner();
+    platform::Label* lblP1Name = nullptr;
+    platform::Label* lblP2Name = nullptr;
+    std::array<platform::Label*, 6> lblP1RndScore{};
+    std::array<platform::Label*, 6> lblP2RndScore{};
+    platform::Label* lblP1Total = nullptr;
+    platform::Label* lblP2Total = nullptr;
+    // The fixed row captions: Label1 .. Label12.
+    std::array<platform::Label*, 13> Label{};
+    platform::Picture* imgDone = nullptr;
+
+  protected:
+    void Form_Load() override;
+
+  private:
+    void imgDone_MouseDown();
+    void imgDone_MouseUp();
+};

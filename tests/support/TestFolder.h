@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh copy of the program folder for one test: its own card database and
+// rules document, with the picture folders linked from the build (or copied,
+// for tests that damage a picture). Makes itself the program folder.
+class TestFolder {
+  public:
+    enum class Pictures { Linked, Copied };
+    explicit TestFolder(Pictures pictures = Pictures::Linked);
+    ~TestFolder();
+
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& relative) const { return m_dir.filePath(relative); }
+    bool isValid() const { return m_dir.isValid(); }
+
+    // Runs SQL on the test's database through a connection of its own.
+    bool exec(const QString& sql) const;
+    // The first column of the first row of `sql`.
+    QVariant query(const QString& sql) const;
+
+  private:
+    QTemporaryDir m_dir;
+};
+
+// Every fatal report becomes a platform::FatalError exception while this lives.
+class FatalCatcher {
+  public:
+    FatalCatcher();
+    ~FatalCatcher();
+};
