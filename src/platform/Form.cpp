@@ -14,6 +14,14 @@ namespace platform {
 
 namespace {
 QPointer<Form> g_active;
+
+// Raising and focusing windows means nothing without a window system.
+void bringToFront(QWidget* window) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    window->raise();
+    window->activateWindow();
+}
 std::function<void(Form*)> g_modalHook;
 } // namespace
 
@@ -75,8 +83,7 @@ void Form::Show() {
     if (!isVisible()) {
         place();
         QWidget::show();
-        raise();
-        activateWindow();
+        bringToFront(this);
     }
     activate();
 }
@@ -92,8 +99,7 @@ void Form::ShowModal() {
     if (!isVisible()) {
         place();
         QWidget::show();
-        raise();
-        activateWindow();
+        bringToFront(this);
     }
     activate();
     if (g_modalHook)
