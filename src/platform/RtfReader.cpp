@@ -47,6 +47,7 @@ char16_t fromCp1252(unsigned char byte) {
 // Where the text of the current group goes.
 enum class Dest : quint8 { Text, Skip, FontTable, ColorTable };
 
+// What a known control word does; words not in the table are ignored, as RTF readers must.
 enum class Kw : quint8 {
     SkipDest,
     FontTable,
@@ -95,6 +96,7 @@ enum class Kw : quint8 {
     AssocOther,
 };
 
+// A table entry for one control word.
 struct Keyword {
     Kw kind;
     char16_t symbol = 0; // the character a Kw::Symbol word stands for
@@ -237,6 +239,8 @@ const std::unordered_map<std::string_view, Keyword>& keywords() {
     return table;
 }
 
+// Character formatting of a group. Compared as a whole to decide when a run of text ends, so
+// it holds only plain values and table indexes, resolved into a QTextCharFormat once per run.
 struct CharProps {
     bool bold = false;
     bool italic = false;
@@ -252,6 +256,7 @@ struct CharProps {
     bool operator==(const CharProps&) const = default;
 };
 
+// Paragraph formatting in twips as written; converted when the paragraph ends.
 struct ParaProps {
     Qt::Alignment align = Qt::AlignLeft;
     int left = 0;
@@ -262,6 +267,8 @@ struct ParaProps {
     QList<int> tabs; // twips
 };
 
+// Everything a group restores when it closes: RTF scopes formatting, the \uc count and the
+// destination to the braces.
 struct Group {
     CharProps chr;
     ParaProps para;
@@ -269,6 +276,7 @@ struct Group {
     Dest dest = Dest::Text;
 };
 
+// One font of the font table.
 struct FontEntry {
     QString family;
     bool symbol = false; // \fcharset2: bytes name symbol glyphs, not Windows-1252 letters

@@ -481,6 +481,14 @@ void TestRtfReader::paragraphProperties() {
     QCOMPARE(blockOf(document, "a").alignment(), Qt::AlignHCenter);
     QCOMPARE(blockOf(document, "b").alignment(), Qt::AlignHCenter);
 
+    // Tab stops count from the page margin; Qt counts them from the start of the line.
+    readRtf(R"({\rtf1\li720\tx1440\tx2880 a\tab b\par\pard c})", &document, defaultFont());
+    const QList<QTextOption::Tab> tabs = blockOf(document, "a").tabPositions();
+    QCOMPARE(tabs.size(), 2);
+    QCOMPARE(tabs[0].position, 48.0);
+    QCOMPARE(tabs[1].position, 144.0);
+    QVERIFY(blockOf(document, "c").tabPositions().isEmpty());
+
     // A first line never hangs out beyond the page margin.
     readRtf(R"({\rtf1\li100\fi-900 a\par})", &document, defaultFont());
     QCOMPARE(blockOf(document, "a").textIndent(), -100 / 15.0);
