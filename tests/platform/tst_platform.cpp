@@ -1,0 +1,552 @@
+#include "platform/Controls.h"
+#include "platform/Fatal.h"
+#include "platform/Form.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Random.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// A window that counts what its handlers were asked to do.
+class Probe : public platform::Form {
+  public:
+    explicit Probe(const QString& name) : platform::Form(name) { setFixedSize(200, 120); }
+    int loads = 0;
+    int activations = 0;
+    int lostFocus = 0;
+    int unloads = 0;
+    int closeRequests = 0;
+
+  protected:
+    void Form_Load() override { ++loads; }
+    void Form_Activate() override { ++activations; }
+    void Form_LostFocus() override { ++lostFocus; }
+    void Form_Unload() override { ++unloads; }
+    void Form_QueryClose() override { ++closeRequests; }
+};
+
+// Presses and releases through the window, so that Qt routes the events the
+// way it routes a player's mouse: to the control under the pointer, and the
+// release to the control that got the press.
+void pressAt(QWidget* window, QPoint p) {
+    QTest::mousePress(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+}
+void releaseAt(QWidget* window, QPoint p) {
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+}
+
+QPoint centreIn(QWidget* window, QWidget* control) {
+    return control->mapTo(window, control->rect().center());
+}
+
+bool isRed(QRgb c) {
+    return qAlpha(c) > 200 && qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
+}
+
+// The bounding box of the pixels drawn in `ink` on a grab of `widget`.
+QRect inkBox(QWidget* widget, const QColor& ink) {
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qAlpha(c) > 128 && qAbs(qRed(c) - ink.red()) < 90 &&
+                qAbs(qGreen(c) - ink.green()) < 90 && qAbs(qBlue(c) - ink.blue()) < 90)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
+} // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup();
+
+    void showActivatesOncePerActivation();
+    void modalReturnsOnlyWhenHiddenAndReactivatesTheWindowBeneath();
+    void timersTickInsideAModalLoop();
+    void modalClosedByItsHookDoesNotWait();
+    void unloadThenShowLoadsAgain();
+    void closeRequestIsIgnored();
+
+    void pictureEventsCarryTheIndex_data();
+    void pictureEventsCarryTheIndex();
+    void releaseGoesToThePressedPicture_data();
+    void releaseGoesToThePressedPicture();
+    void disabledPictureLetsClicksThrough_data();
+    void disabledPictureLetsClicksThrough();
+    void stretchedAndNaturalDrawing_data();
+    void stretchedAndNaturalDrawing();
+    void missingPictureIsFatal();
+
+    void labelShowsMarkupAsPlainText();
+
+    void randomDrawsAfterClockReseedDiffer();
+    void randomDrawsAreUniform();
+    void randomSeedAndQueueMakeDrawsReproducible();
+
+    void nativeFileNameMapsBothSeparators_data();
+    void nativeFileNameMapsBothSeparators();
+    void programFolderHasNoTrailingSeparator_data();
+    void programFolderHasNoTrailingSeparator();
+};
+
+void PlatformTest::cleanup() {
+    platform::Form::setModalHook({});
+    platform::Form::resetActivation();
+    platform::Random::instance().reset();
+    platform::setProgramFolder(QString());
+    platform::setFatalHandler({});
+}
+
+void PlatformTest::showActivatesOncePerActivation() {
+    Probe a(QStringLiteral("a"));
+    Probe b(QStringLiteral("b"));
+    a.Show();
+    QVERIFY(a.isVisible());
+    QCOMPARE(a.loads, 1);
+    QCOMPARE(a.activations, 1);
+    QCOMPARE(platform::Form::activeForm(), &a);
+
+    // Already active: showing again is not a new activation.
+    a.Show();
+    QCOMPARE(a.activations, 1);
+
+    b.Show();
+    QCOMPARE(b.activations, 1);
+    QCOMPARE(a.lostFocus, 1);
+    QCOMPARE(platform::Form::activeForm(), &b);
+
+    // Showing an already visible window that is not active activates it again.
+    a.Show();
+    QCOMPARE(a.activations, 2);
+    QCOMPARE(b.lostFocus, 1);
+    QCOMPARE(a.loads, 1);
+
+    // Hiding the active window leaves no window active; hiding again does nothing.
+    a.Hide();
+    QVERIFY(!a.isVisible());
+    QCOMPARE(a.lostFocus, 2);
+    QCOMPARE(platform::Form::activeForm(), nullptr);
+    a.Hide();
+    QCOMPARE(a.lostFocus, 2);
+}
+
+void PlatformTest::modalReturnsOnlyWhenHiddenAndReactivatesTheWindowBeneath() {
+    Probe owner(QStringLiteral("owner"));
+    Probe modal(QStringLiteral("modal"));
+    owner.Show();
+    QCOMPARE(owner.activations, 1);
+
+    bool shownInHook = false;
+    bool modalInHook = false;
+    platform::Form::setModalHook([&](platform::Form* form) {
+        shownInHook = form == &modal && modal.isVisible();
+        modalInHook = modal.isShownModally();
+        QTimer::singleShot(150, &modal, [&] {
+            // While the modal window is up the owner stays shown but inactive.
+            QVERIFY(owner.isVisible());
+            QCOMPARE(platform::Form::activeForm(), &modal);
+            modal.Hide();
+        });
+    });
+    QElapsedTimer clock;
+    clock.start();
+    modal.ShowModal();
+    const qint64 waited = clock.elapsed();
+
+    QVERIFY(shownInHook);
+    QVERIFY(modalInHook);
+    QVERIFY2(waited >= 140, qPrintable(QStringLiteral("returned after %1 ms").arg(waited)));
+    QVERIFY(!modal.isVisible());
+    QVERIFY(!modal.isShownModally());
+    QCOMPARE(modal.activations, 1);
+    QCOMPARE(owner.lostFocus, 1);
+    QCOMPARE(owner.activations, 2);
+    QCOMPARE(platform::Form::activeForm(), &owner);
+}
+
+void PlatformTest::timersTickInsideAModalLoop() {
+    Probe owner(QStringLiteral("owner"));
+    Probe modal(QStringLiteral("modal"));
+    owner.Show();
+
+    // The game's own timer kind and a plain one: both must keep running.
+    platform::Timer gameTimer(&owner, 10, true);
+    int gameTicks = 0;
+    connect(&gameTimer, &platform::Timer::Tick, &owner, [&] { ++gameTicks; });
+    QTimer plain;
+    plain.setInterval(10);
+    int plainTicks = 0;
+    connect(&plain, &QTimer::timeout, &owner, [&] { ++plainTicks; });
+    plain.start();
+
+    // The hook leaves the window up; a timer closes it later.
+    platform::Form::setModalHook([](platform::Form*) {});
+    QTimer::singleShot(300, &modal, [&] { modal.Hide(); });
+    modal.ShowModal();
+
+    QVERIFY2(gameTicks >= 5, qPrintable(QString::number(gameTicks)));
+    QVERIFY2(plainTicks >= 5, qPrintable(QString::number(plainTicks)));
+    QCOMPARE(platform::Form::activeForm(), &owner);
+}
+
+void PlatformTest::modalClosedByItsHookDoesNotWait() {
+    Probe owner(QStringLiteral("owner"));
+    Probe modal(QStringLiteral("modal"));
+    owner.Show();
+    platform::Form::setModalHook([](platform::Form* form) { form->Hide(); });
+    // A timer that would close the window much later must not be needed.
+    QTimer::singleShot(5000, &modal, [&] { modal.Hide(); });
+    QElapsedTimer clock;
+    clock.start();
+    modal.ShowModal();
+    QVERIFY(clock.elapsed() < 2000);
+    QVERIFY(!modal.isVisible());
+    QCOMPARE(owner.activations, 2);
+    QCOMPARE(platform::Form::activeForm(), &owner);
+}
+
+void PlatformTest::unloadThenShowLoadsAgain() {
+    Probe form(QStringLiteral("form"));
+    form.Load();
+    form.Load();
+    QCOMPARE(form.loads, 1);
+    QVERIFY(form.isLoaded());
+    QVERIFY(!form.isVisible());
+
+    form.Show();
+    form.Unload();
+    QCOMPARE(form.unloads, 1);
+    QVERIFY(!form.isLoaded());
+    QVERIFY(!form.isVisible());
+    form.Unload();
+    QCOMPARE(form.unloads, 1);
+
+    form.Show();
+    QCOMPARE(form.loads, 2);
+    QVERIFY(form.isLoaded());
+    QVERIFY(form.isVisible());
+}
+
+void PlatformTest::closeRequestIsIgnored() {
+    Probe form(QStringLiteral("form"));
+    form.Show();
+    QVERIFY(!form.close());
+    QVERIFY(form.isVisible());
+    QVERIFY(form.isLoaded());
+    QCOMPARE(form.closeRequests, 1);
+    QCOMPARE(form.unloads, 0);
+    QCOMPARE(platform::Form::activeForm(), &form);
+}
+
+void PlatformTest::pictureEventsCarryTheIndex_data() {
+    QTest::addColumn<int>("index");
+    QTest::newRow("round light 0") << 0;
+    QTest::newRow("hand slot 1") << 1;
+    QTest::newRow("board square 9") << 9;
+}
+
+void PlatformTest::pictureEventsCarryTheIndex() {
+    QFETCH(int, index);
+    Probe form(QStringLiteral("form"));
+    auto* picture = new platform::Picture(&form, index);
+    picture->setGeometry(20, 20, 60, 60);
+    form.Show();
+    QSignalSpy down(picture, &platform::Picture::MouseDown);
+    QSignalSpy up(picture, &platform::Picture::MouseUp);
+    QSignalSpy click(picture, &platform::Picture::Click);
+
+    pressAt(&form, centreIn(&form, picture));
+    QCOMPARE(down.size(), 1);
+    QCOMPARE(up.size(), 0);
+    QCOMPARE(click.size(), 0);
+    releaseAt(&form, centreIn(&form, picture));
+    QCOMPARE(up.size(), 1);
+    QCOMPARE(click.size(), 1);
+    QCOMPARE(down.first().first().toInt(), index);
+    QCOMPARE(up.first().first().toInt(), index);
+    QCOMPARE(click.first().first().toInt(), index);
+}
+
+void PlatformTest::releaseGoesToThePressedPicture_data() {
+    QTest::addColumn<QString>("releaseOver");
+    QTest::addColumn<bool>("clicked");
+    QTest::newRow("released on the pressed picture") << "pressed" << true;
+    QTest::newRow("released on the other picture") << "other" << false;
+    QTest::newRow("released on the bare window") << "window" << false;
+}
+
+void PlatformTest::releaseGoesToThePressedPicture() {
+    QFETCH(QString, releaseOver);
+    QFETCH(bool, clicked);
+    Probe form(QStringLiteral("form"));
+    auto* pressed = new platform::Picture(&form, 3);
+    pressed->setGeometry(10, 10, 50, 50);
+    auto* other = new platform::Picture(&form, 4);
+    other->setGeometry(100, 10, 50, 50);
+    form.Show();
+    QSignalSpy pressedDown(pressed, &platform::Picture::MouseDown);
+    QSignalSpy pressedUp(pressed, &platform::Picture::MouseUp);
+    QSignalSpy pressedClick(pressed, &platform::Picture::Click);
+    QSignalSpy otherDown(other, &platform::Picture::MouseDown);
+    QSignalSpy otherUp(other, &platform::Picture::MouseUp);
+    QSignalSpy otherClick(other, &platform::Picture::Click);
+
+    pressAt(&form, centreIn(&form, pressed));
+    const QPoint at = releaseOver == QLatin1String("pressed") ? centreIn(&form, pressed)
+                      : releaseOver == QLatin1String("other") ? centreIn(&form, other)
+                                                              : QPoint(180, 100);
+    releaseAt(&form, at);
+
+    QCOMPARE(pressedDown.size(), 1);
+    QCOMPARE(pressedUp.size(), 1);
+    QCOMPARE(pressedUp.first().first().toInt(), 3);
+    QCOMPARE(pressedClick.size(), clicked ? 1 : 0);
+    QCOMPARE(otherDown.size(), 0);
+    QCOMPARE(otherUp.size(), 0);
+    QCOMPARE(otherClick.size(), 0);
+}
+
+void PlatformTest::disabledPictureLetsClicksThrough_data() {
+    QTest::addColumn<bool>("topEnabled");
+    QTest::newRow("enabled picture on top takes the click") << true;
+    QTest::newRow("disabled picture on top lets it through") << false;
+}
+
+void PlatformTest::disabledPictureLetsClicksThrough() {
+    QFETCH(bool, topEnabled);
+    Probe form(QStringLiteral("form"));
+    auto* beneath = new platform::Picture(&form, 1);
+    beneath->setGeometry(10, 10, 100, 100);
+    auto* top = new platform::Picture(&form, 2);
+    top->setGeometry(30, 30, 40, 40);
+    top->raise();
+    top->setEnabled(topEnabled);
+    form.Show();
+    QSignalSpy beneathDown(beneath, &platform::Picture::MouseDown);
+    QSignalSpy beneathClick(beneath, &platform::Picture::Click);
+    QSignalSpy topDown(top, &platform::Picture::MouseDown);
+    QSignalSpy topClick(top, &platform::Picture::Click);
+
+    const QPoint at = centreIn(&form, top);
+    pressAt(&form, at);
+    releaseAt(&form, at);
+
+    QCOMPARE(topDown.size(), topEnabled ? 1 : 0);
+    QCOMPARE(topClick.size(), topEnabled ? 1 : 0);
+    QCOMPARE(beneathDown.size(), topEnabled ? 0 : 1);
+    QCOMPARE(beneathClick.size(), topEnabled ? 0 : 1);
+    if (!topEnabled)
+        QCOMPARE(beneathClick.first().first().toInt(), 1);
+
+    // Enabling it again makes it take the mouse once more.
+    top->setEnabled(true);
+    pressAt(&form, at);
+    releaseAt(&form, at);
+    QCOMPARE(topClick.size(), topEnabled ? 2 : 1);
+    QCOMPARE(beneathClick.size(), topEnabled ? 0 : 1);
+}
+
+void PlatformTest::stretchedAndNaturalDrawing_data() {
+    QTest::addColumn<bool>("stretch");
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<bool>("red");
+    QTest::newRow("stretched, top left") << true << QPoint(2, 2) << true;
+    QTest::newRow("stretched, centre") << true << QPoint(25, 25) << true;
+    QTest::newRow("stretched, bottom right") << true << QPoint(47, 47) << true;
+    QTest::newRow("natural, inside the picture") << false << QPoint(5, 5) << true;
+    QTest::newRow("natural, right of the picture") << false << QPoint(20, 5) << false;
+    QTest::newRow("natural, below the picture") << false << QPoint(5, 20) << false;
+    QTest::newRow("natural, bottom right") << false << QPoint(47, 47) << false;
+}
+
+void PlatformTest::stretchedAndNaturalDrawing() {
+    QFETCH(bool, stretch);
+    QFETCH(QPoint, pixel);
+    QFETCH(bool, red);
+    QTemporaryDir dir;
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString file = dir.filePath(QStringLiteral("red.png"));
+    QVERIFY(image.save(file));
+
+    Probe form(QStringLiteral("form"));
+    auto* picture = new platform::Picture(&form, 1);
+    picture->setGeometry(0, 0, 50, 50);
+    picture->setStretch(stretch);
+    picture->LoadPicture(file);
+    form.Show();
+    QCOMPARE(picture->pictureName(), file);
+
+    const QImage shown = picture->grab().toImage();
+    QCOMPARE(shown.size(), QSize(50, 50));
+    QCOMPARE(isRed(shown.pixel(pixel)), red);
+
+    // A cleared picture shows nothing.
+    picture->Clear();
+    QVERIFY(picture->pictureName().isEmpty());
+    QVERIFY(!isRed(picture->grab().toImage().pixel(pixel)));
+}
+
+void PlatformTest::missingPictureIsFatal() {
+    QTemporaryDir dir;
+    platform::setFatalHandler([](const QString& message) { throw platform::FatalError(message); });
+    Probe form(QStringLiteral("form"));
+    auto* picture = new platform::Picture(&form, 1);
+    const QString name = dir.path() + QStringLiteral("\\images\\Nowhere.jpg");
+    try {
+        picture->LoadPicture(name);
+        QFAIL("loading a missing picture went on");
+    } catch (const platform::FatalError& error) {
+        QVERIFY2(error.message().contains(QStringLiteral("Nowhere.jpg")),
+                 qPrintable(error.message()));
+    }
+    QVERIFY(!picture->hasPicture());
+}
+
+void PlatformTest::labelShowsMarkupAsPlainText() {
+    Probe form(QStringLiteral("form"));
+    auto* markup = new platform::Label(&form);
+    markup->setGeometry(0, 0, 300, 40);
+    markup->setCaption(QStringLiteral("<b>x</b>"));
+    auto* plain = new platform::Label(&form);
+    plain->setGeometry(0, 50, 300, 40);
+    plain->setCaption(QStringLiteral("x"));
+    form.Show();
+
+    QCOMPARE(markup->caption(), QStringLiteral("<b>x</b>"));
+    QCOMPARE(markup->text(), QStringLiteral("<b>x</b>"));
+    // Eight characters drawn side by side, not one bold letter.
+    const QRect markupInk = inkBox(markup, Qt::black);
+    const QRect plainInk = inkBox(plain, Qt::black);
+    QVERIFY(!plainInk.isEmpty());
+    QVERIFY2(markupInk.width() > 4 * plainInk.width(),
+             qPrintable(QStringLiteral("%1 vs %2").arg(markupInk.width()).arg(plainInk.width())));
+
+    // The text colour is the one the player sees.
+    markup->setForeColor(Qt::red);
+    QCOMPARE(markup->foreColor(), QColor(Qt::red));
+    QVERIFY(!inkBox(markup, Qt::red).isEmpty());
+    QVERIFY(inkBox(markup, Qt::black).isEmpty());
+}
+
+void PlatformTest::randomDrawsAfterClockReseedDiffer() {
+    platform::Random& random = platform::Random::instance();
+    random.reset();
+    // Eight draws in a tight loop fall within the same clock tick; they must
+    // still not all be the same number.
+    QList<double> draws;
+    for (int i = 0; i < 8; ++i) {
+        random.reseedFromClock();
+        draws << random.next();
+    }
+    QVERIFY(std::any_of(draws.begin(), draws.end(), [&](double d) { return d != draws.first(); }));
+    for (double d : draws)
+        QVERIFY(d >= 0.0 && d < 1.0);
+    // The drawn offer positions (1..8 as the game computes them) vary too.
+    QSet<int> offerSlots;
+    for (double d : draws)
+        offerSlots.insert(int(d * 8) + 1);
+    QVERIFY(offerSlots.size() > 1);
+}
+
+void PlatformTest::randomDrawsAreUniform() {
+    platform::Random& random = platform::Random::instance();
+    random.reset();
+    random.reseedFromClock();
+    const int n = 10000;
+    double sum = 0;
+    int low = 0;
+    int high = 0;
+    for (int i = 0; i < n; ++i) {
+        const double d = random.next();
+        QVERIFY(d >= 0.0 && d < 1.0);
+        sum += d;
+        (d < 0.5 ? low : high)++;
+    }
+    const double mean = sum / n;
+    // The standard error of the mean is about 0.003; 0.02 is far outside chance.
+    QVERIFY2(qAbs(mean - 0.5) < 0.02, qPrintable(QString::number(mean)));
+    QVERIFY2(low > 4500 && high > 4500, qPrintable(QStringLiteral("%1 / %2").arg(low).arg(high)));
+}
+
+void PlatformTest::randomSeedAndQueueMakeDrawsReproducible() {
+    platform::Random& random = platform::Random::instance();
+    QList<double> first;
+    random.setSeed(42);
+    for (int i = 0; i < 5; ++i) {
+        random.reseedFromClock();
+        first << random.next();
+    }
+    QList<double> second;
+    random.setSeed(42);
+    for (int i = 0; i < 5; ++i) {
+        random.reseedFromClock();
+        second << random.next();
+    }
+    QCOMPARE(second, first);
+
+    random.queue({0.25, 0.999});
+    QCOMPARE(random.next(), 0.25);
+    QCOMPARE(random.next(), 0.999);
+    QVERIFY(random.next() != 0.25);
+}
+
+void PlatformTest::nativeFileNameMapsBothSeparators_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("backslashes") << "/game\\images\\DoneUp.jpg"
+                                 << "/game/images/DoneUp.jpg";
+    QTest::newRow("slashes") << "/game/images/DoneUp.jpg"
+                             << "/game/images/DoneUp.jpg";
+    QTest::newRow("mixed") << "/game/cards\\0001r.jpg"
+                           << "/game/cards/0001r.jpg";
+    QTest::newRow("card path stem") << "\\cards\\0606b.jpg"
+                                    << "/cards/0606b.jpg";
+}
+
+void PlatformTest::nativeFileNameMapsBothSeparators() {
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QCOMPARE(platform::nativeFileName(name), QDir::toNativeSeparators(expected));
+}
+
+void PlatformTest::programFolderHasNoTrailingSeparator_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "/opt/game"
+                           << "/opt/game";
+    QTest::newRow("trailing slash") << "/opt/game/"
+                                    << "/opt/game";
+    QTest::newRow("trailing backslash") << "/opt/game\\"
+                                        << "/opt/game";
+    QTest::newRow("several") << "/opt/game//"
+                             << "/opt/game";
+}
+
+void PlatformTest::programFolderHasNoTrailingSeparator() {
+    QFETCH(QString, folder);
+    QFETCH(QString, expected);
+    platform::setProgramFolder(folder);
+    QCOMPARE(platform::programFolder(), expected);
+    // A picture name joins the folder and a name that starts with a separator.
+    QCOMPARE(platform::nativeFileName(platform::programFolder() + "\\images\\ExitUp.jpg"),
+             QDir::toNativeSeparators(expected + "/images/ExitUp.jpg"));
+}
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"
