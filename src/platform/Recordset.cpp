@@ -31,6 +31,17 @@ void Database::open(const QString& file) {
         fatal(QStringLiteral("The card database \"%1\" is read-only; the game keeps its cards "
                              "in it and must be able to write it.")
                   .arg(file));
+    // SQLite would turn an empty file into a new, empty database: refuse it
+    // before opening so that the file stays exactly as it was.
+    if (info.size() == 0)
+        fatal(QStringLiteral("The card database \"%1\" is empty.").arg(file));
+    // The write-ahead log lives beside the database; without a writable folder
+    // the first read already fails with a misleading "read-only database".
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        fatal(QStringLiteral("The folder \"%1\" of the card database is read-only; the game "
+                             "keeps its log of changes beside the database and must be able to "
+                             "write there.")
+                  .arg(info.absolutePath()));
     QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
                           ? QSqlDatabase::database(ConnectionName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
