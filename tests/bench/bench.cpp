@@ -1,0 +1,357 @@
+// Timings of the user actions through the real windows (offscreen), on a real
+// card database in a temporary program folder, and peak memory of a whole
+// match against a bare Qt Widgets program. Exits with status 1 when a budget
+// is missed.
+//
+//   quorvel_bench            run everything and print the table
+//   quorvel_bench --bare     show one empty window, print own peak memory (kB)
+//   quorvel_bench --match    play one scripted match, print own peak memory (kB)
+
+#include "match/FrmMain.h"
+#include "options/FrmOptions.h"
+#include "platform/Form.h"
+#include "selection/FrmPlayer.h"
+#include "support/Game.h"
+#include "windows/Forms.h"
+#include "windows/FrmMessage.h"
+#include "windows/FrmSplash.h"
+#include "windows/FrmWinner.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr double FrameMs = 16.7;
+constexpr double PlacementMedianMs = 2.0;
+constexpr double StartupMs = 250.0;
+constexpr double MemoryRatio = 1.5;
+
+constexpr int StartupRuns = 30;
+constexpr int PlacementSamples = 200;
+constexpr int MatchLimit = 60;
+constexpr int WonMatchSamples = 20;
+
+long peakResidentKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// Milliseconds taken by `action`.
+double timed(const std::function<void()>& action) {
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    return clock.nsecsElapsed() / 1e6;
+}
+
+struct Series {
+    std::vector<double> samples;
+    bool userAction = true; // held to the one-frame budget
+
+    double percentile(double p) const {
+        std::vector<double> sorted = samples;
+        std::sort(sorted.begin(), sorted.end());
+        const auto rank = static_cast<size_t>(std::ceil(p * sorted.size()));
+        return sorted[std::max<size_t>(rank, 1) - 1];
+    }
+};
+
+// Names in the order they are printed.
+const char* const Order[] = {
+    "start-up after the splash tick",
+    "New Game up to the options window",
+    "options Done up to selection",
+    "DealStock (selection timer tick)",
+    "mark an offered card",
+    "player 1 Done up to player 2",
+    "DealHands (player 2 Done, main activation)",
+    "reveal hand (tmrHideHand tick)",
+    "pick a hand card",
+    "placement, no capture",
+    "placement, captures",
+    "placement, combo",
+    "CheckWinner, next hand (9th card)",
+    "CheckWinner, round won (9th card)",
+    "CheckWinner, match won (9th card)",
+    "Exit (empties every table)",
+};
+
+class Bench {
+  public:
+    QMap<QString, Series> series;
+
+    void add(const char* name, double ms) {
+        series[QString::fromLatin1(name)].samples.push_back(ms);
+    }
+    size_t count(const char* name) const {
+        return series.value(QString::fromLatin1(name)).samples.size();
+    }
+
+    // Creates the windows and times the splash tick: every window loaded, the
+    // tables opened, the start-up check and the main window shown.
+    void startUp(int* modals) {
+        createForms();
+        platform::Form::setModalHook([modals](platform::Form* form) {
+            ++*modals;
+            Game::pressDone(form);
+        });
+        frmSplash->Show();
+        add("start-up after the splash tick", timed([] { frmSplash->tmrOne->tick(); }));
+        if (!frmMain->isVisible())
+            qFatal("the main window is not shown after start-up");
+    }
+
+    void chooseHand(FrmPlayer* window, bool measureMarks) {
+        add("DealStock (selection timer tick)", timed([window] { window->tmr1->tick(); }));
+        for (int slot = 1; slot <= 5; ++slot) {
+            const double ms = timed([window, slot] { Game::click(window->imgCard[slot]); });
+            if (measureMarks)
+                add("mark an offered card", ms);
+        }
+    }
+
+    // Starts a match with closed hands (so that the offer is dealt by the
+    // selection window's timer) under the given rule.
+    void newMatch(bool combo) {
+        add("New Game up to the options window", timed([] { Game::click(frmMain->imgNewGame); }));
+        if (!frmOptions->isVisible())
+            qFatal("New Game did not show the options window");
+        Game::click(frmOptions->lblHandOpt[1]);
+        Game::click(frmOptions->lblRuleOpts[combo ? 1 : 0]);
+        add("options Done up to selection", timed([] { Game::click(frmOptions->imgDone); }));
+    }
+
+    void dealHand() {
+        chooseHand(frmPlayer1, true);
+        add("player 1 Done up to player 2", timed([] { Game::click(frmPlayer1->imgDone); }));
+        chooseHand(frmPlayer2, true);
+        add("DealHands (player 2 Done, main activation)",
+            timed([] { Game::click(frmPlayer2->imgDone); }));
+        if (!frmMain->isVisible() || !frmMain->p1InHand(1))
+            qFatal("the hands were not dealt");
+    }
+
+    // Owner of each square as shown (0 empty, 1 red, 2 blue).
+    static std::array<int, 10> owners() {
+        std::array<int, 10> o{};
+        for (int l = 1; l <= 9; ++l) {
+            const QString& name = frmMain->imgBoard[l]->pictureName();
+            o[l] = !frmMain->boardUsed(l) ? 0 : name.endsWith(QLatin1String("r.jpg")) ? 1 : 2;
+        }
+        return o;
+    }
+
+    // Places one card of the player on turn, at a random hand slot and free
+    // square, and files the time of the board press by what it did.
+    void placeOne(bool combo, int* modals) {
+        add("reveal hand (tmrHideHand tick)", timed([] { frmMain->tmrHideHand->tick(); }));
+        const int turn = frmMain->gintTurn;
+        std::vector<int> freeSlots, squares;
+        for (int s = 1; s <= 5; ++s)
+            if (turn == 1 ? frmMain->p1InHand(s) : frmMain->p2InHand(s))
+                freeSlots.push_back(s);
+        for (int l = 1; l <= 9; ++l)
+            if (!frmMain->boardUsed(l))
+                squares.push_back(l);
+        const int slot = freeSlots[std::rand() % freeSlots.size()];
+        const int square = squares[std::rand() % squares.size()];
+        auto& hand = turn == 1 ? frmMain->imgP1 : frmMain->imgP2;
+        add("pick a hand card", timed([&] { Game::press(hand[slot]); }));
+        Game::release(hand[slot]);
+
+        const bool last = frmMain->cardsPlaced() == 8;
+        const auto before = owners();
+        const int roundsBefore = frmMain->gintP1GamesWon + frmMain->gintP2GamesWon;
+        const int modalsBefore = *modals;
+        const double ms = timed([square] { Game::press(frmMain->imgBoard[square]); });
+        Game::release(frmMain->imgBoard[square]);
+        if (last) {
+            if (*modals == modalsBefore)
+                qFatal("the ninth card did not end the hand");
+            if (frmMain->gblnWinner)
+                add("CheckWinner, match won (9th card)", ms);
+            else if (frmMain->gintP1GamesWon + frmMain->gintP2GamesWon > roundsBefore)
+                add("CheckWinner, round won (9th card)", ms);
+            else
+                add("CheckWinner, next hand (9th card)", ms);
+            return;
+        }
+        const auto after = owners();
+        int captured = 0;
+        for (int l = 1; l <= 9; ++l)
+            if (l != square && before[l] != 0 && before[l] != after[l])
+                ++captured;
+        if (captured == 0)
+            add("placement, no capture", ms);
+        else
+            add(combo ? "placement, combo" : "placement, captures", ms);
+    }
+
+    bool placementsWanted() const {
+        return count("placement, no capture") < PlacementSamples ||
+               count("placement, captures") < PlacementSamples ||
+               count("placement, combo") < PlacementSamples;
+    }
+
+    void playMatch(bool combo, int* modals) {
+        newMatch(combo);
+        for (int hand = 0; hand < MatchLimit && !frmMain->gblnWinner; ++hand) {
+            dealHand();
+            for (int card = 0; card < 9; ++card)
+                placeOne(combo, modals);
+        }
+        if (!frmMain->gblnWinner)
+            qFatal("a match did not end");
+    }
+};
+
+int bare(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(640, 480);
+    window.show();
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    std::printf("%ld\n", peakResidentKb());
+    return 0;
+}
+
+int match(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    Bench bench;
+    int modals = 0;
+    {
+        Game game;
+        bench.startUp(&modals);
+        bench.playMatch(false, &modals);
+        Game::click(frmMain->imgExit);
+    }
+    std::printf("%ld\n", peakResidentKb());
+    return 0;
+}
+
+long childPeakKb(const char* mode) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(mode)});
+    if (!child.waitForFinished(120000) || child.exitCode() != 0) {
+        std::fprintf(stderr, "%s run failed: %s\n", mode, child.readAllStandardError().constData());
+        return -1;
+    }
+    return child.readAllStandardOutput().trimmed().toLong();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && qstrcmp(argv[1], "--bare") == 0)
+        return bare(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--match") == 0)
+        return match(argc, argv);
+
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::srand(20240607);
+    Bench bench;
+    QElapsedTimer total;
+    total.start();
+
+    // Start-ups, each on a fresh program folder, each followed by part of a
+    // hand so that Exit has hands and a board to empty.
+    for (int run = 0; run < StartupRuns; ++run) {
+        int modals = 0;
+        Game game;
+        bench.startUp(&modals);
+        bench.newMatch(run % 2 == 1);
+        bench.dealHand();
+        for (int card = 0; card < 4; ++card)
+            bench.placeOne(run % 2 == 1, &modals);
+        bench.add("Exit (empties every table)", timed([] { Game::click(frmMain->imgExit); }));
+        if (frmMain->isLoaded())
+            qFatal("Exit did not unload the main window");
+    }
+
+    // Whole matches, alternating the rules, until every kind of placement and
+    // of hand end has enough samples.
+    {
+        int modals = 0;
+        Game game;
+        bench.startUp(&modals);
+        bench.series[QStringLiteral("start-up after the splash tick")].samples.pop_back();
+        for (int matchNo = 0; matchNo < 2 * WonMatchSamples || bench.placementsWanted() ||
+                              bench.count("CheckWinner, round won (9th card)") < WonMatchSamples;
+             ++matchNo)
+            bench.playMatch(matchNo % 2 == 1, &modals);
+    }
+    bench.series[QStringLiteral("start-up after the splash tick")].userAction = false;
+
+    const long bareKb = childPeakKb("--bare");
+    const long matchKb = childPeakKb("--match");
+
+    std::printf("%-44s %7s %10s %10s\n", "action", "samples", "median ms", "p99 ms");
+    QStringList missed;
+    for (const char* name : Order) {
+        const Series s = bench.series.value(QString::fromLatin1(name));
+        if (s.samples.empty()) {
+            missed << QStringLiteral("no samples of \"%1\"").arg(QString::fromLatin1(name));
+            continue;
+        }
+        const double median = s.percentile(0.5), p99 = s.percentile(0.99);
+        std::printf("%-44s %7zu %10.3f %10.3f\n", name, s.samples.size(), median, p99);
+        const QString n = QString::fromLatin1(name);
+        if (s.userAction && p99 >= FrameMs)
+            missed << QStringLiteral("\"%1\": 99th percentile %2 ms, budget %3 ms")
+                          .arg(n)
+                          .arg(p99, 0, 'f', 3)
+                          .arg(FrameMs);
+        if (n.startsWith(QLatin1String("placement")) && median >= PlacementMedianMs)
+            missed << QStringLiteral("\"%1\": median %2 ms, budget %3 ms")
+                          .arg(n)
+                          .arg(median, 0, 'f', 3)
+                          .arg(PlacementMedianMs);
+        if (!s.userAction && p99 >= StartupMs)
+            missed << QStringLiteral("\"%1\": 99th percentile %2 ms, budget %3 ms")
+                          .arg(n)
+                          .arg(p99, 0, 'f', 3)
+                          .arg(StartupMs);
+    }
+    std::printf("\npeak resident memory: whole match %ld kB, bare Qt window %ld kB", matchKb,
+                bareKb);
+    if (matchKb > 0 && bareKb > 0) {
+        const double ratio = double(matchKb) / double(bareKb);
+        std::printf(", ratio %.2f (budget %.1f)\n", ratio, MemoryRatio);
+        if (ratio >= MemoryRatio)
+            missed << QStringLiteral("peak memory %1 x the bare program, budget %2 x")
+                          .arg(ratio, 0, 'f', 2)
+                          .arg(MemoryRatio);
+    } else {
+        std::printf("\n");
+        missed << QStringLiteral("peak memory could not be measured");
+    }
+    std::printf("bench time %.1f s\n", total.elapsed() / 1000.0);
+
+    if (!missed.isEmpty()) {
+        for (const QString& line : missed)
+            std::printf("BUDGET MISSED: %s\n", qPrintable(line));
+        return 1;
+    }
+    std::printf("all budgets met\n");
+    return 0;
+}
