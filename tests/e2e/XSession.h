@@ -1,0 +1,175 @@
+#pragma once
+
+// A private X server for the end-to-end tests and the player's hands and eyes
+// on it: real pointer input through xdotool, the mapped windows of a process,
+// and screenshots through ImageMagick's import.
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+#include <stdexcept>
+#include <unistd.h>
+
+namespace e2e {
+
+// A failed expectation of the harness; the test turns it into a failure.
+struct Failure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] inline void fail(const QString& message) {
+    throw Failure(message.toStdString());
+}
+
+// A top-level window as the X server sees it. Without a window manager there
+// is no frame: the window's position is its client area's position.
+struct Window {
+    QString id;
+    QString name;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+class XSession {
+  public:
+    // The tools the harness needs, or the name of the first one missing.
+    static QString missingTool() {
+        for (const char* tool : {"Xvfb", "xdotool", "import"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                return QString::fromLatin1(tool);
+        return {};
+    }
+
+    bool start() {
+        // A display number of our own: two test runs at once must not meet.
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            const int number = 100 + (int(::getpid()) + attempt * 37) % 800;
+            const QString lock = QStringLiteral("/tmp/.X%1-lock").arg(number);
+            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
+            if (QFile::exists(lock) || QFile::exists(socket))
+                continue;
+            m_display = QStringLiteral(":%1").arg(number);
+            m_server.start(QStringLiteral("Xvfb"),
+                           {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
+                            QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                            QStringLiteral("tcp")});
+            if (!m_server.waitForStarted(5000))
+                continue;
+            for (int i = 0; i < 100; ++i) {
+                if (QFile::exists(socket) && run({QStringLiteral("getmouselocation")}).ok)
+                    return true;
+                if (m_server.state() != QProcess::Running)
+                    break;
+                QThread::msleep(50);
+            }
+            stop();
+        }
+        return false;
+    }
+
+    void stop() {
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.terminate();
+            if (!m_server.waitForFinished(3000)) {
+                m_server.kill();
+                m_server.waitForFinished(3000);
+            }
+        }
+    }
+
+    ~XSession() { stop(); }
+
+    const QString& display() const { return m_display; }
+
+    struct Result {
+        bool ok = false;
+        QString out;
+    };
+
+    // One xdotool invocation (several commands may be chained in `args`).
+    Result run(const QStringList& args, const QString& program = QStringLiteral("xdotool")) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), m_display);
+        p.setProcessEnvironment(env);
+        p.start(program, args);
+        Result r;
+        if (!p.waitForFinished(10000)) {
+            p.kill();
+            p.waitForFinished();
+            return r;
+        }
+        r.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        return r;
+    }
+
+    // The mapped top-level windows of process `pid`.
+    QList<Window> windowsOf(qint64 pid) const {
+        QList<Window> windows;
+        const Result ids = run({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--pid"), QString::number(pid)});
+        for (const QString& id : ids.out.split('\n', Qt::SkipEmptyParts)) {
+            const Result info =
+                run({QStringLiteral("getwindowname"), id, QStringLiteral("getwindowgeometry"),
+                     QStringLiteral("--shell"), id});
+            if (!info.ok)
+                continue; // unmapped in between
+            const QStringList lines = info.out.split('\n');
+            Window w;
+            w.id = id.trimmed();
+            w.name = lines.value(0);
+            for (const QString& line : lines.mid(1)) {
+                const int eq = line.indexOf('=');
+                const QString key = line.left(eq);
+                const int value = line.mid(eq + 1).toInt();
+                if (key == QLatin1String("X"))
+                    w.x = value;
+                else if (key == QLatin1String("Y"))
+                    w.y = value;
+                else if (key == QLatin1String("WIDTH"))
+                    w.width = value;
+                else if (key == QLatin1String("HEIGHT"))
+                    w.height = value;
+            }
+            windows.append(w);
+        }
+        return windows;
+    }
+
+    // Presses and releases the left mouse button at pixel (x, y) of the
+    // window's area, as a player's click.
+    void click(const Window& w, int x, int y) const {
+        if (!run({QStringLiteral("mousemove"), QStringLiteral("--window"), w.id, QString::number(x),
+                  QString::number(y), QStringLiteral("mousedown"), QStringLiteral("1"),
+                  QStringLiteral("mouseup"), QStringLiteral("1")})
+                 .ok)
+            fail(QStringLiteral("xdotool could not click into window %1").arg(w.id));
+    }
+
+    // The window's picture as the screen shows it; also kept as `keepAs`
+    // when given.
+    QImage grab(const Window& w, const QString& keepAs = {}) const {
+        const QString file =
+            keepAs.isEmpty()
+                ? QDir::temp().filePath(
+                      QStringLiteral("quorvel-e2e-%1-%2.png").arg(::getpid()).arg(w.id))
+                : keepAs;
+        run({QStringLiteral("-window"), w.id, file}, QStringLiteral("import"));
+        QImage image(file);
+        if (keepAs.isEmpty())
+            QFile::remove(file);
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+
+  private:
+    QProcess m_server;
+    QString m_display;
+};
+
+} // namespace e2e
