@@ -1,0 +1,837 @@
+#include "match/FrmMain.h"
+#include "options/FrmOptions.h"
+#include "platform/Random.h"
+#include "selection/FrmPlayer.h"
+#include "support/Game.h"
+#include "support/Invariants.h"
+#include "windows/Forms.h"
+#include "windows/FrmHelp.h"
+#include "windows/FrmMessage.h"
+#include "windows/FrmWinner.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <random>
+
+// The main window's behaviour through its controls: start-up, New Game and
+// dealing, picking and placing, hidden hands, the end of a hand, round and
+// match, the menu buttons, and whole matches checked after every event.
+class MatchTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup();
+
+    void startupClicksChangeNothing_data();
+    void startupClicksChangeNothing();
+    void newGameResets_data();
+    void newGameResets();
+    void turnDraw_data();
+    void turnDraw();
+    void dealFollowsMarkedSlots();
+    void dealFaceUpOrDown_data();
+    void dealFaceUpOrDown();
+    void refusedPickKeepsSelection_data();
+    void refusedPickKeepsSelection();
+    void pickMovesMarker();
+    void placementIgnored_data();
+    void placementIgnored();
+    void handThreeToSquareFive();
+    void hiddenHandCycle();
+    void ninthCardEndsHand();
+    void checkWinner_data();
+    void checkWinner();
+    void matchTotals();
+    void exitMidHandEmptiesTables();
+    void menuButtonPictures_data();
+    void menuButtonPictures();
+    void roundTripKeepsHand_data();
+    void roundTripKeepsHand();
+    void wholeMatch_data();
+    void wholeMatch();
+};
+
+namespace {
+
+QString image(const char* name) {
+    return pictureName(QStringLiteral("\\images\\") + QLatin1String(name));
+}
+
+// The card id in `slot` of a table, as written to the file.
+int cardIn(Game& game, const char* table, int slot) {
+    return game.folder()
+        .query(QStringLiteral("SELECT fldID FROM %1 WHERE fldLocation = %2")
+                   .arg(QLatin1String(table))
+                   .arg(slot))
+        .toInt();
+}
+
+int cardsIn(Game& game, const char* table) {
+    return game.folder()
+        .query(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE fldID <> 0").arg(QLatin1String(table)))
+        .toInt();
+}
+
+QString facePicture(Game& game, const char* table, int slot, const char* colour) {
+    const QString path = game.folder()
+                             .query(QStringLiteral("SELECT fldPath FROM %1 WHERE fldLocation = %2")
+                                        .arg(QLatin1String(table))
+                                        .arg(slot))
+                             .toString();
+    return pictureName(path + QLatin1String(colour));
+}
+
+// New Game with player `first` beginning, both choices made: the hands are dealt.
+void startHand(Game& game, bool open, bool combo, int first,
+               const QList<int>& p1Slots = {1, 2, 3, 4, 5},
+               const QList<int>& p2Slots = {1, 2, 3, 4, 5}) {
+    platform::Random::instance().queue({first == 1 ? 0.25 : 0.75});
+    game.newGame(open, combo);
+    game.chooseCards(1, p1Slots);
+    game.chooseCards(2, p2Slots);
+}
+
+// What the player sees of the board, the hands and the scores.
+QStringList snapshot() {
+    QStringList seen;
+    for (int l = 1; l <= 9; ++l)
+        seen << frmMain->imgBoard[l]->pictureName();
+    for (int s = 1; s <= 5; ++s)
+        seen << frmMain->imgP1[s]->pictureName() << frmMain->imgP2[s]->pictureName()
+             << QString::number(frmMain->imgP1Select[s]->Visible())
+             << QString::number(frmMain->imgP2Select[s]->Visible());
+    seen << frmMain->lblPlayer1Score->caption() << frmMain->lblPlayer2Score->caption()
+         << QString::number(frmMain->gintTurn)
+         << QString::number(frmMain->PlayRules().gintPlayer1Score)
+         << QString::number(frmMain->PlayRules().gintPlayer2Score);
+    return seen;
+}
+
+int visibleMarkers() {
+    int n = 0;
+    for (int s = 1; s <= 5; ++s)
+        n += int(frmMain->imgP1Select[s]->Visible()) + int(frmMain->imgP2Select[s]->Visible());
+    return n;
+}
+
+platform::Picture* handSlot(int player, int slot) {
+    return player == 1 ? frmMain->imgP1[slot] : frmMain->imgP2[slot];
+}
+
+platform::Picture* marker(int player, int slot) {
+    return player == 1 ? frmMain->imgP1Select[slot] : frmMain->imgP2Select[slot];
+}
+
+} // namespace
+
+void MatchTest::cleanup() {
+    platform::Random::instance().reset();
+}
+
+void MatchTest::startupClicksChangeNothing_data() {
+    QTest::addColumn<int>("kind"); // 1, 2: a hand slot of that player; 0: a board square
+    QTest::addColumn<int>("index");
+    QTest::newRow("player 1 slot 1") << 1 << 1;
+    QTest::newRow("player 1 slot 5") << 1 << 5;
+    QTest::newRow("player 2 slot 3") << 2 << 3;
+    QTest::newRow("square 1") << 0 << 1;
+    QTest::newRow("square 5") << 0 << 5;
+    QTest::newRow("square 9") << 0 << 9;
+}
+
+void MatchTest::startupClicksChangeNothing() {
+    QFETCH(int, kind);
+    QFETCH(int, index);
+    Game game;
+    game.start();
+    const QStringList before = snapshot();
+    // A pick first, so that a square press right after it would place a card.
+    Game::click(frmMain->imgP1[2]);
+    Game::click(kind == 0 ? frmMain->imgBoard[index] : handSlot(kind, index));
+    Game::click(frmMain->imgBoard[index == 5 ? 4 : 5]);
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(visibleMarkers(), 0);
+    QCOMPARE(frmMain->imgP1[1]->pictureName(), image("PlaceHolder-r.jpg"));
+    QCOMPARE(frmMain->imgP2[1]->pictureName(), image("PlaceHolder-b.jpg"));
+    QCOMPARE(cardsIn(game, "DirtyBoard"), 0);
+    QCOMPARE(game.folder().query("SELECT COUNT(*) FROM DirtyBoard WHERE fldOwner <> 0").toInt(), 0);
+}
+
+void MatchTest::newGameResets_data() {
+    QTest::addColumn<int>("cardsPlayed"); // -1: right after start-up
+    QTest::newRow("after start-up") << -1;
+    QTest::newRow("hand dealt") << 0;
+    QTest::newRow("middle of a hand") << 5;
+}
+
+void MatchTest::newGameResets() {
+    QFETCH(int, cardsPlayed);
+    Game game;
+    game.start();
+    if (cardsPlayed >= 0) {
+        startHand(game, true, false, 1);
+        for (int c = 0; c < cardsPlayed; ++c) {
+            const int turn = frmMain->gintTurn;
+            int slot = 1;
+            while (!(turn == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
+                ++slot;
+            game.place(slot, c + 1);
+        }
+        Game::press(frmMain->imgP2[5]); // a pick left standing
+        // Scores, round results and lights carried from earlier rounds.
+        frmMain->PlayRules().gintPlayer1Score = 47;
+        frmMain->PlayRules().gintPlayer2Score = 31;
+        frmMain->lblPlayer1Score->setCaption("47");
+        frmMain->lblPlayer2Score->setCaption("31");
+        frmMain->imgRedLight[0]->LoadPicture(image("RedOn.gif"));
+        frmMain->imgBlueLight[1]->LoadPicture(image("BlueOn.gif"));
+        frmMain->gintRound = 3;
+        frmMain->gintP1GamesWon = 1;
+        frmMain->gintP2GamesWon = 2;
+        QVERIFY(cardsIn(game, "P1Hand") + cardsIn(game, "P2Hand") > 0);
+    }
+    Game::click(frmMain->imgNewGame);
+
+    QVERIFY(frmOptions->isVisible());
+    QVERIFY(!frmMain->isVisible());
+    QVERIFY(frmMain->gblnNewGame);
+    QVERIFY(frmMain->gblnNewRound);
+    QVERIFY(!frmMain->gblnWinner);
+    QCOMPARE(frmMain->gintRound, qint16(1));
+    QCOMPARE(frmMain->gintP1GamesWon, qint16(0));
+    QCOMPARE(frmMain->gintP2GamesWon, qint16(0));
+    QCOMPARE(frmMain->cardsPlaced(), qint16(0));
+    QCOMPARE(frmMain->PlayRules().gintPlayer1Score, qint16(0));
+    QCOMPARE(frmMain->PlayRules().gintPlayer2Score, qint16(0));
+    QCOMPARE(frmMain->lblPlayer1Score->caption(), QString("000"));
+    QCOMPARE(frmMain->lblPlayer2Score->caption(), QString("000"));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(frmMain->imgRedLight[i]->pictureName(), image("RedOff.gif"));
+        QCOMPARE(frmMain->imgBlueLight[i]->pictureName(), image("BlueOff.gif"));
+    }
+    for (int s = 1; s <= 5; ++s) {
+        QVERIFY(!frmMain->p1InHand(s));
+        QVERIFY(!frmMain->p2InHand(s));
+        QVERIFY(!frmMain->imgP1[s]->hasPicture());
+        QVERIFY(!frmMain->imgP2[s]->hasPicture());
+        QVERIFY(frmMain->imgP1[s]->isEnabled());
+    }
+    QCOMPARE(visibleMarkers(), 0);
+    for (int l = 1; l <= 9; ++l) {
+        QVERIFY(!frmMain->boardUsed(l));
+        QCOMPARE(frmMain->imgBoard[l]->pictureName(), image("FieldBlank.jpg"));
+    }
+    for (int r = 1; r <= 5; ++r) {
+        QCOMPARE(frmMain->p1RoundScore(r), qint16(0));
+        QCOMPARE(frmMain->p2RoundScore(r), qint16(0));
+    }
+    QCOMPARE(cardsIn(game, "P1Hand"), 0);
+    QCOMPARE(cardsIn(game, "P2Hand"), 0);
+    QCOMPARE(cardsIn(game, "DirtyBoard"), 0);
+    QCOMPARE(game.folder().query("SELECT COUNT(*) FROM DirtyBoard WHERE fldOwner <> 0").toInt(), 0);
+}
+
+void MatchTest::turnDraw_data() {
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("turn");
+    QTest::newRow("0.25") << 0.25 << 1;
+    QTest::newRow("0.5") << 0.5 << 2;
+    QTest::newRow("0.75") << 0.75 << 2;
+}
+
+void MatchTest::turnDraw() {
+    QFETCH(double, r);
+    QFETCH(int, turn);
+    Game game;
+    game.start();
+    // Only the New Game draw is queued; the offers draw from the generator.
+    platform::Random::instance().queue({r});
+    game.newGame(true, false);
+    QCOMPARE(int(frmMain->gintTurn), turn);
+    game.chooseCards(1);
+    game.chooseCards(2);
+    QCOMPARE(int(frmMain->gintTurn), turn);
+    QCOMPARE(frmMain->imgBegin->pictureName(), image(turn == 1 ? "begin1.jpg" : "begin2.jpg"));
+    // The player on turn can pick, the other cannot.
+    Game::press(handSlot(3 - turn, 1));
+    QVERIFY(!marker(3 - turn, 1)->Visible());
+    Game::press(handSlot(turn, 1));
+    QVERIFY(marker(turn, 1)->Visible());
+}
+
+void MatchTest::dealFollowsMarkedSlots() {
+    Game game;
+    game.start();
+    const QList<int> p1Slots{2, 3, 5, 7, 8};
+    const QList<int> p2Slots{1, 4, 5, 6, 8};
+    game.newGame(true, false);
+    game.chooseCards(1, p1Slots);
+    game.chooseCards(2, p2Slots);
+    QVERIFY(frmMain->isVisible());
+    for (int k = 1; k <= 5; ++k) {
+        const int offer1 = p1Slots[k - 1];
+        const int offer2 = p2Slots[k - 1];
+        QCOMPARE(cardIn(game, "P1Hand", k), cardIn(game, "P1Stock", offer1));
+        QCOMPARE(cardIn(game, "P2Hand", k), cardIn(game, "P2Stock", offer2));
+        QVERIFY(cardIn(game, "P1Hand", k) != 0);
+        QVERIFY(frmMain->p1InHand(k));
+        QVERIFY(frmMain->p2InHand(k));
+        QCOMPARE(frmMain->imgP1[k]->pictureName(), facePicture(game, "P1Stock", offer1, "r.jpg"));
+        QCOMPARE(frmMain->imgP2[k]->pictureName(), facePicture(game, "P2Stock", offer2, "b.jpg"));
+    }
+    QVERIFY(!frmMain->gblnPostNewHand);
+}
+
+void MatchTest::dealFaceUpOrDown_data() {
+    QTest::addColumn<bool>("open");
+    QTest::newRow("open hands") << true;
+    QTest::newRow("hidden hands") << false;
+}
+
+void MatchTest::dealFaceUpOrDown() {
+    QFETCH(bool, open);
+    Game game;
+    game.start();
+    startHand(game, open, false, 2);
+    for (int s = 1; s <= 5; ++s) {
+        QCOMPARE(frmMain->imgP1[s]->pictureName(),
+                 open ? facePicture(game, "P1Hand", s, "r.jpg") : image("PlaceHolder-r.jpg"));
+        QCOMPARE(frmMain->imgP2[s]->pictureName(),
+                 open ? facePicture(game, "P2Hand", s, "b.jpg") : image("PlaceHolder-b.jpg"));
+        QVERIFY(frmMain->imgP1[s]->isEnabled());
+        QVERIFY(frmMain->imgP2[s]->isEnabled());
+    }
+    QCOMPARE(frmMain->tmrHideHand->isEnabled(), !open);
+    // On his first turn the beginner can pick a card still face down.
+    Game::press(frmMain->imgP2[4]);
+    QVERIFY(frmMain->imgP2Select[4]->Visible());
+}
+
+void MatchTest::refusedPickKeepsSelection_data() {
+    QTest::addColumn<int>("player"); // who presses
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("emptySlot"); // the pressed slot's card was played
+    QTest::newRow("player 2 off turn") << 2 << 3 << false;
+    QTest::newRow("player 1 off turn") << 1 << 3 << false;
+    QTest::newRow("empty slot of player on turn") << 0 << 1 << true;
+}
+
+void MatchTest::refusedPickKeepsSelection() {
+    QFETCH(int, player);
+    QFETCH(int, slot);
+    QFETCH(bool, emptySlot);
+    Game game;
+    game.start();
+    // Player 1 begins; in the off-turn row of player 1 player 2 is on turn.
+    startHand(game, true, false, player == 1 ? 2 : 1);
+    if (emptySlot) {
+        game.place(1, 1); // player 1's slot 1 is played
+        game.place(1, 2); // player 2 answers
+    }
+    const int turn = frmMain->gintTurn;
+    const int presser = player == 0 ? turn : player;
+    Game::press(handSlot(turn, 2));
+    QVERIFY(marker(turn, 2)->Visible());
+    Game::press(handSlot(presser, slot));
+    QVERIFY(marker(turn, 2)->Visible());
+    QCOMPARE(visibleMarkers(), 1);
+    QCOMPARE(int(frmMain->gintTurn), turn);
+}
+
+void MatchTest::pickMovesMarker() {
+    Game game;
+    game.start();
+    startHand(game, true, false, 1);
+    Game::press(frmMain->imgP1[2]);
+    Game::press(frmMain->imgP1[4]);
+    QVERIFY(frmMain->imgP1Select[4]->Visible());
+    QCOMPARE(visibleMarkers(), 1);
+    Game::press(frmMain->imgP1[4]);
+    QVERIFY(frmMain->imgP1Select[4]->Visible());
+    QCOMPARE(visibleMarkers(), 1);
+}
+
+void MatchTest::placementIgnored_data() {
+    QTest::addColumn<bool>("occupied");
+    QTest::newRow("occupied square") << true;
+    QTest::newRow("no card picked") << false;
+}
+
+void MatchTest::placementIgnored() {
+    QFETCH(bool, occupied);
+    Game game;
+    game.start();
+    startHand(game, true, false, 1);
+    game.place(1, 5);
+    if (occupied)
+        Game::press(frmMain->imgP2[3]);
+    const QStringList before = snapshot();
+    const int boardCards = cardsIn(game, "DirtyBoard");
+    const QVariant owner5 =
+        game.folder().query("SELECT fldOwner FROM DirtyBoard WHERE fldLocation = 5");
+    Game::click(frmMain->imgBoard[occupied ? 5 : 7]);
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(cardsIn(game, "DirtyBoard"), boardCards);
+    QCOMPARE(game.folder().query("SELECT fldOwner FROM DirtyBoard WHERE fldLocation = 5"), owner5);
+    QCOMPARE(cardIn(game, "P2Hand", 3) != 0, true);
+    QCOMPARE(frmMain->imgP2Select[3]->Visible(), occupied);
+}
+
+void MatchTest::handThreeToSquareFive() {
+    Game game;
+    game.start();
+    startHand(game, true, false, 1);
+    const int card = cardIn(game, "P1Hand", 3);
+    const QString face = facePicture(game, "P1Hand", 3, "r.jpg");
+    QVERIFY(card != 0);
+    game.place(3, 5);
+    QCOMPARE(cardIn(game, "DirtyBoard", 5), card);
+    QCOMPARE(game.folder().query("SELECT fldOwner FROM DirtyBoard WHERE fldLocation = 5").toInt(),
+             1);
+    QCOMPARE(cardIn(game, "P1Hand", 3), 0);
+    QCOMPARE(frmMain->imgBoard[5]->pictureName(), face);
+    QVERIFY(!frmMain->imgP1[3]->hasPicture());
+    QVERIFY(!frmMain->imgP1Select[3]->Visible());
+    QVERIFY(!frmMain->p1InHand(3));
+    QVERIFY(frmMain->boardUsed(5));
+    QCOMPARE(frmMain->gintTurn, qint16(2));
+    QCOMPARE(cardsIn(game, "DirtyBoard"), 1);
+}
+
+void MatchTest::hiddenHandCycle() {
+    Game game;
+    game.start();
+    startHand(game, false, false, 1);
+    QVERIFY(frmMain->tmrHideHand->tick());
+    for (int s = 1; s <= 5; ++s) {
+        QCOMPARE(frmMain->imgP1[s]->pictureName(), facePicture(game, "P1Hand", s, "r.jpg"));
+        QCOMPARE(frmMain->imgP2[s]->pictureName(), image("PlaceHolder-b.jpg"));
+    }
+    for (int mover : {1, 2, 1}) {
+        QCOMPARE(int(frmMain->gintTurn), mover);
+        int slot = 1;
+        while (!(mover == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
+            ++slot;
+        int square = 1;
+        while (frmMain->boardUsed(square))
+            ++square;
+        game.place(slot, square);
+        const int other = 3 - mover;
+        QVERIFY(frmMain->tmrHideHand->isEnabled());
+        for (int s = 1; s <= 5; ++s) {
+            const bool held = mover == 1 ? frmMain->p1InHand(s) : frmMain->p2InHand(s);
+            QCOMPARE(handSlot(mover, s)->pictureName(),
+                     held ? image(mover == 1 ? "PlaceHolder-r.jpg" : "PlaceHolder-b.jpg")
+                          : QString());
+            if (held)
+                QVERIFY(!handSlot(mover, s)->isEnabled());
+        }
+        // A locked card cannot be picked even when its owner is on turn later.
+        QVERIFY(frmMain->tmrHideHand->tick());
+        QVERIFY(!frmMain->tmrHideHand->isEnabled());
+        for (int s = 1; s <= 5; ++s) {
+            const bool held = other == 1 ? frmMain->p1InHand(s) : frmMain->p2InHand(s);
+            QCOMPARE(handSlot(other, s)->pictureName(),
+                     held ? facePicture(game, other == 1 ? "P1Hand" : "P2Hand", s,
+                                        other == 1 ? "r.jpg" : "b.jpg")
+                          : QString());
+            QVERIFY(handSlot(other, s)->isEnabled());
+        }
+    }
+}
+
+void MatchTest::ninthCardEndsHand() {
+    Game game;
+    game.start();
+    startHand(game, false, false, 2);
+    bool timerAtMessage = true;
+    int backsAtMessage = -1;
+    QString message;
+    game.onModal([&](platform::Form* form) {
+        if (form == frmMessage) {
+            message = frmMessage->lblMsg->caption();
+            timerAtMessage = frmMain->tmrHideHand->isEnabled();
+            backsAtMessage = 0;
+            for (int s = 1; s <= 5; ++s)
+                backsAtMessage +=
+                    int(frmMain->imgP2[s]->pictureName() == image("PlaceHolder-b.jpg"));
+        }
+        Game::pressDone(form);
+    });
+    for (int card = 1; card <= 9; ++card) {
+        frmMain->tmrHideHand->tick();
+        const int turn = frmMain->gintTurn;
+        int slot = 1;
+        while (!(turn == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
+            ++slot;
+        QCOMPARE(game.modalCount(), 0);
+        game.place(slot, card);
+        QCOMPARE(int(frmMain->cardsPlaced()), card < 9 ? card : 0);
+    }
+    QCOMPARE(game.modalCount(), 1);
+    QVERIFY(!message.isEmpty());
+    QVERIFY(!timerAtMessage);
+    // Player 2 placed the ninth card from an otherwise empty hand: no back was put up.
+    QCOMPARE(backsAtMessage, 0);
+    QVERIFY(!frmMain->tmrHideHand->isEnabled());
+    QVERIFY(frmPlayer1->isVisible());
+    QCOMPARE(frmMain->gintTurn, qint16(1));
+}
+
+void MatchTest::checkWinner_data() {
+    QTest::addColumn<bool>("combo");
+    QTest::addColumn<int>("round");
+    QTest::addColumn<int>("p1Won");
+    QTest::addColumn<int>("s1");
+    QTest::addColumn<int>("s2");
+    QTest::addColumn<int>("winner"); // 0: next hand
+    QTest::newRow("149/120 at 150: next hand") << false << 1 << 0 << 149 << 120 << 0;
+    QTest::newRow("160/160 at 150: next hand") << false << 1 << 0 << 160 << 160 << 0;
+    QTest::newRow("150/151 at 150: player 2") << false << 1 << 0 << 150 << 151 << 2;
+    QTest::newRow("151/150 at 150: player 1") << false << 2 << 1 << 151 << 150 << 1;
+    QTest::newRow("90/210 at 200, round 2: player 2") << true << 2 << 1 << 90 << 210 << 2;
+    QTest::newRow("199/150 at 200: next hand") << true << 1 << 0 << 199 << 150 << 0;
+}
+
+void MatchTest::checkWinner() {
+    QFETCH(bool, combo);
+    QFETCH(int, round);
+    QFETCH(int, p1Won);
+    QFETCH(int, s1);
+    QFETCH(int, s2);
+    QFETCH(int, winner);
+    Game game;
+    game.start();
+    startHand(game, true, combo, 1);
+    QCOMPARE(int(frmOptions->gintWinHigh), combo ? 200 : 150);
+    if (p1Won > 0)
+        frmMain->imgRedLight[0]->LoadPicture(image("RedOn.gif"));
+    frmMain->gintRound = qint16(round);
+    frmMain->gintP1GamesWon = qint16(p1Won);
+    frmMain->PlayRules().gintPlayer1Score = qint16(s1);
+    frmMain->PlayRules().gintPlayer2Score = qint16(s2);
+    QColor colour;
+    QStringList lightsAtMessage;
+    game.onModal([&](platform::Form* form) {
+        colour = frmMessage->lblMsg->foreColor();
+        for (int i = 0; i < 3; ++i)
+            lightsAtMessage << frmMain->imgRedLight[i]->pictureName()
+                            << frmMain->imgBlueLight[i]->pictureName();
+        Game::pressDone(form);
+    });
+    QVERIFY(!frmMain->CheckWinner());
+    QCOMPARE(game.modalCount(), 1);
+    QVERIFY(frmPlayer1->isVisible());
+    QVERIFY(!frmMain->isVisible());
+    QVERIFY(frmMain->gblnNewRound);
+    QCOMPARE(cardsIn(game, "P1Hand") + cardsIn(game, "P2Hand") + cardsIn(game, "DirtyBoard"), 0);
+    if (winner == 0) {
+        QCOMPARE(game.lastMessage(), QString("Get ready for the next hand"));
+        QCOMPARE(colour, QColor(0, 0, 0));
+        QCOMPARE(int(frmMain->PlayRules().gintPlayer1Score), s1);
+        QCOMPARE(int(frmMain->PlayRules().gintPlayer2Score), s2);
+        QCOMPARE(int(frmMain->gintRound), round);
+        QCOMPARE(int(frmMain->p1RoundScore(round)), 0);
+        QCOMPARE(int(frmMain->gintP2GamesWon), 0);
+        return;
+    }
+    const QString name = winner == 1 ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name;
+    QCOMPARE(game.lastMessage(), name + " won this round.  Ready for next round");
+    QCOMPARE(colour, winner == 1 ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    const int won = winner == 1 ? p1Won + 1 : 1;
+    QCOMPARE(int(winner == 1 ? frmMain->gintP1GamesWon : frmMain->gintP2GamesWon), won);
+    // The light of this win is lit already while the message shows.
+    const int lightIndex = 2 * (won - 1) + (winner == 1 ? 0 : 1);
+    QCOMPARE(lightsAtMessage[lightIndex], image(winner == 1 ? "RedOn.gif" : "BlueOn.gif"));
+    QCOMPARE(lightsAtMessage.count(image("BlueOn.gif")), winner == 2 ? 1 : 0);
+    QCOMPARE(int(frmMain->p1RoundScore(round)), s1);
+    QCOMPARE(int(frmMain->p2RoundScore(round)), s2);
+    QCOMPARE(frmMain->PlayRules().gintPlayer1Score, qint16(0));
+    QCOMPARE(frmMain->PlayRules().gintPlayer2Score, qint16(0));
+    QCOMPARE(frmMain->lblPlayer1Score->caption(), QString("000"));
+    QCOMPARE(frmMain->lblPlayer2Score->caption(), QString("000"));
+    QCOMPARE(int(frmMain->gintRound), round + 1);
+}
+
+// Two matches in one run: 580 for player 1 in the first, and the second
+// match's totals from its own rounds alone.
+void MatchTest::matchTotals() {
+    Game game;
+    game.start();
+    Game::click(frmMain->imgNewGame);
+    frmOptions->txtPlayer1Name->selectAll();
+    QTest::keyClicks(frmOptions->txtPlayer1Name, "Ayla");
+    frmOptions->txtPlayer2Name->selectAll();
+    QTest::keyClicks(frmOptions->txtPlayer2Name, "Brann");
+    Game::click(frmOptions->imgDone);
+    game.chooseCards(1);
+    game.chooseCards(2);
+    QColor colour;
+    bool resultShown = false;
+    game.onModal([&](platform::Form* form) {
+        if (form == frmMessage)
+            colour = frmMessage->lblMsg->foreColor();
+        else
+            resultShown = true;
+        Game::pressDone(form);
+    });
+    struct Round {
+        int s1, s2;
+    };
+    auto play = [&](const QList<Round>& rounds) {
+        bool ended = false;
+        for (const Round& r : rounds) {
+            QVERIFY(!ended);
+            frmMain->PlayRules().gintPlayer1Score = qint16(r.s1);
+            frmMain->PlayRules().gintPlayer2Score = qint16(r.s2);
+            ended = frmMain->CheckWinner();
+            if (!ended) {
+                game.chooseCards(1);
+                game.chooseCards(2);
+            }
+        }
+        QVERIFY(ended);
+    };
+    play({{160, 120}, {95, 200}, {155, 30}, {170, 149}});
+    QCOMPARE(game.lastMessage(), QString("Ayla\r\n wins with 580"));
+    QCOMPARE(colour, QColor(255, 0, 0));
+    QVERIFY(resultShown);
+    QVERIFY(frmMain->gblnWinner);
+    QVERIFY(frmMain->isVisible());
+    QCOMPARE(frmWinner->lblP1Name->caption(), QString("  Ayla  "));
+    QCOMPARE(frmWinner->lblP2Name->caption(), QString("  Brann  "));
+    const QStringList p1{"160", "95", "155", "170", "0"};
+    const QStringList p2{"120", "200", "30", "149", "0"};
+    for (int r = 1; r <= 5; ++r) {
+        QCOMPARE(frmWinner->lblP1RndScore[r]->caption(), p1[r - 1]);
+        QCOMPARE(frmWinner->lblP2RndScore[r]->caption(), p2[r - 1]);
+    }
+    QCOMPARE(frmWinner->lblP1Total->caption(), QString("580"));
+    QCOMPARE(frmWinner->lblP2Total->caption(), QString("499"));
+    // The engine's scores and the board stay as the match ended.
+    QCOMPARE(frmMain->PlayRules().gintPlayer1Score, qint16(170));
+    QCOMPARE(frmMain->gintRound, qint16(4));
+
+    resultShown = false;
+    game.newGame(true, false);
+    game.chooseCards(1);
+    game.chooseCards(2);
+    play({{10, 150}, {149, 151}, {0, 200}});
+    QCOMPARE(game.lastMessage(), QString("Brann\r\n wins with 501"));
+    QCOMPARE(colour, QColor(0, 0, 255));
+    QVERIFY(resultShown);
+    const QStringList q1{"10", "149", "0", "0", "0"};
+    const QStringList q2{"150", "151", "200", "0", "0"};
+    for (int r = 1; r <= 5; ++r) {
+        QCOMPARE(frmWinner->lblP1RndScore[r]->caption(), q1[r - 1]);
+        QCOMPARE(frmWinner->lblP2RndScore[r]->caption(), q2[r - 1]);
+    }
+    QCOMPARE(frmWinner->lblP1Total->caption(), QString("159"));
+    QCOMPARE(frmWinner->lblP2Total->caption(), QString("501"));
+}
+
+void MatchTest::exitMidHandEmptiesTables() {
+    Game game;
+    game.start();
+    startHand(game, false, false, 1);
+    frmMain->tmrHideHand->tick();
+    game.place(2, 5);
+    frmMain->tmrHideHand->tick();
+    game.place(4, 6);
+    QVERIFY(cardsIn(game, "DirtyBoard") == 2 && cardsIn(game, "P1Stock") == 8);
+    Game::click(frmMain->imgExit);
+    QVERIFY(!frmMain->isLoaded());
+    for (const char* table : {"P1Hand", "P2Hand", "DirtyBoard", "P1Stock", "P2Stock"})
+        QCOMPARE(cardsIn(game, table), 0);
+    QCOMPARE(game.folder().query("SELECT COUNT(*) FROM DirtyBoard WHERE fldOwner <> 0").toInt(), 0);
+    QCOMPARE(game.folder().query("SELECT COUNT(*) FROM DirtyBoard").toInt(), 9);
+}
+
+void MatchTest::menuButtonPictures_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("opens"); // the window in front after the release
+    QTest::newRow("Help") << "Help"
+                          << "frmHelp";
+    QTest::newRow("NewGame") << "NewGame"
+                             << "frmOptions";
+    QTest::newRow("Options") << "Options"
+                             << "frmOptions";
+    QTest::newRow("Exit") << "Exit"
+                          << "";
+}
+
+void MatchTest::menuButtonPictures() {
+    QFETCH(QString, button);
+    QFETCH(QString, opens);
+    Game game;
+    game.start();
+    platform::Picture* picture = button == "Help"      ? frmMain->imgHelp
+                                 : button == "NewGame" ? frmMain->imgNewGame
+                                 : button == "Options" ? frmMain->imgOptions
+                                                       : frmMain->imgExit;
+    const QString up = pictureName("\\images\\" + button + "Up.jpg");
+    QCOMPARE(picture->pictureName(), up);
+    Game::press(picture);
+    QCOMPARE(picture->pictureName(), pictureName("\\images\\" + button + "Dn.jpg"));
+    QVERIFY(frmMain->isVisible());
+    Game::release(picture);
+    QCOMPARE(picture->pictureName(), up);
+    if (opens.isEmpty()) {
+        QVERIFY(!frmMain->isLoaded());
+        return;
+    }
+    QVERIFY(!frmMain->isVisible());
+    platform::Form* front = opens == "frmHelp" ? static_cast<platform::Form*>(frmHelp)
+                                               : static_cast<platform::Form*>(frmOptions);
+    QVERIFY(front->isVisible());
+}
+
+void MatchTest::roundTripKeepsHand_data() {
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<bool>("open");
+    QTest::newRow("Help, open hands") << true << true;
+    QTest::newRow("Help, hidden hands") << true << false;
+    QTest::newRow("Options, open hands") << false << true;
+    QTest::newRow("Options, hidden hands") << false << false;
+}
+
+void MatchTest::roundTripKeepsHand() {
+    QFETCH(bool, help);
+    QFETCH(bool, open);
+    Game game;
+    game.start();
+    startHand(game, open, false, 2);
+    for (int card = 0; card < 3; ++card) {
+        frmMain->tmrHideHand->tick();
+        const int turn = frmMain->gintTurn;
+        int slot = 1;
+        while (!(turn == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
+            ++slot;
+        game.place(slot, 2 * card + 1);
+    }
+    frmMain->tmrHideHand->tick();
+    Game::press(frmMain->imgP1[2]);
+    frmMain->PlayRules().gintPlayer2Score = 23;
+    frmMain->lblPlayer2Score->setCaption("23");
+    const QStringList before = snapshot();
+    QString board;
+    for (int l = 1; l <= 9; ++l)
+        board += QString::number(cardIn(game, "DirtyBoard", l)) + ",";
+    Game::click(help ? frmMain->imgHelp : frmMain->imgOptions);
+    QVERIFY(!frmMain->isVisible());
+    Game::click(help ? frmHelp->imgDone : frmOptions->imgDone);
+    QVERIFY(frmMain->isVisible());
+    QVERIFY(!frmPlayer1->isVisible());
+    QCOMPARE(snapshot(), before);
+    QString after;
+    for (int l = 1; l <= 9; ++l)
+        after += QString::number(cardIn(game, "DirtyBoard", l)) + ",";
+    QCOMPARE(after, board);
+    QCOMPARE(cardsIn(game, "P1Hand"), 4);
+    QCOMPARE(cardsIn(game, "P2Hand"), 3);
+    // The game goes on from where it stood.
+    int square = 1;
+    while (frmMain->boardUsed(square))
+        ++square;
+    Game::press(frmMain->imgBoard[square]);
+    QVERIFY(frmMain->boardUsed(square));
+    QCOMPARE(frmMain->gintTurn, qint16(2));
+}
+
+void MatchTest::wholeMatch_data() {
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<bool>("combo");
+    QTest::addColumn<int>("seed");
+    QTest::newRow("basic, open hands") << true << false << 11;
+    QTest::newRow("basic, hidden hands") << false << false << 12;
+    QTest::newRow("combo, open hands") << true << true << 13;
+    QTest::newRow("combo, hidden hands") << false << true << 14;
+}
+
+void MatchTest::wholeMatch() {
+    QFETCH(bool, open);
+    QFETCH(bool, combo);
+    QFETCH(int, seed);
+    Game game;
+    game.start();
+    platform::Random::instance().setSeed(std::uint64_t(seed));
+    std::mt19937 moves(std::uint32_t(seed) * 7919u);
+    Invariants invariants;
+    QStringList broken;
+    auto check = [&](const QString& event) {
+        for (const QString& problem : invariants.check())
+            broken << event + ": " + problem;
+    };
+    bool resultShown = false;
+    game.onModal([&](platform::Form* form) {
+        check("message " + frmMessage->lblMsg->caption());
+        resultShown = resultShown || form == frmWinner;
+        Game::pressDone(form);
+    });
+    game.newGame(open, combo);
+    check("New Game");
+    int hands = 0;
+    while (!frmMain->gblnWinner && hands < 80 && broken.isEmpty()) {
+        for (int player : {1, 2}) {
+            FrmPlayer* window = player == 1 ? frmPlayer1 : frmPlayer2;
+            QVERIFY(window->isVisible());
+            game.revealOffer(player);
+            check("offer");
+            QList<int> offer{1, 2, 3, 4, 5, 6, 7, 8};
+            std::shuffle(offer.begin(), offer.end(), moves);
+            for (int slot : offer.mid(0, 5)) {
+                Game::click(window->imgCard[slot]);
+                check("choose");
+            }
+            Game::click(window->imgDone);
+            check("Done");
+        }
+        QVERIFY(frmMain->isVisible());
+        for (int card = 0; card < 9 && broken.isEmpty(); ++card) {
+            if (frmMain->tmrHideHand->tick())
+                check("reveal");
+            const int turn = frmMain->gintTurn;
+            QList<int> held, free;
+            for (int s = 1; s <= 5; ++s)
+                if (turn == 1 ? frmMain->p1InHand(s) : frmMain->p2InHand(s))
+                    held << s;
+            for (int l = 1; l <= 9; ++l)
+                if (!frmMain->boardUsed(l))
+                    free << l;
+            QVERIFY(!held.isEmpty());
+            Game::press(handSlot(turn, held[int(moves() % held.size())]));
+            check("pick");
+            Game::press(frmMain->imgBoard[free[int(moves() % free.size())]]);
+            check("place");
+        }
+        ++hands;
+        if (frmMain->tmr1->tick())
+            check("begin picture");
+    }
+    QVERIFY2(broken.isEmpty(), qPrintable(broken.join('\n')));
+    QVERIFY(frmMain->gblnWinner);
+    QVERIFY(resultShown);
+    QVERIFY(invariants.capturesSeen() > 0);
+    QCOMPARE(std::max(frmMain->gintP1GamesWon, frmMain->gintP2GamesWon), qint16(3));
+    int total1 = 0;
+    int total2 = 0;
+    for (int r = 1; r <= 5; ++r) {
+        total1 += frmMain->p1RoundScore(r);
+        total2 += frmMain->p2RoundScore(r);
+        QCOMPARE(frmWinner->lblP1RndScore[r]->caption(), QString::number(frmMain->p1RoundScore(r)));
+        QCOMPARE(frmWinner->lblP2RndScore[r]->caption(), QString::number(frmMain->p2RoundScore(r)));
+    }
+    QCOMPARE(frmWinner->lblP1Total->caption(), QString::number(total1));
+    QCOMPARE(frmWinner->lblP2Total->caption(), QString::number(total2));
+    // The last round's scores are the engine's, which the match end keeps.
+    QCOMPARE(frmMain->p1RoundScore(frmMain->gintRound), frmMain->PlayRules().gintPlayer1Score);
+    QCOMPARE(frmMain->p2RoundScore(frmMain->gintRound), frmMain->PlayRules().gintPlayer2Score);
+    const bool p1Wins = frmMain->gintP1GamesWon == 3;
+    QVERIFY(game.lastMessage().startsWith(p1Wins ? frmOptions->gstrPlayer1Name
+                                                 : frmOptions->gstrPlayer2Name));
+    QVERIFY(game.lastMessage().endsWith(" wins with " + QString::number(p1Wins ? total1 : total2)));
+    qInfo("%d hands, %d rounds, totals %d/%d", hands, int(frmMain->gintRound), total1, total2);
+}
+
+QTEST_MAIN(MatchTest)
+#include "tst_match.moc"
