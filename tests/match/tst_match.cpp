@@ -49,6 +49,8 @@ class MatchTest : public QObject {
     void roundTripKeepsHand();
     void wholeMatch_data();
     void wholeMatch();
+    void invariantsNoticeDamage_data();
+    void invariantsNoticeDamage();
 };
 
 namespace {
@@ -831,6 +833,59 @@ void MatchTest::wholeMatch() {
                                                  : frmOptions->gstrPlayer2Name));
     QVERIFY(game.lastMessage().endsWith(" wins with " + QString::number(p1Wins ? total1 : total2)));
     qInfo("%d hands, %d rounds, totals %d/%d", hands, int(frmMain->gintRound), total1, total2);
+}
+
+// The checker used above must report a state that the program cannot reach.
+void MatchTest::invariantsNoticeDamage_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("reported"); // a word of the report
+    QTest::newRow("score without capture") << "score"
+                                           << "score is";
+    QTest::newRow("label off the score") << "label"
+                                         << "label shows";
+    QTest::newRow("two markers") << "markers"
+                                 << "markers are visible";
+    QTest::newRow("marker off turn") << "offturn"
+                                     << "is marked";
+    QTest::newRow("square owner lost") << "owner"
+                                       << "square 1";
+    QTest::newRow("hand slot emptied") << "hand"
+                                       << "hand 1 slot 3";
+    QTest::newRow("selection count") << "selection"
+                                     << "intSelected";
+}
+
+void MatchTest::invariantsNoticeDamage() {
+    QFETCH(QString, damage);
+    QFETCH(QString, reported);
+    Game game;
+    game.start();
+    startHand(game, true, false, 1);
+    game.place(1, 1);
+    Game::press(frmMain->imgP2[2]);
+    Invariants invariants;
+    QCOMPARE(invariants.check(), QStringList());
+    if (damage == "score") {
+        frmMain->PlayRules().gintPlayer1Score = 12;
+        frmMain->lblPlayer1Score->setCaption("12");
+    } else if (damage == "label") {
+        frmMain->lblPlayer2Score->setCaption("0");
+    } else if (damage == "markers") {
+        frmMain->imgP2Select[4]->show();
+    } else if (damage == "offturn") {
+        frmMain->imgP2Select[2]->hide();
+        frmMain->imgP1Select[2]->show();
+    } else if (damage == "owner") {
+        QVERIFY(game.folder().exec("UPDATE DirtyBoard SET fldOwner = 0 WHERE fldLocation = 1"));
+    } else if (damage == "hand") {
+        QVERIFY(game.folder().exec("UPDATE P1Hand SET fldID = 0 WHERE fldLocation = 3"));
+    } else if (damage == "selection") {
+        frmMain->gblnNewRound = true;
+        frmPlayer1->Show();
+        frmPlayer1->imgSelect[6]->show();
+    }
+    const QStringList report = invariants.check();
+    QVERIFY2(report.join(' ').contains(reported), qPrintable(report.join('\n')));
 }
 
 QTEST_MAIN(MatchTest)
