@@ -1,0 +1,417 @@
+#include "platform/Fatal.h"
+#include "platform/Recordset.h"
+#include "store/StartupCheck.h"
+#include "store/Tables.h"
+#include "support/TestFolder.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+enum class Damage { Sql, Remove, Empty, Truncate, NotPicture };
+
+QByteArray checksum(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// A copy of the whole program folder, binary included: the program finds its
+// database, rules and pictures beside itself.
+void addBinary(const TestFolder& folder) {
+    const QString target = folder.file(QStringLiteral("quorvel"));
+    QVERIFY(QFile::copy(QStringLiteral(QUORVEL_PROGRAM_DIR "/quorvel"), target));
+    QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                              QFileDevice::ExeOther));
+}
+
+// File permissions mean nothing to root; such runs go through an ordinary
+// user so that a read-only file or folder really is read-only.
+bool needsOtherUser() {
+    return ::geteuid() == 0;
+}
+
+constexpr uid_t OtherUser = 65534;
+
+bool handToOtherUser(const TestFolder& folder) {
+    for (const QString& name : {QString(), QStringLiteral("Cards.mdb"),
+                                QStringLiteral("QorRules.rtf"), QStringLiteral("quorvel")})
+        if (::lchown(QFile::encodeName(name.isEmpty() ? folder.path() : folder.file(name)),
+                     OtherUser, OtherUser) != 0)
+            return false;
+    return true;
+}
+
+void startGame(QProcess& process, const TestFolder& folder, bool asOtherUser) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder.path());
+    const QString binary = folder.file(QStringLiteral("quorvel"));
+    if (asOtherUser)
+        process.start(QStringLiteral("setpriv"),
+                      {QStringLiteral("--reuid=%1").arg(OtherUser),
+                       QStringLiteral("--regid=%1").arg(OtherUser),
+                       QStringLiteral("--clear-groups"), QStringLiteral("--"), binary});
+    else
+        process.start(binary, {});
+    process.waitForStarted(5000);
+}
+
+struct Outcome {
+    bool finished = false;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int code = -1;
+    QString errors;
+    qint64 ms = 0;
+};
+
+Outcome runToEnd(const TestFolder& folder, bool asOtherUser = false) {
+    QProcess process;
+    QElapsedTimer clock;
+    clock.start();
+    startGame(process, folder, asOtherUser);
+    Outcome outcome;
+    outcome.finished = process.waitForFinished(10000);
+    outcome.ms = clock.elapsed();
+    if (!outcome.finished) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+    outcome.status = process.exitStatus();
+    outcome.code = process.exitCode();
+    outcome.errors = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+// Marks an offer slot that the selection window empties while it loads: once
+// the mark is gone, the start-up sequence has run (it runs in one go, so the
+// main window is loaded by the time anything else is handled).
+void markOffer(const TestFolder& folder) {
+    QVERIFY(folder.exec(
+        QStringLiteral("UPDATE P1Stock SET fldID = 1003, fldNorth = 3, fldPath = '\\cards\\0003' "
+                       "WHERE fldLocation = 1")));
+}
+
+// Replaces the linked picture folder `sub` by a folder of links to its files.
+bool linkFilesOf(const TestFolder& folder, const QString& sub) {
+    const QString here = folder.file(sub);
+    const QString build = QStringLiteral(QUORVEL_PROGRAM_DIR "/") + sub;
+    if (!QFile::remove(here) || !QDir().mkpath(here))
+        return false;
+    const QStringList files = QDir(build).entryList(QDir::Files);
+    for (const QString& name : files)
+        if (!QFile::link(build + "/" + name, here + "/" + name))
+            return false;
+    return !files.isEmpty();
+}
+
+bool waitUntilLoaded(const TestFolder& folder, QProcess& process) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000 && process.state() == QProcess::Running) {
+        if (folder.query(QStringLiteral("SELECT fldID FROM P1Stock WHERE fldLocation = 1"))
+                .toInt() == 0)
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+const QStringList& slotTables() {
+    static const QStringList tables{QStringLiteral("P1Stock"), QStringLiteral("P2Stock"),
+                                    QStringLiteral("P1Hand"), QStringLiteral("P2Hand"),
+                                    QStringLiteral("DirtyBoard")};
+    return tables;
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup();
+
+    void goodFolderHasNoProblem();
+    void damageIsFound_data();
+    void damageIsFound();
+
+    void damagedDatabaseStopsTheProgram_data();
+    void damagedDatabaseStopsTheProgram();
+    void readOnlyFileOrFolderStopsTheProgram_data();
+    void readOnlyFileOrFolderStopsTheProgram();
+    void secondCopyIsRefused();
+    void terminationEmptiesTheTables();
+};
+
+void StartupTest::cleanup() {
+    store::closeAll();
+    platform::setFatalHandler({});
+}
+
+void StartupTest::goodFolderHasNoProblem() {
+    TestFolder folder;
+    FatalCatcher catcher;
+    QElapsedTimer clock;
+    clock.start();
+    const QString problem = store::firstStartupProblem();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    qInfo("start-up check of a good folder: %lld ms", clock.elapsed());
+}
+
+void StartupTest::damageIsFound_data() {
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<QString>("target"); // SQL or a file of the folder
+    QTest::addColumn<QStringList>("named");
+
+    QTest::newRow("table missing")
+        << Damage::Sql << "DROP TABLE CleanBoard" << QStringList{"CleanBoard"};
+    QTest::newRow("field missing") << Damage::Sql << "ALTER TABLE P2Hand DROP COLUMN fldWest"
+                                   << QStringList{"P2Hand", "fldWest"};
+    QTest::newRow("owner field missing")
+        << Damage::Sql << "ALTER TABLE DirtyBoard DROP COLUMN fldOwner"
+        << QStringList{"DirtyBoard", "fldOwner"};
+    QTest::newRow("text in fldNorth of AllCards")
+        << Damage::Sql << "UPDATE AllCards SET fldNorth = 'high' WHERE fldAutoNumber = 17"
+        << QStringList{"AllCards", "fldNorth", "high"};
+    QTest::newRow("AllCards with 605 cards")
+        << Damage::Sql << "DELETE FROM AllCards WHERE fldAutoNumber = 300"
+        << QStringList{"AllCards", "300"};
+    QTest::newRow("fldID 0 in AllCards")
+        << Damage::Sql << "UPDATE AllCards SET fldID = 0 WHERE fldAutoNumber = 42"
+        << QStringList{"AllCards", "fldID", "42"};
+    QTest::newRow("board square missing")
+        << Damage::Sql << "DELETE FROM DirtyBoard WHERE fldLocation = 7"
+        << QStringList{"DirtyBoard", "7"};
+    QTest::newRow("offer slot missing")
+        << Damage::Sql << "DELETE FROM P1Stock WHERE fldLocation = 8"
+        << QStringList{"P1Stock", "8"};
+    QTest::newRow("hand slots out of order")
+        << Damage::Sql
+        << "UPDATE P1Hand SET fldLocation = CASE fldLocation WHEN 2 THEN 3 WHEN 3 THEN 2 END "
+           "WHERE fldLocation IN (2, 3)"
+        << QStringList{"P1Hand", "order"};
+    QTest::newRow("picture missing")
+        << Damage::Remove << "images/RedOn.gif" << QStringList{"RedOn.gif", "missing"};
+    QTest::newRow("picture empty")
+        << Damage::Empty << "images/DoneUp.jpg" << QStringList{"DoneUp.jpg", "empty"};
+    QTest::newRow("picture truncated") << Damage::Truncate << "images/FieldBlank.jpg"
+                                       << QStringList{"FieldBlank.jpg", "truncated"};
+    QTest::newRow("picture that is not one")
+        << Damage::NotPicture << "images/begin1.jpg" << QStringList{"begin1.jpg", "not a picture"};
+    QTest::newRow("card face missing")
+        << Damage::Remove << "cards/0420b.jpg" << QStringList{"0420b.jpg", "missing", "420"};
+    QTest::newRow("card face truncated")
+        << Damage::Truncate << "cards/0606r.jpg" << QStringList{"0606r.jpg", "truncated"};
+    QTest::newRow("rules document missing")
+        << Damage::Remove << "QorRules.rtf" << QStringList{"QorRules.rtf", "missing"};
+}
+
+void StartupTest::damageIsFound() {
+    QFETCH(Damage, damage);
+    QFETCH(QString, target);
+    QFETCH(QStringList, named);
+    TestFolder folder;
+    FatalCatcher catcher;
+    if (damage == Damage::Sql) {
+        QVERIFY(folder.exec(target));
+    } else {
+        const QString file = folder.file(target);
+        const int slash = target.indexOf(QLatin1Char('/'));
+        // The picture folders are linked from the build; this one becomes a
+        // folder of its own whose files link there, so the damage stays here.
+        if (slash > 0)
+            QVERIFY(linkFilesOf(folder, target.left(slash)));
+        QFile source(file);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray original = source.readAll();
+        source.close();
+        QVERIFY(QFile::remove(file));
+        if (damage != Damage::Remove) {
+            QFile damaged(file);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            if (damage == Damage::Truncate)
+                damaged.write(original.left(original.size() / 2));
+            else if (damage == Damage::NotPicture)
+                damaged.write("These are not the pixels you are looking for.\n");
+        }
+    }
+    const QString problem = store::firstStartupProblem();
+    QVERIFY2(!problem.isEmpty(), "the damage was not found");
+    for (const QString& word : named)
+        QVERIFY2(problem.contains(word, Qt::CaseInsensitive),
+                 qPrintable(QStringLiteral("\"%1\" not named in: %2").arg(word, problem)));
+}
+
+void StartupTest::damagedDatabaseStopsTheProgram_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QStringList>("named");
+    QTest::newRow("table missing") << "drop" << QStringList{"DirtyBoard"};
+    QTest::newRow("AllCards short of a card") << "short" << QStringList{"AllCards", "606"};
+    QTest::newRow("no database") << "missing" << QStringList{"Cards.mdb", "not exist"};
+    QTest::newRow("empty database") << "empty" << QStringList{"Cards.mdb", "empty"};
+    QTest::newRow("random bytes") << "random" << QStringList{"Cards.mdb"};
+}
+
+void StartupTest::damagedDatabaseStopsTheProgram() {
+    QFETCH(QString, damage);
+    QFETCH(QStringList, named);
+    TestFolder folder;
+    addBinary(folder);
+    const QString db = folder.file(QStringLiteral("Cards.mdb"));
+    if (damage == QLatin1String("drop")) {
+        QVERIFY(folder.exec(QStringLiteral("DROP TABLE DirtyBoard")));
+    } else if (damage == QLatin1String("short")) {
+        QVERIFY(folder.exec(QStringLiteral("DELETE FROM AllCards WHERE fldAutoNumber = 606")));
+    } else if (damage == QLatin1String("missing")) {
+        QVERIFY(QFile::remove(db));
+    } else {
+        QFile f(db);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        if (damage == QLatin1String("random")) {
+            QByteArray bytes(64 * 1024, '\0');
+            QRandomGenerator generator(7);
+            for (char& c : bytes)
+                c = static_cast<char>(generator.bounded(256));
+            f.write(bytes);
+        }
+    }
+    const QByteArray before = checksum(db);
+    const qint64 sizeBefore = QFileInfo(db).size();
+
+    const Outcome outcome = runToEnd(folder);
+    QVERIFY2(outcome.finished, "the program did not stop");
+    QCOMPARE(outcome.status, QProcess::NormalExit);
+    QCOMPARE(outcome.code, platform::FatalExitStatus);
+    QVERIFY2(outcome.ms < 6000, qPrintable(QString::number(outcome.ms)));
+    for (const QString& word : named)
+        QVERIFY2(outcome.errors.contains(word, Qt::CaseInsensitive), qPrintable(outcome.errors));
+    // The file is left exactly as it was (or still absent).
+    QCOMPARE(QFile::exists(db), damage != QLatin1String("missing"));
+    QCOMPARE(checksum(db), before);
+    QCOMPARE(QFileInfo(db).size(), sizeBefore);
+}
+
+void StartupTest::readOnlyFileOrFolderStopsTheProgram_data() {
+    QTest::addColumn<bool>("wholeFolder");
+    QTest::newRow("read-only Cards.mdb") << false;
+    QTest::newRow("read-only program folder") << true;
+}
+
+void StartupTest::readOnlyFileOrFolderStopsTheProgram() {
+    QFETCH(bool, wholeFolder);
+    const bool otherUser = needsOtherUser();
+    if (otherUser && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("running as root without setpriv: file permissions would not be enforced");
+    TestFolder folder;
+    addBinary(folder);
+    const QString db = folder.file(QStringLiteral("Cards.mdb"));
+    if (otherUser)
+        QVERIFY(handToOtherUser(folder));
+    if (wholeFolder)
+        QVERIFY(::chmod(QFile::encodeName(folder.path()), 0555) == 0);
+    else
+        QVERIFY(::chmod(QFile::encodeName(db), 0444) == 0);
+    const QByteArray before = checksum(db);
+
+    const Outcome outcome = runToEnd(folder, otherUser);
+    ::chmod(QFile::encodeName(folder.path()), 0755);
+    ::chmod(QFile::encodeName(db), 0644);
+    QVERIFY2(outcome.finished, "the program did not stop");
+    QCOMPARE(outcome.code, platform::FatalExitStatus);
+    QVERIFY2(outcome.errors.contains(QStringLiteral("read-only")), qPrintable(outcome.errors));
+    QVERIFY2(outcome.errors.contains(wholeFolder ? QStringLiteral("folder")
+                                                 : QStringLiteral("Cards.mdb")),
+             qPrintable(outcome.errors));
+    QCOMPARE(checksum(db), before);
+}
+
+void StartupTest::secondCopyIsRefused() {
+    TestFolder folder;
+    addBinary(folder);
+    markOffer(folder);
+    QProcess first;
+    startGame(first, folder, false);
+    QVERIFY2(waitUntilLoaded(folder, first), "the first copy did not start");
+
+    const QString db = folder.file(QStringLiteral("Cards.mdb"));
+    const QString wal = db + QStringLiteral("-wal");
+    const QByteArray dbBefore = checksum(db);
+    const QByteArray walBefore = checksum(wal);
+    const QByteArray handsBefore =
+        folder.query(QStringLiteral("SELECT group_concat(fldID) FROM P1Stock")).toByteArray();
+
+    const Outcome second = runToEnd(folder);
+    QVERIFY(second.finished);
+    QCOMPARE(second.code, platform::FatalExitStatus);
+    QVERIFY2(second.errors.contains(QStringLiteral("already running")), qPrintable(second.errors));
+    QVERIFY2(second.ms < 5000, qPrintable(QString::number(second.ms)));
+
+    QCOMPARE(checksum(db), dbBefore);
+    QCOMPARE(checksum(wal), walBefore);
+    QCOMPARE(folder.query(QStringLiteral("SELECT group_concat(fldID) FROM P1Stock")).toByteArray(),
+             handsBefore);
+    // The first copy plays on, and ends normally.
+    QCOMPARE(first.state(), QProcess::Running);
+    first.terminate();
+    QVERIFY(first.waitForFinished(5000));
+    QCOMPARE(first.exitCode(), 0);
+}
+
+void StartupTest::terminationEmptiesTheTables() {
+    TestFolder folder;
+    addBinary(folder);
+    markOffer(folder);
+    // Cards left in hands and on the board by an earlier run: start-up keeps
+    // them, the way out must empty them.
+    QVERIFY(folder.exec(QStringLiteral(
+        "UPDATE P1Hand SET fldID = 1010, fldLevel = 2, fldName = 'Left Over', fldElement = "
+        "'Tide', fldNorth = 1, fldEast = 2, fldSouth = 3, fldWest = 4, fldPath = "
+        "'\\cards\\0010'")));
+    QVERIFY(folder.exec(QStringLiteral("UPDATE P2Hand SET fldID = 1011, fldWest = 9")));
+    QVERIFY(folder.exec(QStringLiteral(
+        "UPDATE DirtyBoard SET fldID = 1012, fldNorth = 5, fldPath = '\\cards\\0012', fldOwner "
+        "= 2 WHERE fldLocation IN (1, 5, 9)")));
+
+    QProcess game;
+    startGame(game, folder, false);
+    QVERIFY2(waitUntilLoaded(folder, game), "the game did not start");
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM P1Hand WHERE fldID <> 0")).toInt(),
+             5);
+    game.terminate();
+    QVERIFY2(game.waitForFinished(5000), "SIGTERM did not end the game");
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.exitCode(), 0);
+
+    // Everything is in the database file itself: no log left to replay.
+    const QFileInfo wal(folder.file(QStringLiteral("Cards.mdb-wal")));
+    QVERIFY2(!wal.exists() || wal.size() == 0, qPrintable(QString::number(wal.size())));
+
+    const QString notEmpty = QStringLiteral(
+        "SELECT count(*) FROM %1 WHERE fldID <> 0 OR fldLevel <> 0 OR ifnull(fldName, '') <> '' "
+        "OR ifnull(fldElement, '') <> '' OR fldNorth <> 0 OR fldEast <> 0 OR fldSouth <> 0 OR "
+        "fldWest <> 0 OR ifnull(fldPath, '') <> ''");
+    for (const QString& table : slotTables())
+        QVERIFY2(folder.query(notEmpty.arg(table)).toInt() == 0, qPrintable(table));
+    QCOMPARE(
+        folder.query(QStringLiteral("SELECT count(*) FROM DirtyBoard WHERE fldOwner <> 0")).toInt(),
+        0);
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM DirtyBoard")).toInt(), 9);
+    QCOMPARE(folder.query(QStringLiteral("PRAGMA integrity_check")).toString(),
+             QStringLiteral("ok"));
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
