@@ -63,6 +63,8 @@ double threadCpuMs() {
 // Processor time of the last timed action: on a busy machine the wall-clock
 // time also holds the waits for a processor, and this tells the two apart.
 double g_lastCpuMs = 0;
+// Set in the memory run: notes of the peak at each stage of start-up.
+bool g_memoryNotes = false;
 
 // Wall-clock milliseconds taken by `action`.
 double timed(const std::function<void()>& action) {
@@ -126,11 +128,15 @@ class Bench {
     // tables opened, the start-up check and the main window shown.
     void startUp(int* modals) {
         createForms();
+        if (g_memoryNotes)
+            std::fprintf(stderr, "  peak after creating windows  %ld kB\n", peakResidentKb());
         platform::Form::setModalHook([modals](platform::Form* form) {
             ++*modals;
             Game::pressDone(form);
         });
         frmSplash->Show();
+        if (g_memoryNotes)
+            std::fprintf(stderr, "  peak after showing splash    %ld kB\n", peakResidentKb());
         add("start-up after the splash tick", timed([] { frmSplash->tmrOne->tick(); }));
         if (!frmMain->isVisible())
             qFatal("the main window is not shown after start-up");
@@ -258,6 +264,7 @@ int match(int argc, char* argv[]) {
     int modals = 0;
     // Where the memory goes, for the reader of the table (on standard error).
     std::fprintf(stderr, "  peak after QApplication      %ld kB\n", peakResidentKb());
+    g_memoryNotes = true;
     {
         Game game;
         bench.startUp(&modals);
