@@ -1,5 +1,7 @@
 #include "platform/Fatal.h"
 
+#include "platform/Recordset.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -55,6 +57,9 @@ void fatal(const QString& message) {
         box.setEnabled(true);
         box.exec();
     }
+    // Closing the database folds its write-ahead log back into the file, so
+    // no log files are left beside it. Unsaved record changes are dropped.
+    Database::close();
     std::_Exit(FatalExitStatus);
 }
 

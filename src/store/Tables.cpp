@@ -41,7 +41,9 @@ void copyCard(const platform::Recordset& from, platform::Recordset& to) {
 
 void emptyCard(platform::Recordset& slot) {
     for (const QString& field : CardRecord::fields())
-        slot.setValue(field, CardRecord::isNumber(field) ? QVariant(0) : QVariant(QString()));
+        // An empty text is "", never NULL, also for other programs reading the file.
+        slot.setValue(field,
+                      CardRecord::isNumber(field) ? QVariant(0) : QVariant(QStringLiteral("")));
 }
 
 QString databaseFile() {
