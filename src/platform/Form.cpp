@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QImage>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -53,8 +54,9 @@ void Form::setDesign(const QString& caption, int widthTwips, int heightTwips,
                      const QString& background) {
     setWindowTitle(caption);
     setFixedSize(twips(widthTwips), twips(heightTwips));
-    if (!background.isEmpty())
-        m_background = QPixmap(background);
+    // Decoded when the window shows and dropped when it hides: only the
+    // windows on screen hold their background in memory.
+    m_backgroundName = background;
 }
 
 void Form::Load() {
@@ -114,6 +116,7 @@ void Form::Hide() {
     if (!isVisible())
         return;
     QWidget::hide();
+    m_background = QPixmap();
     deactivate();
     if (m_modalLoop) {
         m_modalLoop->quit();
@@ -151,6 +154,8 @@ void Form::deactivate() {
 }
 
 void Form::paintEvent(QPaintEvent*) {
+    if (m_background.isNull() && !m_backgroundName.isEmpty())
+        m_background = QPixmap::fromImage(QImage(m_backgroundName));
     if (m_background.isNull())
         return;
     QPainter painter(this);

@@ -68,6 +68,7 @@ class Form : public QWidget {
     bool m_loaded = false;
     bool m_placed = false;
     Placement m_placement = Placement::CentreScreen;
+    QString m_backgroundName;
     QPixmap m_background;
     QEventLoop* m_modalLoop = nullptr;
     Form* m_returnTo = nullptr;
