@@ -126,6 +126,8 @@ class PlayRulesTest : public QObject {
     void untakeableNeighbours();
     void lookups_data();
     void lookups();
+    void searchAfterCapture_data();
+    void searchAfterCapture();
     void twoCaptures_data();
     void twoCaptures();
     void pictureNames_data();
@@ -596,6 +598,46 @@ void PlayRulesTest::lookups() {
     QCOMPARE(queueDump(), QString());
     QCOMPARE(m_rules->gintPlayer1Score, qint16(0));
     QCOMPARE(m_rules->gintPlayer2Score, qint16(0));
+}
+
+void PlayRulesTest::searchAfterCapture_data() {
+    QTest::addColumn<int>("owner");
+    QTest::addColumn<bool>("takeTwo");
+    for (int owner : {1, 2}) {
+        QTest::addRow("P%d takes 2", owner) << owner << true;
+        QTest::addRow("P%d leaves 2", owner) << owner << false;
+    }
+}
+
+// The records of 2 and 4 trade places, so the record of 4 lies before the
+// record of 2. A capture at 2 sends the search back to the first record, and
+// 4 is found and taken; without a capture the search for 4 runs on from 2
+// and finds nothing, which is fatal.
+void PlayRulesTest::searchAfterCapture() {
+    QFETCH(int, owner);
+    QFETCH(bool, takeTwo);
+
+    breakBoard(Damage::Swapped2And4);
+    const int opponent = opponentOf(owner);
+    const QHash<int, Card> cards{{5, uniform(5)},
+                                 {2, Card{{10, 10, qint16(takeTwo ? 1 : 10), 10}}},
+                                 {4, Card{{10, 1, 10, 10}}}};
+    for (auto it = cards.begin(); it != cards.end(); ++it)
+        put(it.key(), it.key() == 5 ? owner : opponent, it.value());
+    openBoard();
+
+    const std::optional<QString> report =
+        fatalOf([&] { call(Entry::Basic, cards.value(5), 5, owner); });
+
+    if (!takeTwo) {
+        QVERIFY(report.has_value());
+        QVERIFY2(report->contains(QLatin1String("DirtyBoard")), qPrintable(*report));
+        QCOMPARE(m_view->log, QStringList());
+        return;
+    }
+    QVERIFY2(!report.has_value(), qPrintable(report.value_or(QString())));
+    QCOMPARE(m_view->log.join(QLatin1Char('\n')), expectedLog(owner, 0, {2, 4}, cards));
+    QCOMPARE(ownersInFile(), QList<int>({0, owner, 0, owner, owner, 0, 0, 0, 0}));
 }
 
 // ---- Captures -----------------------------------------------------------------
