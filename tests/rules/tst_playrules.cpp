@@ -967,7 +967,7 @@ void PlayRulesTest::missingPicture() {
 // ---- Cost ---------------------------------------------------------------------
 
 // One placement at the centre that takes all four neighbours, each of which
-// then acts in a combo (eleven lookups in all). Players take the same four
+// then acts in a combo (sixteen lookups in all). Players take the same four
 // cards back and forth, so every call does the same work. Reported, not
 // asserted: the figure depends on the machine and its disk.
 void PlayRulesTest::placementCost() {
