@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -250,8 +251,12 @@ class GameRun {
         QElapsedTimer clock;
         clock.start();
         qint64 splashFrom = -1, splashTo = -1;
+        QString seen;
         while (clock.elapsed() < 15000) {
             const QList<Window> ws = windows();
+            seen.clear();
+            for (const Window& w : ws)
+                seen += QStringLiteral(" [%1 %2x%3]").arg(w.name).arg(w.width).arg(w.height);
             bool splash = false, main = false;
             for (const Window& w : ws) {
                 splash |= kindOf(w) == Kind::Splash;
@@ -270,7 +275,14 @@ class GameRun {
             }
             QThread::msleep(20);
         }
-        fail(QStringLiteral("the main window did not show within 15 s"));
+        QFile wchan(QStringLiteral("/proc/%1/wchan").arg(m_game.processId()));
+        wchan.open(QIODevice::ReadOnly);
+        const QString tree =
+            m_x.run({QStringLiteral("-root"), QStringLiteral("-tree")}, QStringLiteral("xwininfo"))
+                .out;
+        fail(QStringLiteral("the main window did not show within 15 s; shown:%1; the game waits "
+                            "in %2; windows:\n%3")
+                 .arg(seen, QString::fromLatin1(wchan.readAll()), tree));
     }
 
     void kill() {
@@ -442,32 +454,52 @@ class GameRun {
         fail(QStringLiteral("selection frames wrong on offer slots%1").arg(wrong));
     }
 
-    // Who the begin picture says begins: 1, 2, or 0 when it is not seen.
+    // Who the begin picture on the screen names: 1, 2, or 0 when none shows.
+    int beginOnScreen(const Window& main) const {
+        const QImage shot = m_x.grab(main);
+        double diff[3] = {0, 0, 0};
+        for (int p = 1; p <= 2; ++p) {
+            const QImage& pic = m_begin[p];
+            qint64 sum = 0;
+            for (int y = 0; y < pic.height(); y += 3)
+                for (int x = 0; x < pic.width(); x += 3) {
+                    const QRgb a = pic.pixel(x, y);
+                    const QRgb b = shot.pixel(196 + x, 160 + y);
+                    sum += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                           qAbs(qBlue(a) - qBlue(b));
+                }
+            diff[p] = double(sum) / ((pic.width() / 3 + 1) * (pic.height() / 3 + 1));
+        }
+        if (diff[1] < 12 && diff[2] > 30)
+            return 1;
+        if (diff[2] < 12 && diff[1] > 30)
+            return 2;
+        return 0;
+    }
+
+    // The begin picture as the hand starts; 0 when it is not seen in time.
     int beginShown(const Window& main) const {
         QElapsedTimer clock;
         clock.start();
         do {
-            const QImage shot = m_x.grab(main);
-            double diff[3] = {0, 0, 0};
-            for (int p = 1; p <= 2; ++p) {
-                const QImage& pic = m_begin[p];
-                qint64 sum = 0;
-                for (int y = 0; y < pic.height(); y += 3)
-                    for (int x = 0; x < pic.width(); x += 3) {
-                        const QRgb a = pic.pixel(x, y);
-                        const QRgb b = shot.pixel(196 + x, 160 + y);
-                        sum += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
-                               qAbs(qBlue(a) - qBlue(b));
-                    }
-                diff[p] = double(sum) / ((pic.width() / 3 + 1) * (pic.height() / 3 + 1));
-            }
-            if (diff[1] < 12 && diff[2] > 30)
-                return 1;
-            if (diff[2] < 12 && diff[1] > 30)
-                return 2;
+            if (const int p = beginOnScreen(main))
+                return p;
             QThread::msleep(20);
         } while (clock.elapsed() < 800);
         return 0;
+    }
+
+    // The begin picture lies over the middle row for two seconds; a player
+    // waits until it has gone before putting a card there.
+    void waitBeginGone(const Window& main) {
+        QElapsedTimer clock;
+        clock.start();
+        while (beginOnScreen(main)) {
+            if (clock.elapsed() > 4000)
+                fail(QStringLiteral("the begin picture stays longer than its two seconds"));
+            QThread::msleep(30);
+        }
+        m_beginUp = false;
     }
 
     // The hands dealt from the two choices, then nine cards placed.
@@ -483,6 +515,8 @@ class GameRun {
                          .arg(shown)
                          .arg(beginner));
             beginner = shown;
+            m_beginUp = true;
+            m_beginClock.start();
         }
         Tables t = waitTables(
             [](Tables& now) {
@@ -522,6 +556,14 @@ class GameRun {
         return endOfHand(main);
     }
 
+    bool beginCovers() const { return m_beginUp && m_beginClock.elapsed() < 2600; }
+    static bool freeOutsideMiddle(const Tables& t) {
+        for (int l : {1, 2, 3, 7, 8, 9})
+            if (t.board[l].id == 0)
+                return true;
+        return false;
+    }
+
     // The move that takes the most points now, for the player on turn.
     bool placeBest(const Window& main, int p, int timeoutMs) {
         const Tables before = tables();
@@ -532,6 +574,9 @@ class GameRun {
                 continue;
             for (int l : {1, 3, 7, 9, 2, 4, 6, 8, 5}) {
                 if (before.board[l].id != 0)
+                    continue;
+                // While the begin picture covers the middle row, play elsewhere.
+                if (beginCovers() && l >= 4 && l <= 6 && freeOutsideMiddle(before))
                     continue;
                 std::array<Card, 10> board = before.board;
                 board[l] = c;
@@ -560,6 +605,8 @@ class GameRun {
         static const int handTop[] = {0, 386, 1346, 2306, 3026, 3986};
         static const int boardLeft[] = {2805, 3945, 5085};
         static const int boardTop[] = {386, 2126, 3866};
+        if (beginCovers() && square >= 4 && square <= 6)
+            waitBeginGone(main);
         const Tables& b = before;
         const Card card = b.hand(p)[slot];
         QElapsedTimer clock;
@@ -620,6 +667,8 @@ class GameRun {
                              .arg(q));
             }
         ++placements;
+        if (qEnvironmentVariableIsSet("QUORVEL_E2E_TRACE"))
+            qInfo("player %d slot %d -> square %d after %lld ms", p, slot, square, clock.elapsed());
         return true;
     }
 
@@ -746,6 +795,8 @@ class GameRun {
     QImage m_begin[3];
     bool m_open = false, m_combo = false, m_shots = false;
     int m_beginner = 0;
+    bool m_beginUp = false;
+    QElapsedTimer m_beginClock;
     std::array<int, 3> m_wins{}, m_score{};
     std::array<int, 5> m_chosen[3]{};
     Tables m_offer[3];

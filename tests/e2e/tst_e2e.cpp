@@ -130,10 +130,10 @@ void EndToEndTest::killedAtAnyMoment() {
                 run.waitStarted();
                 // The game plays on after the previous kill: New Game and a
                 // whole first selection.
-                run.newGame(rng() % 4 != 0, rng() % 2 == 0);
+                run.newGame(rng() % 6 != 0, rng() % 2 == 0);
                 run.choose(1);
                 ++selectionsAfterKill;
-                const int target = 1 + int(rng() % 30);
+                const int target = 1 + int(rng() % 16);
                 const int delay = int(rng() % 150);
                 int actions = 0;
                 run.afterAction = [&] {
@@ -166,6 +166,7 @@ void EndToEndTest::killedAtAnyMoment() {
         run.newGame(true, false);
         run.choose(1);
         ++selectionsAfterKill;
+        run.choose(2);
         run.exitGame();
     } catch (const Failure& f) {
         QFAIL(qPrintable(QStringLiteral("seed %1, kill %2: %3")
