@@ -19,7 +19,7 @@ namespace {
 // Bounded so that a long session of many different card faces does not grow
 // without limit; the pictures of one match fit easily.
 QCache<QString, QPixmap>& pictureCache() {
-    static QCache<QString, QPixmap> cache(3 * 1024 * 1024);
+    static QCache<QString, QPixmap> cache(2 * 1024 * 1024);
     return cache;
 }
 } // namespace
