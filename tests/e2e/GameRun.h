@@ -280,9 +280,14 @@ class GameRun {
         const QString tree =
             m_x.run({QStringLiteral("-root"), QStringLiteral("-tree")}, QStringLiteral("xwininfo"))
                 .out;
+        const QString stack =
+            m_x.run({QStringLiteral("-p"), QString::number(m_game.processId()),
+                     QStringLiteral("-batch"), QStringLiteral("-ex"), QStringLiteral("bt")},
+                    QStringLiteral("gdb"))
+                .out;
         fail(QStringLiteral("the main window did not show within 15 s; shown:%1; the game waits "
-                            "in %2; windows:\n%3")
-                 .arg(seen, QString::fromLatin1(wchan.readAll()), tree));
+                            "in %2; windows:\n%3\n%4")
+                 .arg(seen, QString::fromLatin1(wchan.readAll()), tree, stack));
     }
 
     void kill() {
@@ -293,9 +298,12 @@ class GameRun {
 
     // ---- windows ----------------------------------------------------------
 
-    QList<Window> windows() const {
-        if (!running())
-            fail(QStringLiteral("the game ended unexpectedly (status %1)").arg(m_game.exitCode()));
+    QList<Window> windows() {
+        // Without an event loop QProcess learns of the end only when asked.
+        if (!running() || m_game.waitForFinished(0))
+            fail(QStringLiteral("the game ended unexpectedly (%1, status %2)")
+                     .arg(m_game.exitStatus() == QProcess::NormalExit ? "exit" : "crash")
+                     .arg(m_game.exitCode()));
         const QList<Window> ws = m_x.windowsOf(m_game.processId());
         for (const Window& w : ws)
             if (kindOf(w) == Kind::Other)
@@ -309,7 +317,7 @@ class GameRun {
 
     // Waits until `kind` is the one window of the game on the screen (the
     // main window may stay behind a modal message or result window).
-    Window waitFor(Kind kind, int timeoutMs = 8000) const {
+    Window waitFor(Kind kind, int timeoutMs = 8000) {
         QElapsedTimer clock;
         clock.start();
         QString seen;
