@@ -35,19 +35,6 @@ void shoot(QWidget* window, const char* name) {
     ++g_written;
 }
 
-// Places one card of the player on turn on the first free square.
-void placeNext(Game& game) {
-    frmMain->tmrHideHand->tick();
-    const int turn = frmMain->gintTurn;
-    int slot = 1;
-    while (!(turn == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
-        ++slot;
-    int square = 1;
-    while (frmMain->boardUsed(square))
-        ++square;
-    game.place(slot, square);
-}
-
 bool anyCapture() {
     return frmMain->lblPlayer1Score->caption() != QLatin1String("000") ||
            frmMain->lblPlayer2Score->caption() != QLatin1String("000");
@@ -122,7 +109,7 @@ int main(int argc, char* argv[]) {
             game.chooseCards(2);
         }
         for (int card = 0; card < 9; ++card) {
-            placeNext(game);
+            game.placeNext();
             if (!midHand && card >= 2 && card < 8 && anyCapture()) {
                 frmMain->tmrHideHand->tick();
                 shoot(frmMain, "main-mid-hand-captures-closed");

@@ -28,17 +28,8 @@ void SmokeTest::wholeMatch() {
         QVERIFY(frmPlayer2->isVisible());
         game.chooseCards(2);
         QVERIFY(frmMain->isVisible());
-        for (int card = 0; card < 9; ++card) {
-            frmMain->tmrHideHand->tick();
-            const int turn = frmMain->gintTurn;
-            int slot = 1;
-            while (!(turn == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
-                ++slot;
-            int square = 1;
-            while (frmMain->boardUsed(square))
-                ++square;
-            game.place(slot, square);
-        }
+        for (int card = 0; card < 9; ++card)
+            game.placeNext();
         ++hands;
     }
     QVERIFY(frmMain->gblnWinner);

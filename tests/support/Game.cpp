@@ -97,3 +97,15 @@ void Game::place(int slot, int square) {
     press(frmMain->imgBoard[square]);
     release(frmMain->imgBoard[square]);
 }
+
+void Game::placeNext() {
+    frmMain->tmrHideHand->tick();
+    const int turn = frmMain->gintTurn;
+    int slot = 1;
+    while (slot < 5 && !(turn == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
+        ++slot;
+    int square = 1;
+    while (square < 9 && frmMain->boardUsed(square))
+        ++square;
+    place(slot, square);
+}

@@ -50,6 +50,8 @@ class Game {
     void revealOffer(int player);
     // Picks hand slot `slot` of the player on turn and places it on `square`.
     void place(int slot, int square);
+    // Reveals the hand on turn, then places its first card on the first free square.
+    void placeNext();
 
   private:
     std::unique_ptr<TestFolder> m_folder;

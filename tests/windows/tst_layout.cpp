@@ -471,15 +471,7 @@ void LayoutTest::nothingMovesDuringAHand() {
     m_game->chooseCards(1);
     m_game->chooseCards(2);
     for (int card = 0; card < 9; ++card) {
-        frmMain->tmrHideHand->tick();
-        const int turn = frmMain->gintTurn;
-        int slot = 1;
-        while (!(turn == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
-            ++slot;
-        int square = 1;
-        while (frmMain->boardUsed(square))
-            ++square;
-        m_game->place(slot, square);
+        m_game->placeNext();
     }
     QCOMPARE(m_game->modalCount(), 1); // the hand ended with its message
     for (const auto& [child, rect] : before) {
