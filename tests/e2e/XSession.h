@@ -54,6 +54,9 @@ class XSession {
             if (QFile::exists(lock) || QFile::exists(socket))
                 continue;
             m_display = QStringLiteral(":%1").arg(number);
+            // Nobody reads the server's log: a full pipe would stall the server.
+            m_server.setStandardOutputFile(QProcess::nullDevice());
+            m_server.setStandardErrorFile(QProcess::nullDevice());
             m_server.start(QStringLiteral("Xvfb"),
                            {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
                             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
@@ -85,6 +88,14 @@ class XSession {
     ~XSession() { stop(); }
 
     const QString& display() const { return m_display; }
+    // For failure reports: is the server still there and taking clients?
+    QString health() {
+        if (m_server.state() == QProcess::NotRunning || m_server.waitForFinished(0))
+            return QStringLiteral("the X server has ended (status %1)").arg(m_server.exitCode());
+        return run({QStringLiteral("getmouselocation")}).ok
+                   ? QStringLiteral("the X server takes clients")
+                   : QStringLiteral("the X server refuses clients");
+    }
 
     struct Result {
         bool ok = false;
