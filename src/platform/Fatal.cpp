@@ -59,7 +59,7 @@ void fatal(const QString& message) {
     }
     // Closing the database folds its write-ahead log back into the file, so
     // no log files are left beside it. Unsaved record changes are dropped.
-    Database::close();
+    Database::closeFile();
     std::_Exit(FatalExitStatus);
 }
 

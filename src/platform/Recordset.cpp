@@ -89,6 +89,11 @@ void Database::close() {
     QSqlDatabase::removeDatabase(ConnectionName);
 }
 
+void Database::closeFile() {
+    if (QSqlDatabase::contains(ConnectionName))
+        QSqlDatabase::database(ConnectionName, false).close();
+}
+
 void Recordset::open(const QString& table, bool readOnly) {
     if (m_open)
         close();

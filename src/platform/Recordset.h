@@ -20,6 +20,9 @@ class Database {
     static QSqlDatabase connection();
     static QString fileName();
     static void close();
+    // Closes the file at once, even under queries still running (the program
+    // is about to end).
+    static void closeFile();
 };
 
 // Recordset over one table of the card database. Keeps a current record,

@@ -259,34 +259,94 @@ void StartupTest::damagedDatabaseStopsTheProgram_data() {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QStringList>("named");
     QTest::newRow("table missing") << "drop" << QStringList{"DirtyBoard"};
+    QTest::newRow("field missing") << "column" << QStringList{"P1Hand", "fldSouth"};
+    QTest::newRow("text where a number belongs") << "text" << QStringList{"AllCards", "fldNorth"};
     QTest::newRow("AllCards short of a card") << "short" << QStringList{"AllCards", "606"};
+    QTest::newRow("fldID 0") << "id0" << QStringList{"AllCards", "fldID"};
+    QTest::newRow("slot record missing") << "slot" << QStringList{"P2Hand", "4"};
+    QTest::newRow("slot records out of order") << "order" << QStringList{"DirtyBoard", "order"};
     QTest::newRow("no database") << "missing" << QStringList{"Cards.mdb", "not exist"};
     QTest::newRow("empty database") << "empty" << QStringList{"Cards.mdb", "empty"};
     QTest::newRow("random bytes") << "random" << QStringList{"Cards.mdb"};
+    QTest::newRow("truncated database") << "truncated" << QStringList{"database"};
+    QTest::newRow("picture missing") << "picture-missing" << QStringList{"DoneUp.jpg", "missing"};
+    QTest::newRow("picture empty") << "picture-empty" << QStringList{"HelpUp.jpg", "empty"};
+    QTest::newRow("picture truncated")
+        << "picture-truncated" << QStringList{"FieldBlank.jpg", "truncated"};
+    QTest::newRow("not a picture") << "picture-text" << QStringList{"RedOn.gif", "not a picture"};
+    QTest::newRow("card face missing") << "face-missing" << QStringList{"0321b.jpg", "missing"};
+    QTest::newRow("rules document missing")
+        << "rules-missing" << QStringList{"QorRules.rtf", "missing"};
+    QTest::newRow("rules document garbage")
+        << "rules-garbage" << QStringList{"QorRules.rtf", "rich-text"};
 }
 
 void StartupTest::damagedDatabaseStopsTheProgram() {
     QFETCH(QString, damage);
     QFETCH(QStringList, named);
-    TestFolder folder;
+    const bool pictures =
+        damage.startsWith(QLatin1String("picture")) || damage.startsWith(QLatin1String("face"));
+    TestFolder folder(pictures ? TestFolder::Pictures::Copied : TestFolder::Pictures::Linked);
     addBinary(folder);
     const QString db = folder.file(QStringLiteral("Cards.mdb"));
+    auto overwrite = [](const QString& file, const QByteArray& bytes) {
+        QFile f(file);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    };
     if (damage == QLatin1String("drop")) {
         QVERIFY(folder.exec(QStringLiteral("DROP TABLE DirtyBoard")));
+    } else if (damage == QLatin1String("column")) {
+        QVERIFY(folder.exec(QStringLiteral("ALTER TABLE P1Hand DROP COLUMN fldSouth")));
+    } else if (damage == QLatin1String("text")) {
+        QVERIFY(folder.exec(
+            QStringLiteral("UPDATE AllCards SET fldNorth = 'seven' WHERE fldAutoNumber = 12")));
     } else if (damage == QLatin1String("short")) {
         QVERIFY(folder.exec(QStringLiteral("DELETE FROM AllCards WHERE fldAutoNumber = 606")));
+    } else if (damage == QLatin1String("id0")) {
+        QVERIFY(
+            folder.exec(QStringLiteral("UPDATE AllCards SET fldID = 0 WHERE fldAutoNumber = 77")));
+    } else if (damage == QLatin1String("slot")) {
+        QVERIFY(folder.exec(QStringLiteral("DELETE FROM P2Hand WHERE fldLocation = 4")));
+    } else if (damage == QLatin1String("order")) {
+        QVERIFY(
+            folder.exec(QStringLiteral("UPDATE DirtyBoard SET fldLocation = 10 - fldLocation")));
     } else if (damage == QLatin1String("missing")) {
         QVERIFY(QFile::remove(db));
-    } else {
+    } else if (damage == QLatin1String("truncated")) {
         QFile f(db);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray head = f.read(f.size() / 3);
+        f.close();
+        QVERIFY(overwrite(db, head));
+    } else if (damage == QLatin1String("picture-missing")) {
+        QVERIFY(QFile::remove(folder.file(QStringLiteral("images/DoneUp.jpg"))));
+    } else if (damage == QLatin1String("picture-empty")) {
+        QVERIFY(overwrite(folder.file(QStringLiteral("images/HelpUp.jpg")), QByteArray()));
+    } else if (damage == QLatin1String("picture-truncated")) {
+        const QString file = folder.file(QStringLiteral("images/FieldBlank.jpg"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray head = f.read(f.size() / 2);
+        f.close();
+        QVERIFY(overwrite(file, head));
+    } else if (damage == QLatin1String("picture-text")) {
+        QVERIFY(
+            overwrite(folder.file(QStringLiteral("images/RedOn.gif")), "this is not a picture\n"));
+    } else if (damage == QLatin1String("face-missing")) {
+        QVERIFY(QFile::remove(folder.file(QStringLiteral("cards/0321b.jpg"))));
+    } else if (damage == QLatin1String("rules-missing")) {
+        QVERIFY(QFile::remove(folder.file(QStringLiteral("QorRules.rtf"))));
+    } else if (damage == QLatin1String("rules-garbage")) {
+        QVERIFY(overwrite(folder.file(QStringLiteral("QorRules.rtf")), QByteArray(4096, '\x9c')));
+    } else {
+        QByteArray bytes;
         if (damage == QLatin1String("random")) {
-            QByteArray bytes(64 * 1024, '\0');
+            bytes.resize(64 * 1024);
             QRandomGenerator generator(7);
             for (char& c : bytes)
                 c = static_cast<char>(generator.bounded(256));
-            f.write(bytes);
         }
+        QVERIFY(overwrite(db, bytes));
     }
     const QByteArray before = checksum(db);
     const qint64 sizeBefore = QFileInfo(db).size();
@@ -298,7 +358,9 @@ void StartupTest::damagedDatabaseStopsTheProgram() {
     QVERIFY2(outcome.ms < 6000, qPrintable(QString::number(outcome.ms)));
     for (const QString& word : named)
         QVERIFY2(outcome.errors.contains(word, Qt::CaseInsensitive), qPrintable(outcome.errors));
-    // The file is left exactly as it was (or still absent).
+    // One report, not a cascade of them.
+    QCOMPARE(outcome.errors.count(QStringLiteral("fatal error")), 1);
+    // The database is left exactly as it was (or still absent).
     QCOMPARE(QFile::exists(db), damage != QLatin1String("missing"));
     QCOMPARE(checksum(db), before);
     QCOMPARE(QFileInfo(db).size(), sizeBefore);
