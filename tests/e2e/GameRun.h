@@ -229,7 +229,6 @@ class GameRun {
     std::function<void()> afterAction;
     // Called when the message window at the end of a hand is up.
     std::function<void()> atMessage;
-    int displayRetries = 0;
     int placements = 0, hands = 0, rounds = 0, retries = 0, beginSeen = 0;
 
     // ---- the program ----------------------------------------------------
@@ -254,19 +253,6 @@ class GameRun {
         qint64 splashFrom = -1, splashTo = -1, bothFrom = -1;
         QString seen;
         while (clock.elapsed() < 15000) {
-            if (m_game.waitForFinished(0) &&
-                m_game.readAllStandardError().contains("could not connect to display") &&
-                displayRetries < 5) {
-                // The private X server now and then refuses a connection while
-                // it clears up after a killed client; that is the harness's
-                // trouble, not the game's, so the player starts it again.
-                ++displayRetries;
-                QThread::msleep(200);
-                launch();
-                clock.restart();
-                splashFrom = splashTo = bothFrom = -1;
-                continue;
-            }
             const QList<Window> ws = windows();
             seen.clear();
             for (const Window& w : ws)

@@ -60,7 +60,11 @@ class XSession {
             m_server.start(QStringLiteral("Xvfb"),
                            {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
                             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                            QStringLiteral("tcp")});
+                            QStringLiteral("tcp"),
+                            // Without it the server resets whenever its last
+                            // client goes (a killed game, an xdotool call) and
+                            // refuses connections while it does.
+                            QStringLiteral("-noreset")});
             if (!m_server.waitForStarted(5000))
                 continue;
             for (int i = 0; i < 100; ++i) {
