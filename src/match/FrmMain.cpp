@@ -159,7 +159,7 @@ void FrmMain::setScoreCaption(int player, const QString& caption) {
     (player == 1 ? lblPlayer1Score : lblPlayer2Score)->setCaption(caption);
 }
 
-// ---- Load, activation, unload ---------------------------------------------
+// ---- Load and activation ---------------------------------------------
 
 void FrmMain::Form_Load() {
     gintTurn = 1;
@@ -190,26 +190,6 @@ void FrmMain::Form_Activate() {
     lblPlayer2Name->setCaption(frmOptions->gstrPlayer2Name);
     if (gblnPostNewHand)
         DealHands();
-}
-
-void FrmMain::Form_Unload() {
-    tmrHideHand->setEnabled(false);
-    tmr1->setEnabled(false);
-    for (platform::Form* form : std::initializer_list<platform::Form*>{
-             frmPlayer1, frmPlayer2, frmOptions, frmHelp, frmMessage, frmWinner})
-        form->Unload();
-    ClearHands();
-    ClearBoard();
-    P1Hand.close();
-    P2Hand.close();
-    store::CleanBoard.close();
-    DirtyBoard.close();
-    // No window is left loaded: the program ends.
-    QCoreApplication::quit();
-}
-
-void FrmMain::Form_QueryClose() {
-    Unload();
 }
 
 void FrmMain::ClearBoard() {
@@ -468,6 +448,11 @@ bool FrmMain::CheckWinner() {
         return false;
     }
 
+    // A round is always won by one player and three wins end the match, so
+    // rounds 1 to 5 are all there are; anything else is a broken state.
+    if (gintRound < 1 || gintRound > 5)
+        platform::fatal(QStringLiteral("Round %1 cannot be recorded: a match has rounds 1 to 5.")
+                            .arg(gintRound));
     qint16& won = P == 1 ? gintP1GamesWon : gintP2GamesWon;
     ++won;
     const qint16 W = won;
@@ -549,5 +534,27 @@ void FrmMain::imgOptions_MouseUp() {
 void FrmMain::imgExit_MouseUp() {
     imgExit->LoadPicture(pictureName(QStringLiteral("\\images\\ExitUp.jpg")));
     imgExit->Refresh();
+    Unload();
+}
+
+// ---- Unload ------------------------------------------------------------------------
+
+void FrmMain::Form_Unload() {
+    tmrHideHand->setEnabled(false);
+    tmr1->setEnabled(false);
+    for (platform::Form* form : std::initializer_list<platform::Form*>{
+             frmPlayer1, frmPlayer2, frmOptions, frmHelp, frmMessage, frmWinner})
+        form->Unload();
+    ClearHands();
+    ClearBoard();
+    P1Hand.close();
+    P2Hand.close();
+    store::CleanBoard.close();
+    DirtyBoard.close();
+    // No window is left loaded: the program ends.
+    QCoreApplication::quit();
+}
+
+void FrmMain::Form_QueryClose() {
     Unload();
 }
