@@ -793,13 +793,8 @@ void MatchTest::wholeMatch() {
             if (frmMain->tmrHideHand->tick())
                 check("reveal");
             const int turn = frmMain->gintTurn;
-            QList<int> held, free;
-            for (int s = 1; s <= 5; ++s)
-                if (turn == 1 ? frmMain->p1InHand(s) : frmMain->p2InHand(s))
-                    held << s;
-            for (int l = 1; l <= 9; ++l)
-                if (!frmMain->boardUsed(l))
-                    free << l;
+            const QList<int> held = Game::heldSlots();
+            const QList<int> free = Game::freeSquares();
             QVERIFY(!held.isEmpty());
             Game::press(handSlot(turn, held[int(moves() % held.size())]));
             check("pick");

@@ -172,14 +172,8 @@ void Monkey::sensibleMove(platform::Form* form) {
     if (form == frmMain) {
         const int turn = frmMain->gintTurn;
         auto& hand = turn == 1 ? frmMain->imgP1 : frmMain->imgP2;
-        QList<int> held;
-        QList<int> free;
-        for (int s = 1; s <= 5; ++s)
-            if (turn == 1 ? frmMain->p1InHand(s) : frmMain->p2InHand(s))
-                held << s;
-        for (int l = 1; l <= 9; ++l)
-            if (!frmMain->boardUsed(l))
-                free << l;
+        const QList<int> held = Game::heldSlots();
+        const QList<int> free = Game::freeSquares();
         // Nothing to play: before the first game, or after a match.
         if (held.isEmpty() || free.isEmpty()) {
             click(frmMain->imgNewGame, QStringLiteral("New Game"));

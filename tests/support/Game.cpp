@@ -98,14 +98,26 @@ void Game::place(int slot, int square) {
     release(frmMain->imgBoard[square]);
 }
 
+QList<int> Game::heldSlots() {
+    const int turn = frmMain->gintTurn;
+    QList<int> held;
+    for (int s = 1; s <= 5; ++s)
+        if (turn == 1 ? frmMain->p1InHand(s) : frmMain->p2InHand(s))
+            held << s;
+    return held;
+}
+
+QList<int> Game::freeSquares() {
+    QList<int> free;
+    for (int l = 1; l <= 9; ++l)
+        if (!frmMain->boardUsed(l))
+            free << l;
+    return free;
+}
+
 void Game::placeNext() {
     frmMain->tmrHideHand->tick();
-    const int turn = frmMain->gintTurn;
-    int slot = 1;
-    while (slot < 5 && !(turn == 1 ? frmMain->p1InHand(slot) : frmMain->p2InHand(slot)))
-        ++slot;
-    int square = 1;
-    while (square < 9 && frmMain->boardUsed(square))
-        ++square;
-    place(slot, square);
+    const QList<int> held = heldSlots();
+    const QList<int> free = freeSquares();
+    place(held.value(0, 1), free.value(0, 9));
 }

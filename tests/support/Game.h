@@ -52,6 +52,9 @@ class Game {
     void place(int slot, int square);
     // Reveals the hand on turn, then places its first card on the first free square.
     void placeNext();
+    // The hand slots of the player on turn that hold a card, and the free squares.
+    static QList<int> heldSlots();
+    static QList<int> freeSquares();
 
   private:
     std::unique_ptr<TestFolder> m_folder;
