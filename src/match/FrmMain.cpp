@@ -193,6 +193,7 @@ void FrmMain::Form_Activate() {
 }
 
 void FrmMain::ClearBoard() {
+    platform::SaveGroup group;
     for (int l = 1; l <= 9; ++l) {
         blnBoardUsed[l] = false;
         imgBoard[l]->LoadPicture(pictureName(FieldBlank));
@@ -204,6 +205,7 @@ void FrmMain::ClearBoard() {
 }
 
 void FrmMain::ClearHands() {
+    platform::SaveGroup group;
     P1Hand.MoveFirst();
     P2Hand.MoveFirst();
     for (int s = 1; s <= 5; ++s) {
@@ -250,6 +252,7 @@ void FrmMain::NewGame() {
 }
 
 void FrmMain::ResetHand() {
+    platform::SaveGroup group;
     intCardsPlaced = 0;
     gblnNewRound = true;
     ClearHands();
@@ -265,6 +268,7 @@ void FrmMain::ResetHand() {
 }
 
 void FrmMain::DealHands() {
+    platform::SaveGroup group;
     const bool open = frmOptions->gblnHand;
     int k1 = 1;
     int k2 = 1;
@@ -349,9 +353,25 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     }
     if (P == 0)
         return;
+    playCard(P, i, L);
+    gintTurn = P == 1 ? 2 : 1;
+    if (intCardsPlaced >= 8) {
+        CheckWinner();
+        return;
+    }
+    ++intCardsPlaced;
+    if (!frmOptions->gblnHand) {
+        hideHand(P);
+        tmrHideHand->setEnabled(true);
+    }
+}
+
+// Moves the card of hand slot `i` of player P onto square L and lets the
+// rules capture. The move and every capture reach the file in one commit.
+void FrmMain::playCard(int P, int i, int L) {
+    platform::SaveGroup group;
     platform::Recordset& hand = P == 1 ? P1Hand : P2Hand;
     const QString colour = P == 1 ? QStringLiteral("r.jpg") : QStringLiteral("b.jpg");
-
     hand.Find(store::locationCriterion(i));
     imgBoard[L]->LoadPicture(pictureName(hand.textValue(QStringLiteral("fldPath")) + colour));
     imgBoard[L]->Refresh();
@@ -374,16 +394,6 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     (P == 1 ? imgP1 : imgP2)[i]->Clear();
     DirtyBoard.MoveFirst();
     hand.MoveFirst();
-    gintTurn = P == 1 ? 2 : 1;
-    if (intCardsPlaced >= 8) {
-        CheckWinner();
-        return;
-    }
-    ++intCardsPlaced;
-    if (!frmOptions->gblnHand) {
-        hideHand(P);
-        tmrHideHand->setEnabled(true);
-    }
 }
 
 void FrmMain::hideHand(int player) {

@@ -88,6 +88,7 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void DealHands();
     void ClearBoard();
     void ClearHands();
+    void playCard(int P, int i, int L);
     void hideHand(int player);
 
     void tmrHideHand_Timer();

@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Fatal.h"
+#include "platform/Recordset.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,6 +95,8 @@ void Form::ShowModal() {
     Load();
     if (m_modalLoop)
         fatal(QStringLiteral("Window %1 is already shown modally.").arg(objectName()));
+    // What the handler has saved so far reaches the file before the wait.
+    Database::flush();
     m_returnTo = g_active;
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;

@@ -2,16 +2,35 @@
 
 #include "platform/Fatal.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <exception>
 
 namespace platform {
 
 namespace {
 const QString ConnectionName = QStringLiteral("quorvel-cards");
 QString g_fileName;
+int g_groupDepth = 0;
+// Recordsets that hold a prepared statement on the connection, so that
+// closing the connection can release them first.
+QSet<Recordset*>& recordsets() {
+    // Never destroyed: the program-wide recordsets outlive every other static.
+    static auto* set = new QSet<Recordset*>;
+    return *set;
+}
+
+void execOrFatal(const QString& sql, const QString& what) {
+    QSqlQuery query(Database::connection());
+    if (!query.exec(sql))
+        fatal(QStringLiteral("%1 failed in the card database \"%2\": %3")
+                  .arg(what, g_fileName, query.lastError().text()));
+}
 
 void check(bool ok, const QSqlQuery& query, const QString& what) {
     if (!ok)
@@ -82,6 +101,11 @@ QString Database::fileName() {
 void Database::close() {
     if (!QSqlDatabase::contains(ConnectionName))
         return;
+    for (Recordset* rs : recordsets())
+        rs->forgetStatement();
+    if (g_groupDepth > 0 && isOpen())
+        execOrFatal(QStringLiteral("COMMIT"), QStringLiteral("Saving"));
+    g_groupDepth = 0;
     {
         QSqlDatabase db = QSqlDatabase::database(ConnectionName, false);
         db.close();
@@ -90,8 +114,49 @@ void Database::close() {
 }
 
 void Database::closeFile() {
+    for (Recordset* rs : recordsets())
+        rs->forgetStatement();
+    g_groupDepth = 0;
     if (QSqlDatabase::contains(ConnectionName))
         QSqlDatabase::database(ConnectionName, false).close();
+}
+
+void Database::beginGroup() {
+    if (g_groupDepth++ == 0 && isOpen())
+        execOrFatal(QStringLiteral("BEGIN"), QStringLiteral("Starting a save"));
+}
+
+void Database::endGroup() {
+    if (g_groupDepth == 0 || --g_groupDepth > 0 || !isOpen())
+        return;
+    if (std::uncaught_exceptions() > 0) {
+        // Unwinding from a reported failure: keep what was done, quietly.
+        QSqlQuery(connection()).exec(QStringLiteral("COMMIT"));
+        return;
+    }
+    execOrFatal(QStringLiteral("COMMIT"), QStringLiteral("Saving"));
+}
+
+void Database::flush() {
+    if (g_groupDepth == 0 || !isOpen())
+        return;
+    execOrFatal(QStringLiteral("COMMIT"), QStringLiteral("Saving"));
+    execOrFatal(QStringLiteral("BEGIN"), QStringLiteral("Starting a save"));
+}
+
+Recordset::Recordset() = default;
+
+Recordset::~Recordset() {
+    recordsets().remove(this);
+    // A statement still prepared when the program ends belongs to a
+    // connection that may already be gone; leave it to the process exit.
+    if (!QCoreApplication::instance())
+        (void)m_update.release();
+}
+
+void Recordset::forgetStatement() {
+    m_update.reset();
+    recordsets().remove(this);
 }
 
 void Recordset::open(const QString& table, bool readOnly) {
@@ -132,6 +197,7 @@ void Recordset::close() {
     if (!m_open)
         return;
     save();
+    forgetStatement();
     m_open = false;
     m_rows.clear();
     m_rowIds.clear();
@@ -227,17 +293,23 @@ void Recordset::save() {
     m_dirty = false;
     if (EOF_())
         return;
-    QString sql = QStringLiteral("UPDATE \"%1\" SET ").arg(m_table);
-    for (int i = 0; i < m_columns.size(); ++i)
-        sql += (i ? QStringLiteral(", \"") : QStringLiteral("\"")) + m_columns[i] +
-               QStringLiteral("\" = ?");
-    sql += QStringLiteral(" WHERE rowid = ?");
-    QSqlQuery query(Database::connection());
-    if (!query.prepare(sql))
-        check(false, query, QStringLiteral("Saving a record of table %1").arg(m_table));
-    for (const QVariant& v : m_rows[m_current])
-        query.addBindValue(v);
-    query.addBindValue(m_rowIds[m_current]);
+    if (!m_update) {
+        // One prepared statement per table, reused for every save.
+        QString sql = QStringLiteral("UPDATE \"%1\" SET ").arg(m_table);
+        for (int i = 0; i < m_columns.size(); ++i)
+            sql += (i ? QStringLiteral(", \"") : QStringLiteral("\"")) + m_columns[i] +
+                   QStringLiteral("\" = ?");
+        sql += QStringLiteral(" WHERE rowid = ?");
+        auto update = std::make_unique<QSqlQuery>(Database::connection());
+        if (!update->prepare(sql))
+            check(false, *update, QStringLiteral("Saving a record of table %1").arg(m_table));
+        m_update = std::move(update);
+        recordsets().insert(this);
+    }
+    QSqlQuery& query = *m_update;
+    for (int i = 0; i < m_rows[m_current].size(); ++i)
+        query.bindValue(i, m_rows[m_current][i]);
+    query.bindValue(m_columns.size(), m_rowIds[m_current]);
     check(query.exec(), query, QStringLiteral("Saving a record of table %1").arg(m_table));
     if (query.numRowsAffected() != 1)
         fatal(QStringLiteral("Table %1: record %2 disappeared from the card database.")

@@ -5,7 +5,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <memory>
 #include <vector>
+
+class QSqlQuery;
 
 namespace platform {
 
@@ -23,6 +26,22 @@ class Database {
     // Closes the file at once, even under queries still running (the program
     // is about to end).
     static void closeFile();
+
+    // Saves made while a group is open reach the file in one commit when the
+    // outermost group ends; flush() commits what is pending at once.
+    static void beginGroup();
+    static void endGroup();
+    static void flush();
+};
+
+// Groups the saves of one procedure into one commit, so that its changes
+// reach the file together and by the time it returns.
+class SaveGroup {
+  public:
+    SaveGroup() { Database::beginGroup(); }
+    ~SaveGroup() { Database::endGroup(); }
+    SaveGroup(const SaveGroup&) = delete;
+    SaveGroup& operator=(const SaveGroup&) = delete;
 };
 
 // Recordset over one table of the card database. Keeps a current record,
@@ -31,7 +50,8 @@ class Database {
 // record (a search that found nothing) is fatal, as is any failed operation.
 class Recordset {
   public:
-    Recordset() = default;
+    Recordset();
+    ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
@@ -58,6 +78,8 @@ class Recordset {
     int column(const QString& field) const;
     void requireCurrent(const QString& field) const;
     void save();
+    friend class Database;
+    void forgetStatement();
 
     QString m_table;
     bool m_open = false;
@@ -67,6 +89,7 @@ class Recordset {
     std::vector<QVariantList> m_rows;
     int m_current = 0;
     bool m_dirty = false;
+    std::unique_ptr<QSqlQuery> m_update;
 };
 
 } // namespace platform

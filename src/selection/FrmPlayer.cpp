@@ -84,6 +84,7 @@ bool FrmPlayer::choosing() const {
 }
 
 void FrmPlayer::defaultState() {
+    platform::SaveGroup group;
     platform::Recordset& stock = *m_differences.stock;
     stock.MoveFirst();
     for (int i = 1; i <= 8; ++i) {
@@ -97,6 +98,7 @@ void FrmPlayer::defaultState() {
 }
 
 void FrmPlayer::DealStock() {
+    platform::SaveGroup group;
     platform::Recordset& stock = *m_differences.stock;
     platform::Random& random = platform::Random::instance();
     intSelected = 0;
