@@ -52,6 +52,7 @@ class StoreTest : public QObject {
     void numberFieldsMustHoldSmallNumbers();
     void readOnlyTableRefusesWrites();
     void fileStaysConsistentAfterWrites();
+    void groupedSavesReachTheFileTogether();
 
   private:
     std::unique_ptr<TestFolder> m_folder;
@@ -422,4 +423,42 @@ void StoreTest::fileStaysConsistentAfterWrites() {
 }
 
 QTEST_MAIN(StoreTest)
+// A procedure's saves are invisible to other readers until its outermost
+// group ends, and then all of them are there: a kill in the middle can never
+// leave half of them in the file.
+void StoreTest::groupedSavesReachTheFileTogether() {
+    store::openTable(store::P1Hand, QStringLiteral("P1Hand"), false);
+    auto seen = [this](int slot) {
+        return m_folder
+            ->query(QStringLiteral("SELECT fldID FROM P1Hand WHERE fldLocation = %1").arg(slot))
+            .toInt();
+    };
+    {
+        platform::SaveGroup outer;
+        store::P1Hand.Find(store::locationCriterion(1));
+        store::P1Hand.setValue(QStringLiteral("fldID"), 4001);
+        store::P1Hand.MoveFirst();
+        {
+            platform::SaveGroup inner;
+            store::P1Hand.Find(store::locationCriterion(2));
+            store::P1Hand.setValue(QStringLiteral("fldID"), 4002);
+            store::P1Hand.MoveFirst();
+        }
+        // The inner group's end is not the procedure's end.
+        QCOMPARE(seen(1), 0);
+        QCOMPARE(seen(2), 0);
+    }
+    QCOMPARE(seen(1), 4001);
+    QCOMPARE(seen(2), 4002);
+
+    // A flush (a modal window about to wait) commits what is pending at once.
+    platform::SaveGroup group;
+    store::P1Hand.Find(store::locationCriterion(3));
+    store::P1Hand.setValue(QStringLiteral("fldID"), 4003);
+    store::P1Hand.MoveFirst();
+    QCOMPARE(seen(3), 0);
+    platform::Database::flush();
+    QCOMPARE(seen(3), 4003);
+}
+
 #include "tst_store.moc"
