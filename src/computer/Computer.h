@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace computer {
+
+// The four edges of a card, as the rules compare them.
+struct Card {
+    int north = 0;
+    int east = 0;
+    int south = 0;
+    int west = 0;
+    bool operator==(const Card&) const = default;
+};
+
+enum class Level { Easy, Normal, Hard };
+enum class Rule { Basic, BasicCombo };
+
+// What the computer may know of a hand in play, as plain values. Squares and
+// hand slots are indexed from 0 here (square 0 is location 1).
+struct Position {
+    std::array<Card, 9> board{};
+    // 0 empty, 1 the person (player 1), 2 the computer (player 2).
+    std::array<int, 9> owner{};
+    // The computer's own hand; an empty slot has been played.
+    std::array<std::optional<Card>, 5> hand{};
+    // The person's hand, filled only when the person's cards are shown face
+    // up (Open Hand). Under Closed Hand it stays empty and only the count of
+    // cards the person still holds is known.
+    std::array<std::optional<Card>, 5> opponentHand{};
+    bool opponentHandKnown = false;
+    int opponentCardsLeft = 0;
+    // Every card of the card list; the pool from which unseen cards come.
+    std::vector<Card> cardList;
+    Rule rule = Rule::Basic;
+};
+
+// A decision: hand slot 1..5 and board location 1..9.
+struct Move {
+    int handSlot = 0;
+    int location = 0;
+};
+
+// Chooses the computer's next move. Deterministic for a given seed.
+Move chooseMove(const Position& position, Level level, std::uint64_t seed);
+
+// Chooses five of the eight offered cards; true marks a chosen slot (0..7).
+std::array<bool, 8> chooseSelection(const std::array<Card, 8>& offer, Level level,
+                                    std::uint64_t seed);
+
+} // namespace computer
