@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Fatal.h"
 #include "platform/ProgramFolder.h"
 
@@ -95,15 +96,30 @@ void Picture::changeEvent(QEvent* event) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (m_pixmap.isNull())
-        return;
     QPainter painter(this);
+    if (m_pixmap.isNull()) {
+        drawFocusFrame(this, painter);
+        return;
+    }
     if (m_stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_pixmap);
     } else {
         painter.drawPixmap(0, 0, m_pixmap);
     }
+    drawFocusFrame(this, painter);
+}
+
+bool Picture::pressByKeyboard() {
+    if (isDying() || !isVisible() || !isEnabled())
+        return false;
+    emit MouseDown(m_index);
+    if (isDying())
+        return true;
+    emit MouseUp(m_index);
+    if (!isDying())
+        emit Click(m_index);
+    return true;
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {
@@ -159,6 +175,19 @@ void Label::setFontSpec(const QString& family, double points, bool bold, bool it
     f.setItalic(italic);
     f.setUnderline(underline);
     setFont(f);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    QPainter painter(this);
+    drawFocusFrame(this, painter);
+}
+
+bool Label::pressByKeyboard() {
+    if (isDying() || !isVisible() || !isEnabled())
+        return false;
+    emit Click(m_index);
+    return true;
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

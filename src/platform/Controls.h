@@ -45,6 +45,9 @@ class Picture : public QWidget {
     const QPixmap& pixmap() const { return m_pixmap; }
 
     void setEnabled(bool enabled);
+    // A key standing in for the mouse: press, release inside and click,
+    // through the same signals. False when a click could not reach it.
+    bool pressByKeyboard();
 
   signals:
     void MouseDown(int index);
@@ -78,11 +81,14 @@ class Label : public QLabel {
     QColor foreColor() const { return m_color; }
     void setFontSpec(const QString& family, double points, bool bold, bool italic = false,
                      bool underline = false);
+    // A key standing in for the mouse: the click of a press and release.
+    bool pressByKeyboard();
 
   signals:
     void Click(int index);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

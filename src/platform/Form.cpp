@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Fatal.h"
 #include "platform/Recordset.h"
@@ -32,6 +33,11 @@ Form::Form(const QString& objectName) : QWidget(nullptr) {
     // Title bar without a close button: windows close through their own
     // buttons. The main window adds the button back.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    // A screen reader knows the window by its caption, or by the name the
+    // window gives itself where the design has no caption.
+    describe(this, {.role = QAccessible::Window, .name = [this] {
+                        return accessibleName().isEmpty() ? windowTitle() : accessibleName();
+                    }});
 }
 
 Form::~Form() {
@@ -147,6 +153,9 @@ void Form::activate() {
         previous->Form_LostFocus();
     if (!isDying())
         Form_Activate();
+    // The keys follow the active window at once, also back from a modal one.
+    if (g_active == this)
+        giveKeyboard(this);
 }
 
 void Form::deactivate() {
@@ -154,6 +163,10 @@ void Form::deactivate() {
         g_active = nullptr;
         Form_LostFocus();
     }
+}
+
+bool Form::keyDown(QKeyEvent* event) {
+    return !isDying() && isVisible() && Form_KeyDown(event);
 }
 
 void Form::paintEvent(QPaintEvent*) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QEventLoop;
+class QKeyEvent;
 
 namespace platform {
 
@@ -33,6 +34,9 @@ class Form : public QWidget {
     bool isShownModally() const { return m_modalLoop != nullptr; }
 
     static Form* activeForm();
+    // A key pressed anywhere in the window, before the control with the
+    // focus sees it; true when the window has handled it.
+    bool keyDown(QKeyEvent* event);
     // Called right after a window has been shown modally (tests answer
     // message windows through it). The nested loop runs only if the window
     // is still shown when the hook returns.
@@ -49,6 +53,8 @@ class Form : public QWidget {
     // A close request from the window frame. The default ignores it: windows
     // are closed through their own buttons.
     virtual void Form_QueryClose() {}
+    // The window's own keys; the default leaves every key to the controls.
+    virtual bool Form_KeyDown(QKeyEvent*) { return false; }
 
     // Design: caption, fixed size in twips, embedded background picture.
     void setDesign(const QString& caption, int widthTwips, int heightTwips,

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+
+#include <functional>
+
+class QKeyEvent;
+class QPainter;
+class QWidget;
+
+namespace platform {
+
+// What a control tells a screen reader: its role and, asked at the moment it
+// is read, its name and states. The window supplies the words from its game
+// state; Qt's accessibility (and its AT-SPI bridge) carries them out.
+struct Description {
+    QAccessible::Role role = QAccessible::Client;
+    std::function<QString()> name = {};
+    // Set for controls that can be marked (offered cards, option marks).
+    std::function<bool()> checked = {};
+    // Set for controls that can be picked (hand cards).
+    std::function<bool()> selected = {};
+    // Keyboard users reach the control with Tab (and the window's own keys).
+    bool focusable = false;
+};
+
+// Gives `control` its description. A Picture or Label described as a button
+// or check box also offers the screen reader's press / toggle action, which
+// does what a click does.
+void describe(QWidget* control, Description description);
+// Whether `control` has been described (and so speaks for itself).
+bool isDescribed(const QWidget* control);
+// Tells assistive technology that the name or states of `control` changed.
+void descriptionChanged(QWidget* control);
+
+// Speaks `text` for `window` without moving the focus: the window's status
+// line takes the text and its change is sent out. An alert is also sent as
+// an alert of the window itself (the message window).
+void announce(QWidget* window, const QString& text, bool alert = false);
+// The last text announced for `window` ("" if none).
+QString lastAnnouncement(const QWidget* window);
+
+// Keyboard use is tracked per window: a key pressed in a window turns its
+// focus frames on, a mouse button pressed in it turns them off again, so
+// that mouse-only play looks exactly as designed.
+bool keyboardUsed(const QWidget* window);
+// Draws the focus frame of `control` when it holds its window's focus and
+// the keyboard is in use there.
+void drawFocusFrame(QWidget* control, QPainter& painter);
+// Does what a click on `control` (a Picture or Label) does, through the same
+// signals; false when the control is hidden or disabled and a click would
+// not reach it.
+bool pressControl(QWidget* control);
+
+// Installs the accessibility factory and the keyboard tracking once; every
+// window calls it when it is created.
+void installAccessibility();
+
+// Moves the keyboard to `window` (a shown window of the program), so that
+// after a modal window or a round trip through another window the keys work
+// at once without a click.
+void giveKeyboard(QWidget* window);
+
+} // namespace platform
