@@ -1,6 +1,7 @@
 #include "match/FrmMain.h"
 
 #include "options/FrmOptions.h"
+#include "platform/Accessibility.h"
 #include "platform/Fatal.h"
 #include "platform/Random.h"
 #include "selection/FrmPlayer.h"
@@ -11,6 +12,7 @@
 #include "windows/FrmWinner.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 
 #include <cmath>
 
@@ -142,6 +144,7 @@ void FrmMain::buildControls() {
     connect(tmrHideHand, &platform::Timer::Tick, this, &FrmMain::tmrHideHand_Timer);
     tmr1 = new platform::Timer(this, 2000);
     connect(tmr1, &platform::Timer::Tick, this, &FrmMain::tmr1_Timer);
+    describeControls();
 }
 
 PlayRules& FrmMain::PlayRules() {
@@ -153,6 +156,11 @@ PlayRules& FrmMain::PlayRules() {
 void FrmMain::showCapture(int location, const QString& name) {
     imgBoard[location]->LoadPicture(name);
     imgBoard[location]->Refresh();
+    if (m_mover != 0 && location >= 1 && location <= 9) {
+        m_squareOwner[location] = m_mover;
+        m_captures
+            << QStringLiteral("Square %1 taken by %2.").arg(location).arg(playerName(m_mover));
+    }
 }
 
 void FrmMain::setScoreCaption(int player, const QString& caption) {
@@ -196,6 +204,7 @@ void FrmMain::ClearBoard() {
     platform::SaveGroup group;
     for (int l = 1; l <= 9; ++l) {
         blnBoardUsed[l] = false;
+        m_squareOwner[l] = 0;
         imgBoard[l]->LoadPicture(pictureName(FieldBlank));
         DirtyBoard.Find(store::locationCriterion(l));
         store::emptyCard(DirtyBoard);
@@ -278,6 +287,7 @@ void FrmMain::DealHands() {
             P1Stock.Find(store::locationCriterion(i));
             P1Hand.Find(store::locationCriterion(k1));
             store::copyCard(P1Stock, P1Hand);
+            m_handEdges[1][k1] = CardEdges::of(P1Hand);
             imgP1[k1]->LoadPicture(open ? pictureName(P1Hand.textValue(QStringLiteral("fldPath")) +
                                                       QStringLiteral("r.jpg"))
                                         : pictureName(BackRed));
@@ -291,6 +301,7 @@ void FrmMain::DealHands() {
             P2Stock.Find(store::locationCriterion(i));
             P2Hand.Find(store::locationCriterion(k2));
             store::copyCard(P2Stock, P2Hand);
+            m_handEdges[2][k2] = CardEdges::of(P2Hand);
             imgP2[k2]->LoadPicture(open ? pictureName(P2Hand.textValue(QStringLiteral("fldPath")) +
                                                       QStringLiteral("b.jpg"))
                                         : pictureName(BackBlue));
@@ -305,6 +316,8 @@ void FrmMain::DealHands() {
     if (!open)
         tmrHideHand->setEnabled(true);
     gblnPostNewHand = false;
+    boardAndHandsChanged();
+    platform::announce(this, QStringLiteral("Hands dealt. %1 begins.").arg(playerName(gintTurn)));
 }
 
 // ---- Picking a card ----------------------------------------------------------
@@ -353,9 +366,17 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     }
     if (P == 0)
         return;
+    m_mover = P;
+    m_captures.clear();
     playCard(P, i, L);
+    m_mover = 0;
     gintTurn = P == 1 ? 2 : 1;
+    QString spoken = QStringLiteral("%1 placed a card on square %2.").arg(playerName(P)).arg(L);
+    for (const QString& capture : std::as_const(m_captures))
+        spoken += QLatin1Char(' ') + capture;
     if (intCardsPlaced >= 8) {
+        boardAndHandsChanged();
+        platform::announce(this, spoken);
         CheckWinner();
         return;
     }
@@ -364,6 +385,8 @@ void FrmMain::imgBoard_MouseDown(int Index) {
         hideHand(P);
         tmrHideHand->setEnabled(true);
     }
+    boardAndHandsChanged();
+    platform::announce(this, spoken + QStringLiteral(" %1's turn.").arg(playerName(gintTurn)));
 }
 
 // Moves the card of hand slot `i` of player P onto square L and lets the
@@ -378,6 +401,8 @@ void FrmMain::playCard(int P, int i, int L) {
     DirtyBoard.Find(store::locationCriterion(L));
     store::copyCard(hand, DirtyBoard);
     DirtyBoard.setValue(QStringLiteral("fldOwner"), P);
+    m_squareEdges[L] = CardEdges::of(hand);
+    m_squareOwner[L] = P;
     auto edge = [&hand](const char* field) { return hand.intValue(QLatin1String(field)); };
     const qint16 board = static_cast<qint16>(L);
     const qint16 owner = static_cast<qint16>(P);
@@ -430,6 +455,7 @@ void FrmMain::tmrHideHand_Timer() {
     P1Hand.MoveFirst();
     P2Hand.MoveFirst();
     tmrHideHand->setEnabled(false);
+    boardAndHandsChanged();
 }
 
 void FrmMain::tmr1_Timer() {
@@ -567,4 +593,179 @@ void FrmMain::Form_Unload() {
 
 void FrmMain::Form_QueryClose() {
     Unload();
+}
+
+// ---- Keyboard and screen reader ------------------------------------------------------
+
+QString FrmMain::playerName(int player) const {
+    return player == 1 ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name;
+}
+
+QString FrmMain::squareName(int L) const {
+    if (!blnBoardUsed[L] || m_squareOwner[L] == 0)
+        return QStringLiteral("Square %1, empty").arg(L);
+    return QStringLiteral("Square %1: %2 card, %3")
+        .arg(L)
+        .arg(m_squareOwner[L] == 1 ? QStringLiteral("red") : QStringLiteral("blue"))
+        .arg(m_squareEdges[L].spoken());
+}
+
+QString FrmMain::handCardName(int P, int s) const {
+    const QString card = QStringLiteral("%1's card %2 of 5").arg(playerName(P)).arg(s);
+    // A card back says nothing about the card behind it.
+    const platform::Picture* picture = (P == 1 ? imgP1 : imgP2)[s];
+    if (picture->pictureName() == pictureName(P == 1 ? BackRed : BackBlue))
+        return card + QStringLiteral(", face down");
+    if (!(P == 1 ? blnP1InHand : blnP2InHand)[s])
+        return card + QStringLiteral(", empty");
+    return card + QStringLiteral(": ") + m_handEdges[P][s].spoken();
+}
+
+void FrmMain::describeControls() {
+    using platform::describe;
+    using platform::Description;
+    for (int l = 1; l <= 9; ++l)
+        describe(imgBoard[l], {.role = QAccessible::Button,
+                               .name = [this, l] { return squareName(l); },
+                               .focusable = true});
+    for (int P = 1; P <= 2; ++P)
+        for (int s = 1; s <= 5; ++s)
+            describe(
+                (P == 1 ? imgP1 : imgP2)[s],
+                {.role = QAccessible::Button,
+                 .name = [this, P, s] { return handCardName(P, s); },
+                 .selected = [this, P,
+                              s] { return (P == 1 ? imgP1Select : imgP2Select)[s]->Visible(); }});
+    const std::pair<platform::Picture*, const char*> buttons[] = {
+        {imgNewGame, "New Game"}, {imgOptions, "Options"}, {imgHelp, "Help"}, {imgExit, "Exit"}};
+    for (const auto& [picture, words] : buttons) {
+        const QString name = QString::fromLatin1(words);
+        describe(picture,
+                 {.role = QAccessible::Button, .name = [name] { return name; }, .focusable = true});
+    }
+    for (int P = 1; P <= 2; ++P) {
+        describe(P == 1 ? lblPlayer1Name : lblPlayer2Name,
+                 {.role = QAccessible::StaticText, .name = [this, P] {
+                      return QStringLiteral("Player %1, %2: %3")
+                          .arg(P)
+                          .arg(P == 1 ? QStringLiteral("red") : QStringLiteral("blue"))
+                          .arg((P == 1 ? lblPlayer1Name : lblPlayer2Name)->caption());
+                  }});
+        describe(P == 1 ? lblPlayer1Score : lblPlayer2Score,
+                 {.role = QAccessible::StaticText, .name = [this, P] {
+                      return QStringLiteral("%1's score: %2")
+                          .arg(playerName(P))
+                          .arg((P == 1 ? lblPlayer1Score : lblPlayer2Score)->caption().toInt());
+                  }});
+        for (int i = 0; i < 3; ++i)
+            describe((P == 1 ? imgRedLight : imgBlueLight)[i],
+                     {.role = QAccessible::Graphic, .name = [this, P, i] {
+                          const int won = P == 1 ? gintP1GamesWon : gintP2GamesWon;
+                          return QStringLiteral("%1's round light %2: %3")
+                              .arg(playerName(P))
+                              .arg(i + 1)
+                              .arg(won > i ? QStringLiteral("won") : QStringLiteral("not won"));
+                      }});
+    }
+}
+
+void FrmMain::boardAndHandsChanged() {
+    if (!QAccessible::isActive())
+        return;
+    for (int l = 1; l <= 9; ++l)
+        platform::descriptionChanged(imgBoard[l]);
+    for (int s = 1; s <= 5; ++s) {
+        platform::descriptionChanged(imgP1[s]);
+        platform::descriptionChanged(imgP2[s]);
+    }
+}
+
+// Arrows move the focus frame over the nine squares; from anywhere else the
+// first arrow brings it to the middle square.
+void FrmMain::moveFocusFrame(int dx, int dy) {
+    QWidget* focus = focusWidget();
+    int L = 0;
+    for (int l = 1; l <= 9; ++l)
+        if (imgBoard[l] == focus)
+            L = l;
+    int to = 5;
+    if (L != 0) {
+        const int column = qBound(0, (L - 1) % 3 + dx, 2);
+        const int row = qBound(0, (L - 1) / 3 + dy, 2);
+        to = row * 3 + column + 1;
+    }
+    imgBoard[to]->setFocus(Qt::TabFocusReason);
+    // Without the window system's focus events the frames are redrawn here.
+    if (focus)
+        focus->update();
+    imgBoard[to]->update();
+}
+
+bool FrmMain::Form_KeyDown(QKeyEvent* event) {
+    const int key = event->key();
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (event->isAutoRepeat() && !(arrow && !keypad))
+        return true;
+    // Menu buttons: desktop habits and mnemonics.
+    platform::Picture* button = nullptr;
+    if ((mods == Qt::ControlModifier || mods == Qt::AltModifier) && key == Qt::Key_N)
+        button = imgNewGame;
+    else if (mods == Qt::AltModifier && key == Qt::Key_O)
+        button = imgOptions;
+    else if ((mods == Qt::NoModifier && key == Qt::Key_F1) ||
+             (mods == Qt::AltModifier && key == Qt::Key_H))
+        button = imgHelp;
+    else if ((mods == Qt::ControlModifier && key == Qt::Key_Q) ||
+             (mods == Qt::AltModifier && key == Qt::Key_X))
+        button = imgExit;
+    if (button) {
+        platform::pressControl(button);
+        return true;
+    }
+    if (mods != Qt::NoModifier)
+        return false;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        QWidget* focus = focusWidget();
+        if (focus && platform::isDescribed(focus))
+            platform::pressControl(focus);
+        return true;
+    }
+    if (keypad) {
+        // The keypad is laid out like the board: 7-8-9 is the top row. Without
+        // Num Lock the same keys arrive as Home, Up, Page Up ...
+        static const std::pair<int, int> squares[] = {
+            {Qt::Key_7, 1},    {Qt::Key_8, 2},       {Qt::Key_9, 3},     {Qt::Key_4, 4},
+            {Qt::Key_5, 5},    {Qt::Key_6, 6},       {Qt::Key_1, 7},     {Qt::Key_2, 8},
+            {Qt::Key_3, 9},    {Qt::Key_Home, 1},    {Qt::Key_Up, 2},    {Qt::Key_PageUp, 3},
+            {Qt::Key_Left, 4}, {Qt::Key_Clear, 5},   {Qt::Key_Right, 6}, {Qt::Key_End, 7},
+            {Qt::Key_Down, 8}, {Qt::Key_PageDown, 9}};
+        for (const auto& [k, L] : squares)
+            if (k == key) {
+                QWidget* focus = focusWidget();
+                imgBoard[L]->setFocus(Qt::OtherFocusReason);
+                if (focus)
+                    focus->update();
+                platform::pressControl(imgBoard[L]);
+                return true;
+            }
+        return false;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_5) {
+        const int slot = key - Qt::Key_0;
+        platform::pressControl((gintTurn == 2 ? imgP2 : imgP1)[slot]);
+        return true;
+    }
+    if (arrow) {
+        moveFocusFrame(key == Qt::Key_Left    ? -1
+                       : key == Qt::Key_Right ? 1
+                                              : 0,
+                       key == Qt::Key_Up     ? -1
+                       : key == Qt::Key_Down ? 1
+                                             : 0);
+        return true;
+    }
+    return false;
 }

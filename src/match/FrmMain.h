@@ -4,6 +4,7 @@
 #include "platform/Form.h"
 #include "rules/BoardView.h"
 #include "rules/PlayRules.h"
+#include "windows/Spoken.h"
 
 #include <array>
 #include <memory>
@@ -71,9 +72,17 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void Form_Activate() override;
     void Form_Unload() override;
     void Form_QueryClose() override;
+    bool Form_KeyDown(QKeyEvent* event) override;
 
   private:
     void buildControls();
+    // What a screen reader reads from the board, the hands and the labels.
+    void describeControls();
+    QString playerName(int player) const;
+    QString squareName(int location) const;
+    QString handCardName(int player, int slot) const;
+    void boardAndHandsChanged();
+    void moveFocusFrame(int dx, int dy);
 
     void imgP1_MouseDown(int Index);
     void imgP2_MouseDown(int Index);
@@ -101,4 +110,13 @@ class FrmMain : public platform::Form, public rules::BoardView {
     std::array<qint16, 6> intP1RoundScore{};
     std::array<qint16, 6> intP2RoundScore{};
     std::unique_ptr<::PlayRules> m_playRules;
+
+    // The edges and owner of each placed card and the edges of each dealt
+    // hand card, as read when the card moved: the words of the screen reader.
+    std::array<CardEdges, 10> m_squareEdges{};
+    std::array<int, 10> m_squareOwner{};
+    std::array<std::array<CardEdges, 6>, 3> m_handEdges{};
+    // The player whose placement is capturing, and what he took.
+    int m_mover = 0;
+    QStringList m_captures;
 };

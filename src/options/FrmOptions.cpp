@@ -1,9 +1,12 @@
 #include "options/FrmOptions.h"
 
 #include "match/FrmMain.h"
+#include "platform/Accessibility.h"
 #include "selection/FrmPlayer.h"
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
+
+#include <QKeyEvent>
 
 FrmOptions::FrmOptions() : platform::Form(QStringLiteral("frmOptions")) {
     using platform::Label;
@@ -57,6 +60,7 @@ FrmOptions::FrmOptions() : platform::Form(QStringLiteral("frmOptions")) {
     connect(imgDone, &Picture::MouseUp, this, &FrmOptions::imgDone_MouseUp);
     connect(imgHelp, &Picture::MouseDown, this, &FrmOptions::imgHelp_MouseDown);
     connect(imgHelp, &Picture::MouseUp, this, &FrmOptions::imgHelp_MouseUp);
+    describeControls();
 }
 
 void FrmOptions::Form_Load() {
@@ -152,4 +156,57 @@ void FrmOptions::imgHelp_MouseUp() {
     frmHelp->gstrCaller = QStringLiteral("Options");
     frmHelp->Show();
     Hide();
+}
+
+// ---- Keyboard and screen reader ------------------------------------------------------
+
+void FrmOptions::describeControls() {
+    setAccessibleName(QStringLiteral("Options"));
+    txtPlayer1Name->setAccessibleName(QStringLiteral("Player 1"));
+    txtPlayer2Name->setAccessibleName(QStringLiteral("Player 2"));
+    const std::pair<platform::Label*, const char*> marks[] = {
+        {lblHandOpt[0], "Open Hand"},
+        {lblHandOpt[1], "Closed Hand"},
+        {lblRuleOpts[0], "Basic Rules"},
+        {lblRuleOpts[1], "Basic Combo Rules"}};
+    for (const auto& [mark, words] : marks) {
+        const QString name = QString::fromLatin1(words);
+        platform::Label* label = mark;
+        platform::describe(label, {.role = QAccessible::RadioButton,
+                                   .name = [name] { return name; },
+                                   .checked = [label] { return !label->caption().isEmpty(); },
+                                   .focusable = true});
+    }
+    // Connected after the click handlers: a click changes both marks of its option.
+    for (auto* group : {&lblHandOpt, &lblRuleOpts})
+        for (platform::Label* label : *group)
+            connect(label, &platform::Label::Click, this, [group] {
+                for (platform::Label* each : *group)
+                    platform::descriptionChanged(each);
+            });
+    platform::describe(imgDone, {.role = QAccessible::Button,
+                                 .name = [] { return QStringLiteral("Done"); },
+                                 .focusable = true});
+    platform::describe(imgHelp, {.role = QAccessible::Button,
+                                 .name = [] { return QStringLiteral("Help"); },
+                                 .focusable = true});
+    // The designed tab order: the two names, then the marks and the buttons.
+    QWidget* order[] = {txtPlayer1Name, txtPlayer2Name, lblHandOpt[0], lblHandOpt[1],
+                        lblRuleOpts[0], lblRuleOpts[1], imgDone,       imgHelp};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+bool FrmOptions::Form_KeyDown(QKeyEvent* event) {
+    const int key = event->key();
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    platform::Picture* button = key == Qt::Key_Return || key == Qt::Key_Enter ? imgDone
+                                : key == Qt::Key_F1                           ? imgHelp
+                                                                              : nullptr;
+    if (!button)
+        return false;
+    if (!event->isAutoRepeat())
+        platform::pressControl(button);
+    return true;
 }

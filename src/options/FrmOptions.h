@@ -34,8 +34,10 @@ class FrmOptions : public platform::Form {
   protected:
     void Form_Load() override;
     void Form_Activate() override;
+    bool Form_KeyDown(QKeyEvent* event) override;
 
   private:
+    void describeControls();
     void imgDone_MouseDown();
     void imgDone_MouseUp();
     void imgHelp_MouseDown();

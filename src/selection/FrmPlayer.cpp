@@ -2,10 +2,13 @@
 
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
+#include "platform/Accessibility.h"
 #include "platform/Random.h"
 #include "store/Tables.h"
 #include "windows/Forms.h"
 #include "windows/FrmMessage.h"
+
+#include <QKeyEvent>
 
 #include <cmath>
 
@@ -77,6 +80,7 @@ FrmPlayer::FrmPlayer(const Differences& d) : platform::Form(d.objectName), m_dif
     }
     tmr1 = new platform::Timer(this, 2000);
     connect(tmr1, &platform::Timer::Tick, this, &FrmPlayer::tmr1_Timer);
+    describeControls();
 }
 
 bool FrmPlayer::choosing() const {
@@ -110,6 +114,7 @@ void FrmPlayer::DealStock() {
         store::AllCards.Find(store::autoNumberCriterion(n));
         stock.Find(store::locationCriterion(i));
         store::copyCard(store::AllCards, stock);
+        m_offerEdges[i] = CardEdges::of(stock);
         imgCard[i]->LoadPicture(
             pictureName(stock.textValue(QStringLiteral("fldPath")) + m_differences.suffix));
         store::AllCards.MoveFirst();
@@ -240,4 +245,53 @@ void FrmPlayer::Form_Unload() {
     tmr1->setEnabled(false);
     defaultState();
     m_differences.stock->close();
+}
+
+// ---- Keyboard and screen reader ------------------------------------------------------
+
+QString FrmPlayer::offeredCardName(int i) const {
+    const QString card = QStringLiteral("Offered card %1 of 8").arg(i);
+    // Card backs stand for an offer not dealt yet (or kept from the other player).
+    if (!blnOfferShown)
+        return card + QStringLiteral(", face down");
+    return QStringLiteral("%1: %2, %3")
+        .arg(card, m_offerEdges[i].spoken(),
+             imgSelect[i]->Visible() ? QStringLiteral("marked") : QStringLiteral("not marked"));
+}
+
+void FrmPlayer::describeControls() {
+    for (int i = 1; i <= 8; ++i) {
+        platform::describe(imgCard[i], {.role = QAccessible::CheckBox,
+                                        .name = [this, i] { return offeredCardName(i); },
+                                        .checked = [this, i] { return imgSelect[i]->Visible(); },
+                                        .focusable = true});
+        // Connected after the click handler: tells what the click changed.
+        connect(imgCard[i], &platform::Picture::Click, this,
+                [this, i] { platform::descriptionChanged(imgCard[i]); });
+    }
+    platform::describe(imgDone, {.role = QAccessible::Button,
+                                 .name = [] { return QStringLiteral("Done"); },
+                                 .focusable = true});
+    platform::describe(lblName, {.role = QAccessible::StaticText, .name = [this] {
+                                     return QStringLiteral("Player %1: %2")
+                                         .arg(m_differences.player)
+                                         .arg(lblName->caption());
+                                 }});
+}
+
+bool FrmPlayer::Form_KeyDown(QKeyEvent* event) {
+    const int key = event->key();
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            platform::pressControl(imgDone);
+        return true;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_8) {
+        if (!event->isAutoRepeat())
+            platform::pressControl(imgCard[key - Qt::Key_0]);
+        return true;
+    }
+    return false;
 }

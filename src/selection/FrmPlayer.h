@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "windows/Spoken.h"
 
 #include <array>
 
@@ -54,8 +55,11 @@ class FrmPlayer : public platform::Form {
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload() override;
+    bool Form_KeyDown(QKeyEvent* event) override;
 
   private:
+    void describeControls();
+    QString offeredCardName(int slot) const;
     void DealStock();
     void imgCard_Click(int Index);
     void imgDone_MouseDown();
@@ -68,4 +72,6 @@ class FrmPlayer : public platform::Form {
     qint16 intSelected = 0;
     bool blnCardClicked = false;
     bool blnOfferShown = false;
+    // The edges of each offered card, read as it was dealt.
+    std::array<CardEdges, 9> m_offerEdges{};
 };

@@ -2,12 +2,14 @@
 
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
+#include "platform/Accessibility.h"
 #include "platform/Fatal.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RtfReader.h"
 #include "windows/Forms.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBrowser>
 
@@ -26,6 +28,10 @@ FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
     imgDone->setRect(3743, 7140, 1335, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmHelp::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmHelp::imgDone_MouseUp);
+    rtfHelp->setAccessibleName(QStringLiteral("Rules"));
+    platform::describe(imgDone, {.role = QAccessible::Button,
+                                 .name = [] { return QStringLiteral("Done"); },
+                                 .focusable = true});
 }
 
 void FrmHelp::Form_Load() {
@@ -61,4 +67,28 @@ void FrmHelp::imgDone_MouseUp() {
     Hide();
     gstrCaller.clear();
     Unload();
+}
+
+// ---- Keyboard ------------------------------------------------------------------------
+
+bool FrmHelp::Form_KeyDown(QKeyEvent* event) {
+    const int key = event->key();
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        if (!event->isAutoRepeat())
+            platform::pressControl(imgDone);
+        return true;
+    }
+    const std::pair<int, QAbstractSlider::SliderAction> scrolls[] = {
+        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+        {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+        {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
+    for (const auto& [k, action] : scrolls)
+        if (k == key) {
+            rtfHelp->verticalScrollBar()->triggerAction(action);
+            return true;
+        }
+    return false;
 }

@@ -19,6 +19,7 @@ class FrmHelp : public platform::Form {
 
   protected:
     void Form_Load() override;
+    bool Form_KeyDown(QKeyEvent* event) override;
 
   private:
     void imgDone_MouseDown();

@@ -1,8 +1,18 @@
 #include "windows/FrmMessage.h"
 
 #include "match/FrmMain.h"
+#include "platform/Accessibility.h"
 #include "windows/Forms.h"
 #include "windows/FrmWinner.h"
+
+#include <QKeyEvent>
+
+namespace {
+// The message as one line of speech.
+QString spokenMessage(const QString& caption) {
+    return caption.simplified();
+}
+} // namespace
 
 FrmMessage::FrmMessage() : platform::Form(QStringLiteral("frmMessage")) {
     setDesign(QStringLiteral("Form1"), 5265, 1005, QStringLiteral(":/embedded/message.jpg"));
@@ -15,6 +25,11 @@ FrmMessage::FrmMessage() : platform::Form(QStringLiteral("frmMessage")) {
     imgDone->setRect(3540, 300, 1395, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmMessage::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmMessage::imgDone_MouseUp);
+    platform::describe(this, {.role = QAccessible::AlertMessage,
+                              .name = [this] { return spokenMessage(lblMsg->caption()); }});
+    platform::describe(imgDone, {.role = QAccessible::Button,
+                                 .name = [] { return QStringLiteral("Done"); },
+                                 .focusable = true});
 }
 
 void FrmMessage::Form_Load() {
@@ -40,4 +55,19 @@ void FrmMessage::imgDone_MouseUp() {
 
 void FrmMessage::Form_LostFocus() {
     lblMsg->setForeColor(Qt::black);
+}
+
+// ---- Keyboard and screen reader ------------------------------------------------------
+
+void FrmMessage::Form_Activate() {
+    platform::announce(this, spokenMessage(lblMsg->caption()), true);
+}
+
+bool FrmMessage::Form_KeyDown(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+        return false;
+    if (!event->isAutoRepeat())
+        platform::pressControl(imgDone);
+    return true;
 }

@@ -15,7 +15,9 @@ class FrmMessage : public platform::Form {
 
   protected:
     void Form_Load() override;
+    void Form_Activate() override;
     void Form_LostFocus() override;
+    bool Form_KeyDown(QKeyEvent* event) override;
 
   private:
     void imgDone_MouseDown();

@@ -1,6 +1,9 @@
 #include "windows/FrmWinner.h"
 
+#include "platform/Accessibility.h"
 #include "windows/Forms.h"
+
+#include <QKeyEvent>
 
 FrmWinner::FrmWinner() : platform::Form(QStringLiteral("frmWinner")) {
     setDesign(QStringLiteral("Form1"), 8280, 3885, QStringLiteral(":/embedded/winner.jpg"));
@@ -34,6 +37,10 @@ FrmWinner::FrmWinner() : platform::Form(QStringLiteral("frmWinner")) {
     imgDone->setRect(3420, 3180, 1395, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmWinner::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmWinner::imgDone_MouseUp);
+    setAccessibleName(QStringLiteral("Game Stats"));
+    platform::describe(imgDone, {.role = QAccessible::Button,
+                                 .name = [] { return QStringLiteral("Done"); },
+                                 .focusable = true});
 }
 
 void FrmWinner::Form_Load() {
@@ -48,4 +55,29 @@ void FrmWinner::imgDone_MouseUp() {
     imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
     imgDone->Refresh();
     Hide();
+}
+
+// ---- Keyboard and screen reader ------------------------------------------------------
+
+// The totals as the window shows them, read out as it opens.
+void FrmWinner::Form_Activate() {
+    auto column = [](platform::Label* name, const std::array<platform::Label*, 6>& rounds,
+                     platform::Label* total) {
+        QString spoken = name->caption().trimmed() + QLatin1Char(':');
+        for (int r = 1; r <= 5; ++r)
+            spoken += QStringLiteral(" round %1 %2,").arg(r).arg(rounds[r]->caption());
+        return spoken + QStringLiteral(" total %1.").arg(total->caption());
+    };
+    platform::announce(this, QStringLiteral("Game Stats. ") +
+                                 column(lblP1Name, lblP1RndScore, lblP1Total) + QLatin1Char(' ') +
+                                 column(lblP2Name, lblP2RndScore, lblP2Total));
+}
+
+bool FrmWinner::Form_KeyDown(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+        return false;
+    if (!event->isAutoRepeat())
+        platform::pressControl(imgDone);
+    return true;
 }

@@ -24,6 +24,8 @@ class FrmWinner : public platform::Form {
 
   protected:
     void Form_Load() override;
+    void Form_Activate() override;
+    bool Form_KeyDown(QKeyEvent* event) override;
 
   private:
     void imgDone_MouseDown();
