@@ -624,6 +624,24 @@ QString FrmMain::handCardName(int P, int s) const {
 void FrmMain::describeControls() {
     using platform::describe;
     using platform::Description;
+    describe(imgPlayer1,
+             {.role = QAccessible::Graphic, .name = [] { return QStringLiteral("Player 1"); }});
+    describe(imgPlayer2,
+             {.role = QAccessible::Graphic, .name = [] { return QStringLiteral("Player 2"); }});
+    describe(imgBegin,
+             {.role = QAccessible::Graphic, .name = [this] {
+                  const QString shown = imgBegin->pictureName();
+                  if (shown.isEmpty())
+                      return QString();
+                  return QStringLiteral("%1 begins")
+                      .arg(playerName(shown.endsWith(QLatin1String("begin1.jpg")) ? 1 : 2));
+              }});
+    for (int P = 1; P <= 2; ++P)
+        for (int s = 1; s <= 5; ++s)
+            describe((P == 1 ? imgP1Select : imgP2Select)[s],
+                     {.role = QAccessible::Graphic, .name = [this, P, s] {
+                          return QStringLiteral("Frame of %1's card %2").arg(playerName(P)).arg(s);
+                      }});
     for (int l = 1; l <= 9; ++l)
         describe(imgBoard[l], {.role = QAccessible::Button,
                                .name = [this, l] { return squareName(l); },

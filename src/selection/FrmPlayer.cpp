@@ -269,6 +269,20 @@ void FrmPlayer::describeControls() {
         connect(imgCard[i], &platform::Picture::Click, this,
                 [this, i] { platform::descriptionChanged(imgCard[i]); });
     }
+    for (int i = 1; i <= 8; ++i)
+        platform::describe(imgSelect[i],
+                           {.role = QAccessible::Graphic, .name = [i] {
+                                return QStringLiteral("Frame of offered card %1").arg(i);
+                            }});
+    platform::describe(imgPlate, {.role = QAccessible::Graphic, .name = [this] {
+                                      return QStringLiteral("Player %1").arg(m_differences.player);
+                                  }});
+    // The prompt picture's words, while it shows.
+    platform::describe(imgMsg, {.role = QAccessible::Graphic, .name = [this] {
+                                    return imgMsg->hasPicture()
+                                               ? QStringLiteral("Choose 5 cards, then press Done")
+                                               : QString();
+                                }});
     platform::describe(imgDone, {.role = QAccessible::Button,
                                  .name = [] { return QStringLiteral("Done"); },
                                  .focusable = true});

@@ -14,6 +14,8 @@ FrmSplash::FrmSplash() : platform::Form(QStringLiteral("frmSplash")) {
     setDesign(QStringLiteral("Form1"), 6735, 4485, QStringLiteral(":/embedded/splash.jpg"));
     tmrOne = new platform::Timer(this, 1000, true);
     connect(tmrOne, &platform::Timer::Tick, this, &FrmSplash::tmrOne_Timer);
+    // The designed caption is a placeholder; a screen reader names the program.
+    setAccessibleName(QStringLiteral("Quorvel"));
 }
 
 void FrmSplash::tmrOne_Timer() {

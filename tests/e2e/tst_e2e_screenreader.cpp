@@ -1,0 +1,376 @@
+// The real program read by a screen reader's client: the game runs on a
+// private X server with Qt's AT-SPI bridge on the accessibility bus of its own
+// D-Bus session, is played by keys, and a pyatspi client walks its tree and
+// listens to its events. The names read back are held against the card
+// database; hidden cards must not give away a single edge value.
+
+#include "GameRun.h"
+#include "XSession.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace e2e;
+
+namespace {
+
+const QString Artifacts = QStringLiteral(QUORVEL_BINARY_DIR "/e2e-artifacts");
+const QString Reader = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/accessibility/atspi_reader.py");
+const QString Python = QStringLiteral("/usr/bin/python3");
+const QString BusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+
+struct Node {
+    int depth = 0;
+    QString role, name;
+    QStringList states;
+};
+
+QString spokenEdges(const Card& c) {
+    return QStringLiteral("north %1, east %2, south %3, west %4")
+        .arg(c.north)
+        .arg(c.east)
+        .arg(c.south)
+        .arg(c.west);
+}
+
+QList<QJsonObject> jsonLines(const QByteArray& out) {
+    QList<QJsonObject> lines;
+    for (const QByteArray& line : out.split('\n')) {
+        const QJsonDocument doc = QJsonDocument::fromJson(line);
+        if (doc.isObject())
+            lines << doc.object();
+    }
+    return lines;
+}
+
+} // namespace
+
+class ScreenReaderEndToEndTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void gameReadAloud();
+
+  private:
+    QProcessEnvironment environment() const;
+    QList<Node> dump();
+    // The name of the one control of `role` whose name starts with `prefix`.
+    QString nameOf(const QList<Node>& tree, const QString& role, const QString& prefix);
+    void keys(const QStringList& names);
+    void saveDump(const QList<Node>& tree, const QString& what);
+
+    XSession m_x;
+    QProcess m_bus;
+};
+
+QProcessEnvironment ScreenReaderEndToEndTest::environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_x.display());
+    return env;
+}
+
+void ScreenReaderEndToEndTest::initTestCase() {
+    const QString missing = XSession::missingTool();
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
+    if (!QFile::exists(BusLauncher) ||
+        QProcess::execute(Python, {QStringLiteral("-c"), QStringLiteral("import pyatspi")}) != 0)
+        QSKIP("at-spi2-core and python3-pyatspi are needed (make setup installs them)");
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        QSKIP("needs a D-Bus session of its own: run under dbus-run-session (as CTest does)");
+    QVERIFY2(m_x.start(), "could not start a private Xvfb server");
+    QVERIFY(QDir().mkpath(Artifacts));
+    // The game finds the accessibility bus through the session bus.
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    m_bus.setProcessEnvironment(environment());
+    m_bus.setStandardOutputFile(QProcess::nullDevice());
+    m_bus.setStandardErrorFile(QProcess::nullDevice());
+    m_bus.start(BusLauncher, {QStringLiteral("--launch-immediately")});
+    QVERIFY(m_bus.waitForStarted(5000));
+    QThread::msleep(300);
+}
+
+void ScreenReaderEndToEndTest::cleanupTestCase() {
+    if (m_bus.state() != QProcess::NotRunning) {
+        m_bus.terminate();
+        m_bus.waitForFinished(3000);
+    }
+}
+
+QList<Node> ScreenReaderEndToEndTest::dump() {
+    QProcess reader;
+    reader.setProcessEnvironment(environment());
+    reader.start(Python, {Reader, QStringLiteral("dump")});
+    if (!reader.waitForFinished(20000) || reader.exitCode() != 0)
+        fail(QStringLiteral("the accessibility reader failed: %1")
+                 .arg(QString::fromLocal8Bit(reader.readAllStandardError())));
+    QList<Node> tree;
+    for (const QJsonObject& o : jsonLines(reader.readAllStandardOutput())) {
+        Node n;
+        n.depth = o.value(QStringLiteral("depth")).toInt();
+        n.role = o.value(QStringLiteral("role")).toString();
+        n.name = o.value(QStringLiteral("name")).toString();
+        for (const auto& s : o.value(QStringLiteral("states")).toArray())
+            n.states << s.toString();
+        tree << n;
+    }
+    return tree;
+}
+
+void ScreenReaderEndToEndTest::saveDump(const QList<Node>& tree, const QString& what) {
+    QFile file(QStringLiteral("%1/screenreader-%2.txt").arg(Artifacts, what));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    for (const Node& n : tree)
+        file.write(QStringLiteral("%1[%2] %3  {%4}\n")
+                       .arg(QString(n.depth * 2, QLatin1Char(' ')), n.role, n.name,
+                            n.states.join(QLatin1Char(',')))
+                       .toUtf8());
+}
+
+QString ScreenReaderEndToEndTest::nameOf(const QList<Node>& tree, const QString& role,
+                                         const QString& prefix) {
+    QStringList found;
+    for (const Node& n : tree)
+        if (n.role == role && n.name.startsWith(prefix) && n.states.contains("showing"))
+            found << n.name;
+    if (found.size() != 1)
+        fail(QStringLiteral("%1 shown %2 named \"%3...\": %4")
+                 .arg(found.size())
+                 .arg(role, prefix, found.join(QStringLiteral(" | "))));
+    return found.first();
+}
+
+void ScreenReaderEndToEndTest::keys(const QStringList& names) {
+    QThread::msleep(100);
+    if (!m_x.run(QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
+                             QStringLiteral("40")} +
+                 names)
+             .ok)
+        fail(QStringLiteral("xdotool could not type %1").arg(names.join(' ')));
+}
+
+void ScreenReaderEndToEndTest::gameReadAloud() {
+    QTemporaryDir dir;
+    QVERIFY(QProcess::execute(
+                QStringLiteral("cp"),
+                {QStringLiteral("-a"), QStringLiteral(QUORVEL_PROGRAM_DIR "/."), dir.path()}) == 0);
+    GameRun run(m_x, dir.path(), Artifacts, QStringLiteral("screenreader"));
+    QProcess listener;
+    try {
+        run.launch();
+        run.waitStarted();
+        run.waitFor(Kind::Main);
+
+        // The main window before a game: every control named, with its role.
+        QList<Node> tree = dump();
+        saveDump(tree, QStringLiteral("start"));
+        for (int l = 1; l <= 9; ++l)
+            QCOMPARE(nameOf(tree, "push button", QStringLiteral("Square %1").arg(l)),
+                     QStringLiteral("Square %1, empty").arg(l));
+        for (const char* button : {"New Game", "Options", "Help", "Exit"})
+            QCOMPARE(nameOf(tree, "push button", QLatin1String(button)), QLatin1String(button));
+        QCOMPARE(nameOf(tree, "label", "Player 1"), QStringLiteral("Player 1, red: Dorvik"));
+        QCOMPARE(nameOf(tree, "label", "Mirela's score"), QStringLiteral("Mirela's score: 0"));
+        QCOMPARE(nameOf(tree, "image", "Dorvik's round light 1"),
+                 QStringLiteral("Dorvik's round light 1: not won"));
+        for (const Node& n : tree)
+            if (n.states.contains("showing") && n.role != QLatin1String("filler") &&
+                n.role != QLatin1String("image") && n.role != QLatin1String("frame"))
+                QVERIFY2(!n.name.trimmed().isEmpty(), qPrintable(n.role + " without a name"));
+
+        // From here on every announcement and window activation is heard.
+        listener.setProcessEnvironment(environment());
+        listener.start(Python, {Reader, QStringLiteral("listen"), QStringLiteral("100")});
+        QVERIFY(listener.waitForReadyRead(20000));
+        QVERIFY(listener.readLine().startsWith("READY"));
+
+        // New Game with the defaults (Closed Hand, Basic Rules).
+        keys({QStringLiteral("ctrl+n")});
+        run.waitFor(Kind::Options);
+        tree = dump();
+        QCOMPARE(nameOf(tree, "radio button", "Closed Hand"), QStringLiteral("Closed Hand"));
+        for (const Node& n : tree)
+            if (n.name == QLatin1String("Closed Hand") || n.name == QLatin1String("Basic Rules"))
+                QVERIFY2(n.states.contains("checked"), qPrintable(n.name));
+        keys({QStringLiteral("Return")});
+
+        const Tables empty = run.tables();
+        for (int p = 1; p <= 2; ++p) {
+            run.waitFor(p == 1 ? Kind::Select1 : Kind::Select2);
+            // While the backs stand, the offer is named without its cards.
+            if (p == 1) {
+                tree = dump();
+                if (nameOf(tree, "check box", "Offered card 1 of 8").contains("face down"))
+                    for (const Node& n : tree)
+                        if (n.role == QLatin1String("check box"))
+                            QVERIFY2(!n.name.contains("north"), qPrintable(n.name));
+            }
+            const Tables t = run.waitTables(
+                [&](Tables& now) {
+                    for (int i = 1; i <= 8; ++i)
+                        if (now.stock(p)[i].id == 0 || now.stock(p)[i].sameCard(empty.stock(p)[i]))
+                            return false;
+                    return true;
+                },
+                QStringLiteral("player %1's offer").arg(p));
+            QThread::msleep(200);
+            keys({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                  QStringLiteral("4"), QStringLiteral("6")});
+            tree = dump();
+            if (p == 1)
+                saveDump(tree, QStringLiteral("selection"));
+            for (int i = 1; i <= 8; ++i) {
+                const bool marked = QList<int>{1, 2, 3, 4, 6}.contains(i);
+                const QString expected =
+                    QStringLiteral("Offered card %1 of 8: %2, %3")
+                        .arg(i)
+                        .arg(spokenEdges(t.stock(p)[i]),
+                             marked ? QStringLiteral("marked") : QStringLiteral("not marked"));
+                QCOMPARE(nameOf(tree, "check box", QStringLiteral("Offered card %1 ").arg(i)),
+                         expected);
+            }
+            keys({QStringLiteral("Return")});
+        }
+
+        // The hands dealt: both face down and nameless until the first reveal.
+        run.waitFor(Kind::Main);
+        Tables t =
+            run.waitTables([](Tables& now) { return now.hand1[5].id != 0 && now.hand2[5].id != 0; },
+                           QStringLiteral("the dealt hands"));
+        tree = dump();
+        saveDump(tree, QStringLiteral("dealt"));
+        int faceUp = 0;
+        QElapsedTimer clock;
+        clock.start();
+        while (faceUp == 0 && clock.elapsed() < 5000) {
+            QThread::msleep(200);
+            tree = dump();
+            for (const Node& n : tree)
+                if (n.role == QLatin1String("push button") && n.name.contains("'s card") &&
+                    n.name.contains("north"))
+                    faceUp = n.name.startsWith("Dorvik") ? 1 : 2;
+        }
+        QVERIFY2(faceUp, "no hand turned face up for the screen reader");
+        saveDump(tree, QStringLiteral("revealed"));
+        const QString owners[] = {QString(), QStringLiteral("Dorvik"), QStringLiteral("Mirela")};
+        for (int p = 1; p <= 2; ++p)
+            for (int s = 1; s <= 5; ++s) {
+                const QString name = nameOf(tree, "push button",
+                                            QStringLiteral("%1's card %2").arg(owners[p]).arg(s));
+                if (p == faceUp)
+                    QCOMPARE(name, QStringLiteral("%1's card %2 of 5: %3")
+                                       .arg(owners[p])
+                                       .arg(s)
+                                       .arg(spokenEdges(t.hand(p)[s])));
+                else
+                    QCOMPARE(name,
+                             QStringLiteral("%1's card %2 of 5, face down").arg(owners[p]).arg(s));
+            }
+
+        // The hand played by keys; each square read back as the table holds it.
+        int turn = faceUp, captures = 0, lastSquare = 0;
+        Tables before;
+        for (int k = 0; k < 9; ++k) {
+            before = run.tables();
+            int slot = 0;
+            for (int s = 5; s >= 1 && !slot; --s)
+                if (before.hand(turn)[s].id != 0)
+                    slot = s;
+            int square = 0;
+            for (int l : {5, 1, 3, 7, 9, 2, 4, 6, 8})
+                if (!square && before.board[l].id == 0)
+                    square = l;
+            static const char* keypad[] = {"",     "KP_7", "KP_8", "KP_9", "KP_4",
+                                           "KP_5", "KP_6", "KP_1", "KP_2", "KP_3"};
+            // A hidden hand is locked until it turns face up: keys until the card lands.
+            QElapsedTimer placing;
+            placing.start();
+            do {
+                keys({QString::number(slot), QLatin1String(keypad[square])});
+                QThread::msleep(150);
+                t = run.tables();
+            } while (t.board[square].id == 0 && placing.elapsed() < 6000);
+            lastSquare = square;
+            QVERIFY2(t.board[square].id != 0, qPrintable(QStringLiteral("placement %1").arg(k)));
+            if (k == 8)
+                break;
+            for (int l = 1; l <= 9; ++l)
+                if (l != square && before.board[l].id && before.board[l].owner != t.board[l].owner)
+                    ++captures;
+            tree = dump();
+            for (int l = 1; l <= 9; ++l) {
+                const QString expected =
+                    t.board[l].id == 0
+                        ? QStringLiteral("Square %1, empty").arg(l)
+                        : QStringLiteral("Square %1: %2 card, %3")
+                              .arg(l)
+                              .arg(t.board[l].owner == 1 ? "red" : "blue", spokenEdges(t.board[l]));
+                QCOMPARE(nameOf(tree, "push button", QStringLiteral("Square %1").arg(l)), expected);
+            }
+            // The mover's remaining cards are face down again at once.
+            for (int s = 1; s <= 5; ++s)
+                QVERIFY(!nameOf(tree, "push button",
+                                QStringLiteral("%1's card %2").arg(owners[turn]).arg(s))
+                             .contains("north"));
+            turn = 3 - turn;
+        }
+
+        // The message window comes up as an alert, and the screen reader hears it.
+        const Window message = run.waitFor(Kind::Message);
+        const Tables full = run.tables();
+        for (int l = 1; l <= 9; ++l)
+            if (l != lastSquare && before.board[l].owner != full.board[l].owner)
+                ++captures;
+        tree = dump();
+        saveDump(tree, QStringLiteral("message"));
+        const QString alert = nameOf(tree, "alert", QString());
+        QVERIFY2(alert == QLatin1String("Get ready for the next hand") ||
+                     alert.contains(QLatin1String(" won this round.")),
+                 qPrintable(alert));
+        run.screenshot(message, QStringLiteral("message"));
+        QThread::msleep(300);
+        listener.closeWriteChannel();
+        QVERIFY(listener.waitForFinished(10000));
+        const QList<QJsonObject> events = jsonLines(listener.readAllStandardOutput());
+        bool alertHeard = false;
+        QStringList spoken;
+        for (const QJsonObject& e : events) {
+            const QString role = e.value(QStringLiteral("role")).toString();
+            const QString name = e.value(QStringLiteral("name")).toString();
+            if (e.value(QStringLiteral("event")).toString() == QLatin1String("window:activate") &&
+                role == QLatin1String("alert") && name == alert)
+                alertHeard = true;
+            if (role == QLatin1String("status bar"))
+                spoken << name;
+        }
+        QVERIFY2(alertHeard, "the message window's alert was not received");
+        const QString all = spoken.join(QLatin1Char('\n'));
+        QVERIFY2(all.contains(QRegularExpression(QStringLiteral("^Hands dealt\\. (Dorvik|Mirela) "
+                                                                "begins\\.$"),
+                                                 QRegularExpression::MultilineOption)),
+                 qPrintable(all));
+        QCOMPARE(all.count(QStringLiteral("placed a card on square")), 9);
+        QCOMPARE(all.count(QStringLiteral("'s turn.")), 8);
+        QCOMPARE(all.count(QStringLiteral(" taken by ")), captures);
+        qInfo("heard %lld announcements, %d captures, alert \"%s\"", qlonglong(spoken.size()),
+              captures, qPrintable(alert));
+        keys({QStringLiteral("Return")});
+        run.waitFor(Kind::Select1);
+        run.process().terminate();
+        QVERIFY(run.process().waitForFinished(8000));
+    } catch (const Failure& f) {
+        if (listener.state() != QProcess::NotRunning)
+            listener.kill();
+        QFAIL(f.what());
+    }
+}
+
+QTEST_MAIN(ScreenReaderEndToEndTest)
+#include "tst_e2e_screenreader.moc"
