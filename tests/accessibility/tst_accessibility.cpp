@@ -101,6 +101,7 @@ class AccessibilityTest : public QObject {
     void messageAndResultByKeys_data();
     void messageAndResultByKeys();
     void hiddenCardsNeverSpeakTheirEdges();
+    void refusedSelectionKeepsTheKeys();
     void everyControlNamedWithRole();
 
   private:
@@ -540,6 +541,34 @@ void AccessibilityTest::hiddenCardsNeverSpeakTheirEdges() {
     for (const QString& name : names(P))
         QVERIFY2(!name.contains("north"), qPrintable(name));
     QCOMPARE(names(P)[1], QStringLiteral("%1's card 2 of 5, empty").arg(owner));
+}
+
+// Enter with four cards marked brings the refusal; Enter closes it and the
+// selection window takes the next keys at once.
+void AccessibilityTest::refusedSelectionKeepsTheKeys() {
+    QString heard;
+    m_game->onModal([&](platform::Form* form) {
+        heard = platform::lastAnnouncement(form);
+        QCOMPARE(platform::Form::activeForm(), frmMessage);
+        key(Qt::Key_Return);
+    });
+    key(Qt::Key_N, Qt::AltModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Space); // Open Hand: the offer shows at once
+    key(Qt::Key_Return);
+    for (int k : {Qt::Key_2, Qt::Key_4, Qt::Key_6, Qt::Key_8})
+        key(k);
+    key(Qt::Key_Return);
+    QCOMPARE(heard, QStringLiteral("You must select 5 cards to play"));
+    QVERIFY(frmPlayer1->isVisible());
+    QCOMPARE(platform::Form::activeForm(), frmPlayer1);
+    QCOMPARE(frmPlayer1->selectedCount(), 4);
+    key(Qt::Key_7);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(frmPlayer2->isVisible());
+    for (int i = 1; i <= 8; ++i)
+        QCOMPARE(frmPlayer1->imgSelect[i]->Visible(), i >= 6 || i % 2 == 0);
 }
 
 // Every control a player acts on or reads has a role and a name.
