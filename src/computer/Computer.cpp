@@ -1,12 +1,60 @@
 #include "computer/Computer.h"
 
+#include "computer/Board.h"
+#include "computer/Search.h"
+
 #include <algorithm>
 #include <numeric>
-#include <random>
 
 namespace computer {
 
-Move chooseMove(const Position& position, Level, std::uint64_t seed) {
+namespace {
+
+constexpr int Computer = 2;
+constexpr int Person = 1;
+
+// How the edges of the card list are spread: for an edge value, the share of
+// list edges below it and the share at or below it. Without a list every
+// value from 1 to 10 counts as equally likely.
+class EdgeOdds {
+  public:
+    explicit EdgeOdds(const std::vector<Card>& list) {
+        std::array<double, MaxEdge + 2> count{};
+        double total = 0;
+        for (const Card& card : list)
+            for (int e : {card.north, card.east, card.south, card.west}) {
+                count[std::clamp(e, 0, MaxEdge + 1)] += 1;
+                total += 1;
+            }
+        if (total == 0) {
+            for (int e = 1; e <= 10; ++e)
+                count[e] = 1;
+            total = 10;
+        }
+        double below = 0;
+        for (int e = 0; e <= MaxEdge + 1; ++e) {
+            m_below[e] = below / total;
+            below += count[e];
+            m_atMost[e] = below / total;
+        }
+    }
+    // How likely a random edge loses to `e` (is strictly below it).
+    double beats(int e) const { return m_below[std::clamp(e, 0, MaxEdge + 1)]; }
+    // How likely a random edge does not take `e` (is at most `e`).
+    double holds(int e) const { return m_atMost[std::clamp(e, 0, MaxEdge + 1)]; }
+
+  private:
+    static constexpr int MaxEdge = 30;
+    std::array<double, MaxEdge + 2> m_below{};
+    std::array<double, MaxEdge + 2> m_atMost{};
+};
+
+int edgeOn(const Card& card, int side) {
+    return side == 0 ? card.north : side == 1 ? card.east : side == 2 ? card.south : card.west;
+}
+
+// The legal moves of the computer in slot and square order.
+std::vector<Move> legalMoves(const Position& position) {
     std::vector<Move> legal;
     for (int slot = 0; slot < 5; ++slot) {
         if (!position.hand[slot])
@@ -15,17 +63,223 @@ Move chooseMove(const Position& position, Level, std::uint64_t seed) {
             if (position.owner[square] == 0)
                 legal.push_back({slot + 1, square + 1});
     }
-    if (legal.empty())
-        return {};
-    std::mt19937_64 engine(seed);
-    return legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(engine)];
+    return legal;
 }
 
-std::array<bool, 8> chooseSelection(const std::array<Card, 8>&, Level, std::uint64_t seed) {
+Board boardOf(const Position& position) {
+    Board board;
+    board.card = position.board;
+    board.owner = position.owner;
+    return board;
+}
+
+// What the placed card risks: for each side that faces a free square, how
+// likely a card put there later beats that edge.
+double exposure(const Card& card, int square, const Board& board, const EdgeOdds& odds) {
+    static constexpr int Step[4][2] = {{-1, 0}, {0, 1}, {1, 0}, {0, -1}}; // row, column
+    double risk = 0;
+    for (int side = 0; side < 4; ++side) {
+        const int row = square / 3 + Step[side][0], column = square % 3 + Step[side][1];
+        if (row < 0 || row > 2 || column < 0 || column > 2)
+            continue;
+        if (board.owner[row * 3 + column] == 0)
+            risk += 1.0 - odds.holds(edgeOn(card, side));
+    }
+    return risk;
+}
+
+Decision easyMove(const Position& position, std::uint64_t seed) {
+    const std::vector<Move> legal = legalMoves(position);
+    if (legal.empty())
+        return {};
+    Rng rng(seed);
+    return {legal[rng.below(int(legal.size()))], 0};
+}
+
+// The largest immediate gain; among equal gains the card that leaves the
+// fewest weak edges open to the squares still free.
+Decision normalMove(const Position& position) {
+    const EdgeOdds odds(position.cardList);
+    const Board start = boardOf(position);
+    Decision best;
+    double bestRisk = 0;
+    bool found = false;
+    for (const Move& move : legalMoves(position)) {
+        Board board = start;
+        const Card& card = *position.hand[move.handSlot - 1];
+        const int gain = board.place(move.location - 1, card, Computer, position.rule);
+        const double risk = exposure(card, move.location - 1, board, odds);
+        if (!found || gain > best.value || (gain == best.value && risk < bestRisk - 1e-12)) {
+            best = {move, double(gain)};
+            bestRisk = risk;
+            found = true;
+        }
+    }
+    return best;
+}
+
+Deal dealOf(const Position& position) {
+    Deal deal;
+    deal.board = boardOf(position);
+    for (int slot = 0; slot < 5; ++slot) {
+        if (position.hand[slot]) {
+            deal.hand[Computer - 1][slot] = *position.hand[slot];
+            deal.held[Computer - 1] |= 1u << slot;
+        }
+        if (position.opponentHandKnown && position.opponentHand[slot]) {
+            deal.hand[Person - 1][slot] = *position.opponentHand[slot];
+            deal.held[Person - 1] |= 1u << slot;
+        }
+    }
+    return deal;
+}
+
+Move moveOf(const Step& step) {
+    return {step.slot + 1, step.square + 1};
+}
+
+// Open Hand: deepening searches until the hand's end is reached or the node
+// budget is spent; the last search that finished decides.
+Decision hardOpen(const Position& position, const Settings& settings) {
+    const Deal deal = dealOf(position);
+    Search search(position.rule, settings.nodeBudget);
+    const int plies = Search::pliesLeft(deal, Computer);
+    Decision decision;
+    for (int depth = 1; depth <= plies; ++depth) {
+        Search::Scored scored;
+        if (!search.bestMove(deal, Computer, depth, scored))
+            break;
+        decision = {moveOf(scored.step), double(scored.value)};
+    }
+    return decision;
+}
+
+// One plausible hand of the person: five of eight cards drawn from the list,
+// the five with the highest edge sums, as most players keep; of those, as many
+// as the person still holds.
+std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
+    std::array<Card, 8> offer{};
+    for (Card& card : offer)
+        card =
+            position.cardList.empty()
+                ? Card{1 + rng.below(10), 1 + rng.below(10), 1 + rng.below(10), 1 + rng.below(10)}
+                : position.cardList[rng.below(int(position.cardList.size()))];
+    std::stable_sort(offer.begin(), offer.end(),
+                     [](const Card& a, const Card& b) { return points(a) > points(b); });
+    std::array<Card, 5> kept{};
+    std::copy_n(offer.begin(), 5, kept.begin());
+    for (int i = 4; i > 0; --i)
+        std::swap(kept[i], kept[rng.below(i + 1)]);
+    std::array<Card, 5> hand{};
+    std::copy_n(kept.begin(), count, hand.begin());
+    return hand;
+}
+
+// Closed Hand: the person's cards are unknown. Each sample deals the person a
+// plausible hand, every move is valued against it, and the move with the best
+// average over the samples is played.
+Decision hardClosed(const Position& position, std::uint64_t seed, const Settings& settings) {
+    Deal deal = dealOf(position);
+    const int count = std::clamp(position.opponentCardsLeft, 0, 5);
+    deal.held[Person - 1] = (1u << count) - 1;
+    const int samples = std::max(1, settings.closedHandSamples);
+    Search search(position.rule, settings.nodeBudget / samples);
+    Rng rng(seed);
+
+    std::vector<Move> order;
+    std::vector<double> total;
+    std::vector<Search::Scored> values, previous;
+    for (int sample = 0; sample < samples; ++sample) {
+        deal.hand[Person - 1] = sampleHand(position, rng, count);
+        const int plies = Search::pliesLeft(deal, Computer);
+        previous.clear();
+        for (int depth = 1; depth <= plies; ++depth) {
+            search.setBudget(search.nodes() + settings.nodeBudget / samples);
+            if (!search.valueEachMove(deal, Computer, depth, values))
+                break;
+            previous = values;
+        }
+        if (previous.empty())
+            continue;
+        if (order.empty())
+            for (const Search::Scored& s : previous)
+                order.push_back(moveOf(s.step));
+        total.resize(order.size());
+        for (const Search::Scored& s : previous) {
+            const auto it = std::find_if(order.begin(), order.end(), [&](const Move& m) {
+                return m.handSlot == s.step.slot + 1 && m.location == s.step.square + 1;
+            });
+            if (it != order.end())
+                total[it - order.begin()] += s.value;
+        }
+    }
+    if (order.empty())
+        return normalMove(position);
+    const auto best = std::max_element(total.begin(), total.end());
+    return {order[best - total.begin()], *best / samples};
+}
+
+} // namespace
+
+Decision decide(const Position& position, Level level, std::uint64_t seed,
+                const Settings& settings) {
+    if (legalMoves(position).empty())
+        return {};
+    switch (level) {
+    case Level::Easy:
+        return easyMove(position, seed);
+    case Level::Normal:
+        return normalMove(position);
+    case Level::Hard:
+        return position.opponentHandKnown ? hardOpen(position, settings)
+                                          : hardClosed(position, seed, settings);
+    }
+    return {};
+}
+
+Move chooseMove(const Position& position, Level level, std::uint64_t seed) {
+    return decide(position, level, seed).move;
+}
+
+std::array<bool, 8> chooseSelection(const std::array<Card, 8>& offer, Level level,
+                                    std::uint64_t seed) {
+    return chooseSelection(offer, level, seed, {});
+}
+
+std::array<bool, 8> chooseSelection(const std::array<Card, 8>& offer, Level level,
+                                    std::uint64_t seed, const std::vector<Card>& cardList) {
     std::array<int, 8> order{};
     std::iota(order.begin(), order.end(), 0);
-    std::mt19937_64 engine(seed);
-    std::shuffle(order.begin(), order.end(), engine);
+    switch (level) {
+    case Level::Easy: {
+        Rng rng(seed);
+        for (int i = 7; i > 0; --i)
+            std::swap(order[i], order[rng.below(i + 1)]);
+        break;
+    }
+    case Level::Normal:
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return points(offer[a]) > points(offer[b]); });
+        break;
+    case Level::Hard: {
+        const EdgeOdds odds(cardList);
+        // Strength: how likely each edge wins its contest; balance: the
+        // weakest edge, which a corner can hide only so often.
+        auto worth = [&](const Card& card) {
+            double strength = 0, weakest = 1;
+            for (int side = 0; side < 4; ++side) {
+                const int e = edgeOn(card, side);
+                const double w = (odds.beats(e) + odds.holds(e)) / 2;
+                strength += w;
+                weakest = std::min(weakest, w);
+            }
+            return strength + 0.5 * weakest;
+        };
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return worth(offer[a]) > worth(offer[b]); });
+        break;
+    }
+    }
     std::array<bool, 8> marked{};
     for (int i = 0; i < 5; ++i)
         marked[order[i]] = true;

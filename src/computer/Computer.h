@@ -44,11 +44,34 @@ struct Move {
     int location = 0;
 };
 
-// Chooses the computer's next move. Deterministic for a given seed.
+// A move with the value the level gave it: for the hard level, the points the
+// computer scores from here to the end of the hand minus the person's (under
+// Closed Hand the average over the sampled hands); for the normal level the
+// immediate gain; 0 for the easy level.
+struct Decision {
+    Move move;
+    double value = 0;
+};
+
+// How much the hard level may think. The node budget bounds the searched
+// positions of one decision (deterministic, unlike a clock); under Closed Hand
+// it is shared by the sampled hands of the person.
+struct Settings {
+    int closedHandSamples = 12;
+    long nodeBudget = 600'000;
+};
+
+// Chooses the computer's next move. Deterministic for a given seed. Under
+// Closed Hand (opponentHandKnown false) `opponentHand` is never read.
 Move chooseMove(const Position& position, Level level, std::uint64_t seed);
+Decision decide(const Position& position, Level level, std::uint64_t seed,
+                const Settings& settings = {});
 
 // Chooses five of the eight offered cards; true marks a chosen slot (0..7).
+// The hard level judges edges against the card list when it is given.
 std::array<bool, 8> chooseSelection(const std::array<Card, 8>& offer, Level level,
                                     std::uint64_t seed);
+std::array<bool, 8> chooseSelection(const std::array<Card, 8>& offer, Level level,
+                                    std::uint64_t seed, const std::vector<Card>& cardList);
 
 } // namespace computer
