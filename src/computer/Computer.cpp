@@ -176,47 +176,81 @@ std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
 }
 
 // Closed Hand: the person's cards are unknown. Each sample deals the person a
-// plausible hand, every move is valued against it, and the move with the best
-// average over the samples is played.
+// plausible hand and every move is valued against it; the move with the best
+// average over the samples is played. A shallow pass over all moves picks the
+// candidates, and the deeper passes value only those, as deep as the node
+// budget allows.
 Decision hardClosed(const Position& position, std::uint64_t seed, const Settings& settings) {
     Deal deal = dealOf(position);
     const int count = std::clamp(position.opponentCardsLeft, 0, 5);
     deal.held[Person - 1] = (1u << count) - 1;
     const int samples = std::max(1, settings.closedHandSamples);
-    Search search(position.rule, settings.nodeBudget / samples);
     Rng rng(seed);
+    std::vector<std::array<Card, 5>> hands;
+    for (int sample = 0; sample < samples; ++sample)
+        hands.push_back(sampleHand(position, rng, count));
 
-    std::vector<Move> order;
+    Search search(position.rule, settings.nodeBudget);
+    std::vector<Step> moves;
     std::vector<double> total;
-    std::vector<Search::Scored> values, previous;
-    for (int sample = 0; sample < samples; ++sample) {
-        deal.hand[Person - 1] = sampleHand(position, rng, count);
-        const int plies = Search::pliesLeft(deal, Computer);
-        previous.clear();
-        for (int depth = 1; depth <= plies; ++depth) {
-            search.setBudget(search.nodes() + settings.nodeBudget / samples);
-            if (!search.valueEachMove(deal, Computer, depth, values))
-                break;
-            previous = values;
-        }
-        if (previous.empty())
-            continue;
-        if (order.empty())
-            for (const Search::Scored& s : previous)
-                order.push_back(moveOf(s.step));
-        total.resize(order.size());
-        for (const Search::Scored& s : previous) {
-            const auto it = std::find_if(order.begin(), order.end(), [&](const Move& m) {
-                return m.handSlot == s.step.slot + 1 && m.location == s.step.square + 1;
+    auto add = [&](const std::vector<Search::Scored>& values) {
+        for (const Search::Scored& s : values) {
+            const auto it = std::find_if(moves.begin(), moves.end(), [&](const Step& m) {
+                return m.slot == s.step.slot && m.square == s.step.square;
             });
-            if (it != order.end())
-                total[it - order.begin()] += s.value;
+            if (it == moves.end()) {
+                moves.push_back(s.step);
+                total.push_back(s.value);
+            } else {
+                total[it - moves.begin()] += s.value;
+            }
         }
+    };
+
+    // Shallow pass: the move and the person's best answer.
+    std::vector<Search::Scored> values;
+    for (const auto& hand : hands) {
+        deal.hand[Person - 1] = hand;
+        search.setBudget(search.nodes() + settings.nodeBudget);
+        search.valueEachMove(deal, Computer, 2, values);
+        add(values);
     }
-    if (order.empty())
+    if (moves.empty())
         return normalMove(position);
+
+    // Deep pass over the best candidates.
+    std::vector<int> rank(moves.size());
+    std::iota(rank.begin(), rank.end(), 0);
+    std::stable_sort(rank.begin(), rank.end(), [&](int a, int b) { return total[a] > total[b]; });
+    rank.resize(std::min<std::size_t>(rank.size(), std::max(1, settings.closedHandCandidates)));
+    std::vector<Step> candidates;
+    for (int r : rank)
+        candidates.push_back(moves[r]);
+    const std::vector<Step> shallowMoves = moves;
+    const std::vector<double> shallowTotal = total;
+    moves.clear();
+    total.clear();
+    const long perSample = settings.nodeBudget / samples;
+    std::vector<Search::Scored> deepest;
+    for (const auto& hand : hands) {
+        deal.hand[Person - 1] = hand;
+        const int plies = Search::pliesLeft(deal, Computer);
+        deepest.clear();
+        for (int depth = 3; depth <= plies; ++depth) {
+            search.setBudget(search.nodes() + perSample);
+            if (!search.valueEachMove(deal, Computer, depth, values, &candidates))
+                break;
+            deepest = values;
+        }
+        if (!deepest.empty())
+            add(deepest);
+    }
+    if (moves.empty()) {
+        moves = shallowMoves;
+        total = shallowTotal;
+    }
     const auto best = std::max_element(total.begin(), total.end());
-    return {order[best - total.begin()], *best / samples};
+    return {moveOf(moves[best - total.begin()]), *best / samples};
 }
 
 } // namespace

@@ -58,6 +58,7 @@ struct Decision {
 // it is shared by the sampled hands of the person.
 struct Settings {
     int closedHandSamples = 12;
+    int closedHandCandidates = 10;
     long nodeBudget = 600'000;
 };
 

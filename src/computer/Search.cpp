@@ -191,13 +191,18 @@ int Search::negamax(Deal& deal, int player, int alpha, int beta, int depth, int 
     return best;
 }
 
-bool Search::valueEachMove(const Deal& deal, int player, int depth, std::vector<Scored>& out) {
+bool Search::valueEachMove(const Deal& deal, int player, int depth, std::vector<Scored>& out,
+                           const std::vector<Step>* only) {
     out.clear();
     m_stopped = false;
     std::vector<Child> list;
     children(deal, player, list);
     Deal work = deal;
     for (const Child& child : list) {
+        if (only && std::none_of(only->begin(), only->end(), [&](const Step& s) {
+                return s.slot == child.step.slot && s.square == child.step.square;
+            }))
+            continue;
         work.board.place(child.step.square, work.hand[player - 1][child.step.slot], player, m_rule);
         work.held[player - 1] &= ~(1u << child.step.slot);
         const int value = child.gain - negamax(work, 3 - player, -Infinity, Infinity, depth - 1, 1);

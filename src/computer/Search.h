@@ -57,10 +57,12 @@ class Search {
         int value = 0;
     };
 
-    // Every distinct move of `player` (identical cards in hand count once)
-    // with its value, searched `depth` plies deep (the first ply included).
-    // Returns false when the node budget ran out first.
-    bool valueEachMove(const Deal& deal, int player, int depth, std::vector<Scored>& out);
+    // Every distinct move of `player` (identical cards in hand count once),
+    // or only those of `only` when it is given, with its value, searched
+    // `depth` plies deep (the first ply included). Returns false when the
+    // node budget ran out first.
+    bool valueEachMove(const Deal& deal, int player, int depth, std::vector<Scored>& out,
+                       const std::vector<Step>* only = nullptr);
     // The best move of `player` and its value, searched `depth` plies deep.
     bool bestMove(const Deal& deal, int player, int depth, Scored& out);
 

@@ -1,0 +1,370 @@
+#include "computer/Board.h"
+#include "computer/Computer.h"
+#include "computer/Search.h"
+#include "computer/Tournament.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+// The computer player's decisions: exact values under Open Hand, blindness to
+// the person's hidden cards under Closed Hand, and what each level is for.
+
+using computer::Card;
+using computer::Level;
+using computer::Position;
+using computer::Rule;
+
+namespace {
+
+const std::vector<Card>& list() {
+    static const std::vector<Card> cards =
+        tournament::cardList(QStringLiteral(QUORVEL_SOURCE_DIR "/data/cards.csv"));
+    return cards;
+}
+
+Card randomCard(computer::Rng& rng) {
+    return list()[rng.below(int(list().size()))];
+}
+
+// A position of a hand in play with `empty` free squares and the computer to
+// move: it holds one card more than the person when the number is odd, as
+// many when it is even. The played slots of both hands are spread at random.
+Position randomPosition(computer::Rng& rng, int empty, Rule rule, bool openHand) {
+    Position p;
+    p.rule = rule;
+    p.cardList = list();
+    std::array<int, 9> squares{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    for (int i = 8; i > 0; --i)
+        std::swap(squares[i], squares[rng.below(i + 1)]);
+    for (int i = 0; i < 9 - empty; ++i) {
+        p.board[squares[i]] = randomCard(rng);
+        p.owner[squares[i]] = 1 + rng.below(2);
+    }
+    const int mine = (empty + 1) / 2, theirs = empty / 2;
+    auto fill = [&](std::array<std::optional<Card>, 5>& hand, int count) {
+        std::array<int, 5> order{0, 1, 2, 3, 4};
+        for (int i = 4; i > 0; --i)
+            std::swap(order[i], order[rng.below(i + 1)]);
+        for (int i = 0; i < count; ++i)
+            hand[order[i]] = randomCard(rng);
+    };
+    fill(p.hand, mine);
+    fill(p.opponentHand, theirs);
+    p.opponentCardsLeft = theirs;
+    p.opponentHandKnown = openHand;
+    if (!openHand)
+        p.opponentHand = {};
+    return p;
+}
+
+computer::Deal dealOf(const Position& p) {
+    computer::Deal deal;
+    deal.board.card = p.board;
+    deal.board.owner = p.owner;
+    for (int slot = 0; slot < 5; ++slot) {
+        if (p.hand[slot]) {
+            deal.hand[1][slot] = *p.hand[slot];
+            deal.held[1] |= 1u << slot;
+        }
+        if (p.opponentHand[slot]) {
+            deal.hand[0][slot] = *p.opponentHand[slot];
+            deal.held[0] |= 1u << slot;
+        }
+    }
+    return deal;
+}
+
+// Plain minimax over every move to the end of the hand, no pruning, no table:
+// the mover's points from here on minus the other player's.
+int minimax(const computer::Deal& deal, int player, Rule rule) {
+    const unsigned held = deal.held[player - 1];
+    bool anyFree = false;
+    for (int o : deal.board.owner)
+        anyFree = anyFree || o == 0;
+    if (held == 0 || !anyFree)
+        return 0;
+    int best = -100000;
+    for (int slot = 0; slot < 5; ++slot) {
+        if (!(held & (1u << slot)))
+            continue;
+        for (int square = 0; square < 9; ++square) {
+            if (deal.board.owner[square] != 0)
+                continue;
+            computer::Deal next = deal;
+            const int gain = next.board.place(square, deal.hand[player - 1][slot], player, rule);
+            next.held[player - 1] &= ~(1u << slot);
+            best = std::max(best, gain - minimax(next, 3 - player, rule));
+        }
+    }
+    return best;
+}
+
+bool legal(const Position& p, const computer::Move& m) {
+    return m.handSlot >= 1 && m.handSlot <= 5 && p.hand[m.handSlot - 1] && m.location >= 1 &&
+           m.location <= 9 && p.owner[m.location - 1] == 0;
+}
+
+Card edges(int n, int e, int s, int w) {
+    return Card{n, e, s, w};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Position)
+Q_DECLARE_METATYPE(Level)
+
+class ComputerTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void hardIsExactUnderOpenHand();
+    void closedHandIgnoresHiddenCards_data();
+    void closedHandIgnoresHiddenCards();
+    void everyLevelMovesLegally_data();
+    void everyLevelMovesLegally();
+    void sameSeedSameDecision();
+    void normalTakesTheLargestGain_data();
+    void normalTakesTheLargestGain();
+    void selection_data();
+    void selection();
+};
+
+// Under Open Hand the hard level searches to the end of the hand: its value
+// is the minimax value, and the move it plays reaches that value.
+void ComputerTest::hardIsExactUnderOpenHand() {
+    computer::Rng rng(1306);
+    int withCaptures = 0;
+    for (int n = 0; n < 200; ++n) {
+        const Rule rule = n % 2 ? Rule::BasicCombo : Rule::Basic;
+        const int empty = 1 + n % 6;
+        const Position p = randomPosition(rng, empty, rule, true);
+        const computer::Decision d = computer::decide(p, Level::Hard, n);
+        const QByteArray where = QStringLiteral("position %1, %2 free").arg(n).arg(empty).toUtf8();
+        QVERIFY2(legal(p, d.move), where.constData());
+
+        const computer::Deal deal = dealOf(p);
+        const int value = minimax(deal, 2, rule);
+        QVERIFY2(d.value == value, (where + QByteArray(" value ") + QByteArray::number(d.value) +
+                                    " minimax " + QByteArray::number(value))
+                                       .constData());
+        computer::Deal next = deal;
+        const int gain =
+            next.board.place(d.move.location - 1, *p.hand[d.move.handSlot - 1], 2, rule);
+        next.held[1] &= ~(1u << (d.move.handSlot - 1));
+        QVERIFY2(gain - minimax(next, 1, rule) == value, where.constData());
+        withCaptures += value != 0;
+    }
+    QVERIFY(withCaptures > 100);
+}
+
+void ComputerTest::closedHandIgnoresHiddenCards_data() {
+    QTest::addColumn<Level>("level");
+    QTest::newRow("easy") << Level::Easy;
+    QTest::newRow("normal") << Level::Normal;
+    QTest::newRow("hard") << Level::Hard;
+}
+
+// Positions that differ only in the person's hidden cards get the same
+// decision. The hidden cards are as far apart as cards can be, and the same
+// positions under Open Hand show that the hard level would notice them.
+void ComputerTest::closedHandIgnoresHiddenCards() {
+    QFETCH(Level, level);
+    computer::Rng rng(4242);
+    int openDiffers = 0;
+    for (int n = 0; n < 24; ++n) {
+        const Rule rule = n % 2 ? Rule::BasicCombo : Rule::Basic;
+        Position base = randomPosition(rng, 2 + n % 8, rule, false);
+        const int theirs = base.opponentCardsLeft;
+        std::vector<computer::Decision> seen;
+        for (int variant = 0; variant < 4; ++variant) {
+            Position p = base;
+            for (int slot = 0; slot < theirs; ++slot) {
+                if (variant == 1)
+                    p.opponentHand[slot] = edges(10, 10, 10, 10);
+                if (variant == 2)
+                    p.opponentHand[slot] = edges(1, 1, 1, 1);
+                if (variant == 3)
+                    p.opponentHand[slot] = randomCard(rng);
+            }
+            seen.push_back(computer::decide(p, level, 77 + n));
+        }
+        for (const computer::Decision& d : seen) {
+            QCOMPARE(d.move.handSlot, seen[0].move.handSlot);
+            QCOMPARE(d.move.location, seen[0].move.location);
+            QCOMPARE(d.value, seen[0].value);
+        }
+        if (level == Level::Hard) {
+            Position strong = base, weak = base;
+            strong.opponentHandKnown = weak.opponentHandKnown = true;
+            for (int slot = 0; slot < theirs; ++slot) {
+                strong.opponentHand[slot] = edges(10, 10, 10, 10);
+                weak.opponentHand[slot] = edges(1, 1, 1, 1);
+            }
+            openDiffers += computer::decide(strong, level, 77 + n).value !=
+                           computer::decide(weak, level, 77 + n).value;
+        }
+    }
+    if (level == Level::Hard)
+        QVERIFY(openDiffers > 12);
+}
+
+void ComputerTest::everyLevelMovesLegally_data() {
+    QTest::addColumn<Level>("level");
+    QTest::addColumn<bool>("openHand");
+    for (Level level : {Level::Easy, Level::Normal, Level::Hard})
+        for (bool open : {true, false})
+            QTest::addRow("%s, %s", tournament::levelName(level),
+                          open ? "Open Hand" : "Closed Hand")
+                << level << open;
+}
+
+// Every level plays a card it holds on a free square, whatever is free, and
+// answers "no move" when it holds nothing or the board is full.
+void ComputerTest::everyLevelMovesLegally() {
+    QFETCH(Level, level);
+    QFETCH(bool, openHand);
+    computer::Rng rng(99);
+    for (int n = 0; n < 40; ++n) {
+        const Position p =
+            randomPosition(rng, 1 + n % 9, n % 2 ? Rule::BasicCombo : Rule::Basic, openHand);
+        QVERIFY(legal(p, computer::chooseMove(p, level, n)));
+    }
+    Position none = randomPosition(rng, 3, Rule::Basic, openHand);
+    none.hand = {};
+    QCOMPARE(computer::chooseMove(none, level, 1).handSlot, 0);
+    Position full = randomPosition(rng, 1, Rule::Basic, openHand);
+    full.owner.fill(1);
+    QCOMPARE(computer::chooseMove(full, level, 1).location, 0);
+}
+
+// A seed decides everything: the same position and seed give the same move.
+void ComputerTest::sameSeedSameDecision() {
+    computer::Rng rng(5);
+    std::set<std::pair<int, int>> easyMoves;
+    for (int n = 0; n < 10; ++n) {
+        const Position p = randomPosition(rng, 8, Rule::BasicCombo, false);
+        for (Level level : {Level::Easy, Level::Hard}) {
+            const computer::Decision a = computer::decide(p, level, 1234);
+            const computer::Decision b = computer::decide(p, level, 1234);
+            QCOMPARE(a.move.handSlot, b.move.handSlot);
+            QCOMPARE(a.move.location, b.move.location);
+            QCOMPARE(a.value, b.value);
+        }
+        const computer::Move m = computer::chooseMove(p, Level::Easy, n);
+        easyMoves.insert({m.handSlot, m.location});
+    }
+    // Different seeds do give the easy level different moves.
+    QVERIFY(easyMoves.size() > 5);
+}
+
+void ComputerTest::normalTakesTheLargestGain_data() {
+    QTest::addColumn<Position>("position");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("location");
+
+    // The person's weak card on 5; slot 2 takes it from 2 (south 6 > north 2)
+    // and scores 2+2+2+2, slot 1 beats nothing.
+    Position p;
+    p.board[4] = edges(2, 2, 2, 2);
+    p.owner[4] = 1;
+    p.hand[0] = edges(1, 1, 1, 1);
+    p.hand[1] = edges(1, 1, 6, 1);
+    QTest::newRow("capture beats no capture") << p << 2 << 2;
+
+    // Two captures to choose from: the 9-point card on 1 from square 2 or
+    // the 20-point card on 9 from square 6; the larger gain wins.
+    Position q;
+    q.board[0] = edges(3, 3, 1, 2);
+    q.owner[0] = 1;
+    q.board[8] = edges(5, 5, 5, 5);
+    q.owner[8] = 1;
+    for (int square : {2, 3, 4, 6, 7})
+        q.owner[square] = 2;
+    q.hand[2] = edges(9, 9, 9, 9);
+    QTest::newRow("larger of two gains") << q << 3 << 6;
+
+    // Nothing to take, the top row free: the card with a 1 on its east goes
+    // where that edge faces the wall, not a free square.
+    Position r;
+    r.hand[0] = edges(9, 1, 9, 9);
+    for (int square = 3; square < 9; ++square)
+        r.owner[square] = 2;
+    QTest::newRow("weak edge to the wall") << r << 1 << 3;
+
+    // On 5 the card takes the card on 2 (14 points), which under the combo
+    // rule takes the card on 1 in turn (14 more); on 8 it takes the 20-point
+    // card on 9 and nothing follows.
+    Position s;
+    s.board[0] = edges(4, 2, 4, 4);
+    s.owner[0] = 1;
+    s.board[1] = edges(4, 4, 1, 5);
+    s.owner[1] = 1;
+    s.board[8] = edges(5, 5, 5, 5);
+    s.owner[8] = 1;
+    for (int square : {2, 3, 5, 6})
+        s.owner[square] = 2;
+    s.hand[4] = edges(8, 9, 8, 1);
+    QTest::newRow("basic: the single larger capture") << s << 5 << 8;
+    s.rule = Rule::BasicCombo;
+    QTest::newRow("combo: the capture that goes on") << s << 5 << 5;
+}
+
+void ComputerTest::normalTakesTheLargestGain() {
+    QFETCH(Position, position);
+    QFETCH(int, slot);
+    QFETCH(int, location);
+    const computer::Move m = computer::chooseMove(position, Level::Normal, 3);
+    QCOMPARE(m.handSlot, slot);
+    QCOMPARE(m.location, location);
+}
+
+void ComputerTest::selection_data() {
+    QTest::addColumn<Level>("level");
+    QTest::addColumn<QString>("offer");
+    QTest::addColumn<QString>("expected");
+    // Four clear choices; the fifth is between 10,10,10,1 (sum 31, one edge
+    // almost any card beats) and 7,7,7,7 (sum 28, no weak edge).
+    const QString offer =
+        QStringLiteral("9,9,9,9 8,8,8,8 10,10,10,1 7,7,7,7 8,7,8,7 9,8,9,8 1,1,1,1 2,2,2,2");
+    QTest::newRow("normal: the five highest sums")
+        << Level::Normal << offer << QStringLiteral("11101100");
+    QTest::newRow("hard: strong and balanced")
+        << Level::Hard << offer << QStringLiteral("11011100");
+}
+
+void ComputerTest::selection() {
+    QFETCH(Level, level);
+    QFETCH(QString, offer);
+    QFETCH(QString, expected);
+    std::array<Card, 8> cards{};
+    const QStringList parts = offer.split(QLatin1Char(' '));
+    QCOMPARE(parts.size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        const QStringList e = parts[i].split(QLatin1Char(','));
+        cards[i] = edges(e[0].toInt(), e[1].toInt(), e[2].toInt(), e[3].toInt());
+    }
+    const auto marked = computer::chooseSelection(cards, level, 8, list());
+    QString got;
+    for (bool m : marked)
+        got += m ? QLatin1Char('1') : QLatin1Char('0');
+    QCOMPARE(got, expected);
+
+    // Every level marks exactly five, whatever the seed; easy varies with it.
+    std::set<QString> easyChoices;
+    for (std::uint64_t seed = 0; seed < 20; ++seed)
+        for (Level l : {Level::Easy, Level::Normal, Level::Hard}) {
+            const auto m = computer::chooseSelection(cards, l, seed, list());
+            QCOMPARE(int(std::count(m.begin(), m.end(), true)), 5);
+            if (l == Level::Easy) {
+                QString key;
+                for (bool b : m)
+                    key += b ? QLatin1Char('1') : QLatin1Char('0');
+                easyChoices.insert(key);
+            }
+        }
+    QVERIFY(easyChoices.size() > 5);
+}
+
+QTEST_MAIN(ComputerTest)
+#include "tst_computer.moc"
