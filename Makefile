@@ -7,7 +7,7 @@ PACKAGES  := cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation xvfb
              at-spi2-core python3-pyatspi dbus desktop-file-utils appstream lintian dpkg-dev fakeroot file
 QUORVEL   := $(BUILD)/quorvel/quorvel
 
-.PHONY: all setup configure build run test bench screenshots fuzz test-asan clean
+.PHONY: all setup configure build run test bench tournament screenshots fuzz test-asan clean
 
 all: build
 
@@ -39,6 +39,10 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_bench
+
+# The computer player against itself; HANDS per pairing, rule and hand option.
+tournament: build
+	$(BUILD)/tests/quorvel_tournament $${HANDS:-400}
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots

@@ -182,7 +182,15 @@ std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
 // budget allows.
 Decision hardClosed(const Position& position, std::uint64_t seed, const Settings& settings) {
     Deal deal = dealOf(position);
-    const int count = std::clamp(position.opponentCardsLeft, 0, 5);
+    // On the computer's turn the free squares are its cards plus the person's.
+    int count = position.opponentCardsLeft;
+    if (count <= 0) {
+        int free = 0;
+        for (int o : position.owner)
+            free += o == 0;
+        count = free - __builtin_popcount(deal.held[Computer - 1]);
+    }
+    count = std::clamp(count, 0, 5);
     deal.held[Person - 1] = (1u << count) - 1;
     const int samples = std::max(1, settings.closedHandSamples);
     Rng rng(seed);

@@ -59,7 +59,7 @@ struct Decision {
 struct Settings {
     int closedHandSamples = 12;
     int closedHandCandidates = 10;
-    long nodeBudget = 600'000;
+    long nodeBudget = 500'000;
 };
 
 // Chooses the computer's next move. Deterministic for a given seed. Under

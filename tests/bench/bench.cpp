@@ -6,7 +6,9 @@
 //   quorvel_bench            run everything and print the table
 //   quorvel_bench --bare     show one empty window, print own peak memory (kB)
 //   quorvel_bench --match    play one scripted match, print own peak memory (kB)
+//   quorvel_bench --computer only the computer player's decision times
 
+#include "computer/Tournament.h"
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Form.h"
@@ -38,11 +40,13 @@ constexpr double FrameMs = 16.7;
 constexpr double PlacementMedianMs = 2.0;
 constexpr double StartupMs = 250.0;
 constexpr double MemoryRatio = 1.5;
+constexpr double ComputerMs = 250.0;
 
 constexpr int StartupRuns = 30;
 constexpr int PlacementSamples = 200;
 constexpr int MatchLimit = 60;
 constexpr int WonMatchSamples = 20;
+constexpr int ComputerHands = 25; // per level, rule and hand option
 
 long peakResidentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -246,6 +250,51 @@ class Bench {
     }
 };
 
+// The computer's decision time per level: hands of the level against the
+// normal level under both rules and both hand options, every decision of the
+// level timed. Prints its own table; a hard decision is held to its budget at
+// the 99th percentile.
+void computerDecisions(QStringList& missed) {
+    const std::vector<computer::Card> list =
+        tournament::cardList(QStringLiteral(QUORVEL_SOURCE_DIR "/data/cards.csv"));
+    struct Row {
+        const char* name;
+        computer::Level level;
+        bool openHand;
+    };
+    const Row rows[] = {
+        {"computer decision, easy", computer::Level::Easy, false},
+        {"computer decision, normal", computer::Level::Normal, false},
+        {"computer decision, hard, Open Hand", computer::Level::Hard, true},
+        {"computer decision, hard, Closed Hand", computer::Level::Hard, false},
+    };
+    std::printf("\n%-44s %7s %10s %10s %12s\n", "computer player", "samples", "median ms", "p99 ms",
+                "p99 cpu ms");
+    for (const Row& row : rows) {
+        Series s;
+        for (computer::Rule rule : {computer::Rule::Basic, computer::Rule::BasicCombo})
+            for (int hand = 0; hand < ComputerHands; ++hand)
+                tournament::playHand({row.level, computer::Level::Normal}, row.openHand, rule,
+                                     hand % 2, list, tournament::mixSeed(7, hand), {},
+                                     [&](int seat, const std::function<void()>& decide) {
+                                         if (seat != 0) {
+                                             decide();
+                                             return;
+                                         }
+                                         s.samples.push_back(timed(decide));
+                                         s.cpu.push_back(g_lastCpuMs);
+                                     });
+        const double median = s.percentile(0.5), p99 = s.percentile(0.99);
+        std::printf("%-44s %7zu %10.3f %10.3f %12.3f\n", row.name, s.samples.size(), median, p99,
+                    s.cpuPercentile(0.99));
+        if (row.level == computer::Level::Hard && p99 >= ComputerMs)
+            missed << QStringLiteral("\"%1\": 99th percentile %2 ms, budget %3 ms")
+                          .arg(QString::fromLatin1(row.name))
+                          .arg(p99, 0, 'f', 3)
+                          .arg(ComputerMs);
+    }
+}
+
 int bare(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
@@ -294,6 +343,14 @@ int main(int argc, char* argv[]) {
         return bare(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--match") == 0)
         return match(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--computer") == 0) {
+        QCoreApplication app(argc, argv);
+        QStringList missed;
+        computerDecisions(missed);
+        for (const QString& line : missed)
+            std::printf("BUDGET MISSED: %s\n", qPrintable(line));
+        return missed.isEmpty() ? 0 : 1;
+    }
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -378,6 +435,7 @@ int main(int argc, char* argv[]) {
         std::printf("\n");
         missed << QStringLiteral("peak memory could not be measured");
     }
+    computerDecisions(missed);
     std::printf("bench time %.1f s\n", total.elapsed() / 1000.0);
 
     if (!missed.isEmpty()) {

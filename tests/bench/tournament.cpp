@@ -25,8 +25,7 @@ int main(int argc, char* argv[]) {
         computer::Level stronger, weaker;
     };
     const Pairing pairings[] = {{computer::Level::Hard, computer::Level::Normal},
-                                {computer::Level::Normal, computer::Level::Easy},
-                                {computer::Level::Hard, computer::Level::Easy}};
+                                {computer::Level::Normal, computer::Level::Easy}};
 
     std::printf("%-16s %-12s %-6s %6s %6s %6s %6s %9s %8s\n", "pairing", "hand", "rules", "hands",
                 "wins", "losses", "draws", "won", "time s");

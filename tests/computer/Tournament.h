@@ -52,9 +52,12 @@ inline std::uint64_t mixSeed(std::uint64_t a, std::uint64_t b) {
 
 // Plays one hand: seat 0 and seat 1 at their levels, `first` the seat that
 // begins. Every move is checked for legality.
+// Runs one decision of seat `seat`; a bench passes one that times it.
+using DecisionHook = std::function<void(int seat, const std::function<void()>& decide)>;
+
 inline HandResult playHand(const std::array<Level, 2>& levels, bool openHand, Rule rule, int first,
                            const std::vector<Card>& list, std::uint64_t seed,
-                           const computer::Settings& settings = {}) {
+                           const computer::Settings& settings = {}, const DecisionHook& hook = {}) {
     computer::Rng rng(seed);
     std::array<std::array<std::optional<Card>, 5>, 2> hands{};
     for (int seat = 0; seat < 2; ++seat) {
@@ -91,8 +94,14 @@ inline HandResult playHand(const std::array<Level, 2>& levels, bool openHand, Ru
         position.cardList = list;
         position.rule = rule;
 
-        const computer::Move move =
-            computer::decide(position, levels[seat], mixSeed(seed, ply), settings).move;
+        computer::Move move;
+        const auto decide = [&] {
+            move = computer::decide(position, levels[seat], mixSeed(seed, ply), settings).move;
+        };
+        if (hook)
+            hook(seat, decide);
+        else
+            decide();
         if (move.handSlot < 1 || move.handSlot > 5 || !hands[seat][move.handSlot - 1] ||
             move.location < 1 || move.location > 9 || board.owner[move.location - 1] != 0)
             throw std::logic_error("an illegal move");
