@@ -367,4 +367,4 @@ void ComputerTest::selection() {
 }
 
 QTEST_MAIN(ComputerTest)
-#include "tst_computer.moc"
+#include "tst_computerengine.moc"
