@@ -149,7 +149,11 @@ Decision hardOpen(const Position& position, const Settings& settings) {
         Search::Scored scored;
         if (!search.bestMove(deal, Computer, depth, scored))
             break;
-        decision = {moveOf(scored.step), double(scored.value)};
+        // A search that stops after the computer's own move sees its last
+        // capture unanswered and likes to offer bait; short of the end of the
+        // hand, only searches that end with the person's answer decide.
+        if (depth == 1 || depth % 2 == 0 || depth == plies)
+            decision = {moveOf(scored.step), double(scored.value)};
     }
     return decision;
 }
@@ -244,11 +248,14 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
         deal.hand[Person - 1] = hand;
         const int plies = Search::pliesLeft(deal, Computer);
         deepest.clear();
-        for (int depth = 3; depth <= plies; ++depth) {
+        // Even depths only, as under Open Hand, or the end of the hand.
+        for (int depth = std::min(4, plies);; depth = std::min(depth + 2, plies)) {
             search.setBudget(search.nodes() + perSample);
             if (!search.valueEachMove(deal, Computer, depth, values, &candidates))
                 break;
             deepest = values;
+            if (depth == plies)
+                break;
         }
         if (!deepest.empty())
             add(deepest);
