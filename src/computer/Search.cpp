@@ -21,10 +21,17 @@ std::uint64_t mix(std::uint64_t x) {
     return x;
 }
 
+// The four edges, 16 bits each: every edge a 16-bit game value can hold.
 std::uint64_t code(const Card& card) {
-    return std::uint64_t(std::uint8_t(card.north)) | std::uint64_t(std::uint8_t(card.east)) << 8 |
-           std::uint64_t(std::uint8_t(card.south)) << 16 |
-           std::uint64_t(std::uint8_t(card.west)) << 24;
+    return std::uint64_t(std::uint16_t(card.north)) |
+           std::uint64_t(std::uint16_t(card.east)) << 16 |
+           std::uint64_t(std::uint16_t(card.south)) << 32 |
+           std::uint64_t(std::uint16_t(card.west)) << 48;
+}
+
+// A card at a place: a square with its owner, or a player's hand.
+std::uint64_t term(const Card& card, int place) {
+    return mix(code(card) ^ mix(0x5851F42D4C957F2Dull * std::uint64_t(place + 1)));
 }
 
 int freeSquares(const Board& board) {
@@ -57,15 +64,15 @@ int Search::pliesLeft(const Deal& deal, int player) {
 }
 
 std::uint64_t Search::key(const Deal& deal, int player) const {
+    // A sum rather than a xor: two equal cards in one hand must not cancel.
     std::uint64_t k = std::uint64_t(player) * 0x9E3779B97F4A7C15ull;
     for (int square = 0; square < 9; ++square)
         if (deal.board.owner[square] != 0)
-            k += mix(code(deal.board.card[square]) | std::uint64_t(square) << 32 |
-                     std::uint64_t(deal.board.owner[square]) << 36);
+            k += term(deal.board.card[square], square * 3 + deal.board.owner[square]);
     for (int p = 0; p < 2; ++p)
         for (int slot = 0; slot < 5; ++slot)
             if (deal.held[p] & (1u << slot))
-                k += mix(code(deal.hand[p][slot]) | std::uint64_t(p + 1) << 40 | 1ull << 44);
+                k += term(deal.hand[p][slot], 27 + p);
     return k;
 }
 
