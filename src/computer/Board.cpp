@@ -4,20 +4,6 @@ namespace computer {
 
 namespace {
 
-// Edges of a card by side: 0 north, 1 east, 2 south, 3 west.
-int edge(const Card& card, int side) {
-    switch (side) {
-    case 0:
-        return card.north;
-    case 1:
-        return card.east;
-    case 2:
-        return card.south;
-    default:
-        return card.west;
-    }
-}
-
 // One neighbour of a square: where it lies, the side of the acting card that
 // faces it and the side of the neighbour that faces back.
 struct Neighbour {
@@ -68,7 +54,7 @@ int Board::place(int square, const Card& placed, int player, Rule rule, Captures
             const Neighbour& n = neighbours.list[i];
             if (owner[n.square] != opponent)
                 continue;
-            if (!(edge(card[n.square], n.facingSide) < edge(acting, n.actingSide)))
+            if (!(edgeOn(card[n.square], n.facingSide) < edgeOn(acting, n.actingSide)))
                 continue;
             owner[n.square] = player;
             gained += points(card[n.square]);

@@ -33,6 +33,11 @@ struct Board {
     bool isFull() const;
 };
 
+// The edge on `side`: 0 north, 1 east, 2 south, 3 west.
+inline int edgeOn(const Card& card, int side) {
+    return side == 0 ? card.north : side == 1 ? card.east : side == 2 ? card.south : card.west;
+}
+
 // The sum of the four edges: what a player scores for taking the card.
 inline int points(const Card& card) {
     return card.north + card.east + card.south + card.west;

@@ -49,10 +49,6 @@ class EdgeOdds {
     std::array<double, MaxEdge + 2> m_atMost{};
 };
 
-int edgeOn(const Card& card, int side) {
-    return side == 0 ? card.north : side == 1 ? card.east : side == 2 ? card.south : card.west;
-}
-
 // The legal moves of the computer in slot and square order.
 std::vector<Move> legalMoves(const Position& position) {
     std::vector<Move> legal;

@@ -29,7 +29,8 @@ struct Position {
     std::array<std::optional<Card>, 5> hand{};
     // The person's hand, filled only when the person's cards are shown face
     // up (Open Hand). Under Closed Hand it stays empty and only the count of
-    // cards the person still holds is known.
+    // cards the person still holds is known (when 0, the engine takes the
+    // free squares less its own cards).
     std::array<std::optional<Card>, 5> opponentHand{};
     bool opponentHandKnown = false;
     int opponentCardsLeft = 0;
