@@ -265,4 +265,28 @@ void releaseInstanceLock() {
     }
 }
 
+QString databaseProblem(const QString& file) {
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable())
+        return QStringLiteral("the file cannot be read");
+    if (info.size() == 0)
+        return QStringLiteral("the file is empty");
+    const QString name = QStringLiteral("quorvel-check");
+    QString problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(file);
+        if (!db.open())
+            problem = db.lastError().text();
+        for (const TableNeed& need : tableNeeds()) {
+            if (!problem.isEmpty())
+                break;
+            problem = checkTable(need, db);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return problem;
+}
+
 } // namespace store
