@@ -11,6 +11,8 @@ file(RELATIVE_PATH QUORVEL_DATA_FROM_BINARY ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_PREFIX}/${QUORVEL_DATA_DIR})
 target_compile_definitions(quorvel_core PRIVATE
     QUORVEL_DATA_FROM_BINARY="${QUORVEL_DATA_FROM_BINARY}")
+# Relocations read-only before the program runs, as Debian builds its programs.
+target_link_options(quorvel PRIVATE LINKER:-z,relro,-z,now)
 target_compile_definitions(quorvel PRIVATE
     QUORVEL_APP_ID="${QUORVEL_APP_ID}" QUORVEL_VERSION="${PROJECT_VERSION}")
 
@@ -66,7 +68,10 @@ install(FILES ${QUORVEL_PACKAGING_DIR}/quorvel.6.gz DESTINATION ${CMAKE_INSTALL_
 install(FILES ${QUORVEL_PACKAGING_SOURCE}/copyright ${QUORVEL_PACKAGING_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorvel)
 
-# `make package`: a Debian package of the same tree under /usr.
+# `make package`: a Debian package of the same tree under /usr. The top-level
+# Makefile builds first; packing itself does not check every target again
+# (with the tests' targets that takes longer than the packing).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -78,15 +83,18 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorvel Developers <quorvel@users.noreply.github.com>")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quorvel.github.io/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card game for two players on one screen")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "card game for two players on one screen
- Quorvel is a card game for two players who share one screen and one mouse.
- Each player chooses five of eight cards drawn from a list of 606, then the
- players take turns placing them on a 3 x 3 board. A placed card captures the
- opponent's neighbours whose facing edge is weaker, and the first player to
- win three rounds wins the match.")
-# Libraries from dpkg-shlibdeps; the fonts and the SQLite driver are loaded
-# at run time and so are named here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# CPack puts the summary first and indents every line of the long description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quorvel is a card game for two players who share one screen and one mouse.
+Each player chooses five of eight cards drawn from a list of 606, then the
+players take turns placing them on a 3 x 3 board. A placed card captures the
+opponent's neighbours whose facing edge is weaker, and the first player to
+win three rounds wins the match.")
+# The fonts and the SQLite driver are loaded at run time and so are named
+# here; the libraries are added from dpkg-shlibdeps by CPackProject.cmake.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite")
+set(CPACK_QUORVEL_BINARY ${QUORVEL_PROGRAM_DIR}/quorvel)
+set(CPACK_PROJECT_CONFIG_FILE ${QUORVEL_PACKAGING_SOURCE}/CPackProject.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Debian keeps the programs of section games in /usr/games.
+set(CPACK_PRE_BUILD_SCRIPTS ${QUORVEL_PACKAGING_SOURCE}/DebianGames.cmake)
 include(CPack)

@@ -105,9 +105,9 @@ int main(int argc, char* argv[]) {
     // before it is locked and checked.
     platform::prepareDatabase(store::databaseProblem);
     if (!store::acquireInstanceLock(store::databaseFile()))
-        platform::fatal(QStringLiteral("Quorvel is already running from the folder \"%1\"; "
-                                       "only one game can use its card database at a time.")
-                            .arg(QFileInfo(store::databaseFile()).absolutePath()));
+        platform::fatal(QStringLiteral("Quorvel is already running on the card database \"%1\"; "
+                                       "only one game can use it at a time.")
+                            .arg(store::databaseFile()));
 
     createForms();
     // Quitting from the desktop empties the tables exactly like Exit does,
