@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUrl>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -275,7 +276,12 @@ QString databaseProblem(const QString& file) {
     QString problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(file);
+        // Read as an unchanging file: nothing is written or created beside
+        // it, so a damaged file and its log are set aside exactly as they are.
+        QUrl url = QUrl::fromLocalFile(file);
+        url.setQuery(QStringLiteral("immutable=1"));
+        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
         if (!db.open())
             problem = db.lastError().text();
         for (const TableNeed& need : tableNeeds()) {
