@@ -85,6 +85,14 @@ int readCommandLine(int argc, char* argv[]) {
     return -1;
 }
 
+// One game per card database: a second one is refused with a report.
+void refuseSecondGame() {
+    if (!store::acquireInstanceLock(store::databaseFile()))
+        platform::fatal(QStringLiteral("Quorvel is already running on the card database \"%1\"; "
+                                       "only one game can use it at a time.")
+                            .arg(store::databaseFile()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -101,13 +109,15 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     platform::initialise();
 
-    // Installed, the user's own copy of the card database is made or mended
-    // before it is locked and checked.
-    platform::prepareDatabase(store::databaseProblem);
-    if (!store::acquireInstanceLock(store::databaseFile()))
-        platform::fatal(QStringLiteral("Quorvel is already running on the card database \"%1\"; "
-                                       "only one game can use it at a time.")
-                            .arg(store::databaseFile()));
+    // Installed, the user's own copy of the card database is made or mended,
+    // and only while no other game holds it: a game that is running may be
+    // writing it.
+    refuseSecondGame();
+    if (platform::prepareDatabase(store::databaseProblem)) {
+        // A new file: the lock is taken on it, not on the one set aside.
+        store::releaseInstanceLock();
+        refuseSecondGame();
+    }
 
     createForms();
     // Quitting from the desktop empties the tables exactly like Exit does,

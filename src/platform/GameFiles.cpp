@@ -140,10 +140,13 @@ QString prepareUserDatabase(const QString& templateFile, const QString& userFile
     return setAside;
 }
 
-void prepareDatabase(const DatabaseCheck& check) {
+bool prepareDatabase(const DatabaseCheck& check) {
     const GameFiles& files = gameFiles();
-    if (files.layout == GameFiles::Layout::Installed && databaseFile() == files.databaseFile)
-        prepareUserDatabase(files.templateFile, files.databaseFile, check);
+    if (files.layout != GameFiles::Layout::Installed || databaseFile() != files.databaseFile)
+        return false;
+    const bool existed = QFileInfo::exists(files.databaseFile);
+    const QString setAside = prepareUserDatabase(files.templateFile, files.databaseFile, check);
+    return !existed || !setAside.isEmpty();
 }
 
 } // namespace platform

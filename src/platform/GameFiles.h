@@ -44,7 +44,7 @@ QString prepareUserDatabase(const QString& templateFile, const QString& userFile
                             const DatabaseCheck& check);
 
 // prepareUserDatabase() for the running program when it is installed;
-// nothing in the portable layout.
-void prepareDatabase(const DatabaseCheck& check);
+// nothing in the portable layout. True when it made a new database file.
+bool prepareDatabase(const DatabaseCheck& check);
 
 } // namespace platform
