@@ -40,7 +40,7 @@ test: build
 # The Debian package build/quorvel_<version>_<arch>.deb, checked with lintian.
 package: build
 	cd $(BUILD) && cpack -G DEB
-	lintian --no-tag-display-limit $(BUILD)/quorvel_*.deb || true
+	lintian --display-info --tag-display-limit 0 --fail-on error $(BUILD)/quorvel_*.deb
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_bench
