@@ -127,11 +127,14 @@ QString prepareUserDatabase(const QString& templateFile, const QString& userFile
             if (QFileInfo::exists(userFile + QLatin1String(suffix)))
                 QFile::rename(userFile + QLatin1String(suffix), setAside + QLatin1String(suffix));
         removeCompanions(userFile);
+        QString reason = problem;
+        if (!reason.endsWith(QLatin1Char('.')))
+            reason += QLatin1Char('.');
         const QByteArray text =
-            QStringLiteral("Quorvel: your card database \"%1\" was %2 (%3); it has been set "
-                           "aside as \"%4\" and a fresh copy made from \"%5\".\n")
+            QStringLiteral("Quorvel: your card database \"%1\" is %2: %3 It has been set aside "
+                           "as \"%4\" and a fresh copy made from \"%5\".\n")
                 .arg(userFile, readable ? QStringLiteral("damaged") : QStringLiteral("unreadable"),
-                     problem, setAside, templateFile)
+                     reason, setAside, templateFile)
                 .toUtf8();
         std::fputs(text.constData(), stderr);
         std::fflush(stderr);

@@ -269,9 +269,9 @@ void releaseInstanceLock() {
 QString databaseProblem(const QString& file) {
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable())
-        return QStringLiteral("the file cannot be read");
+        return QStringLiteral("The file cannot be read.");
     if (info.size() == 0)
-        return QStringLiteral("the file is empty");
+        return QStringLiteral("The file is empty.");
     const QString name = QStringLiteral("quorvel-check");
     QString problem;
     {

@@ -411,7 +411,7 @@ void PackageTest::installedGame() {
     const QStringList setAside =
         QDir(QFileInfo(database).path()).entryList({QStringLiteral("Cards.mdb.*")}, QDir::Files);
     if (!damaged) {
-        QVERIFY2(!said.contains(QStringLiteral("set")), qPrintable(said));
+        QVERIFY2(!said.contains(QStringLiteral("set aside")), qPrintable(said));
         QVERIFY2(setAside.isEmpty(), qPrintable(setAside.join(' ')));
     } else {
         // Set aside under a name that says when and why, kept as it was,
