@@ -276,10 +276,12 @@ QString databaseProblem(const QString& file) {
     QString problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        // Read as an unchanging file: nothing is written or created beside
-        // it, so a damaged file and its log are set aside exactly as they are.
+        // Read-only, and without a log beside it as an unchanging file, so
+        // that nothing is created beside it. A log left by a killed game
+        // holds its last commits and is read with the file.
         QUrl url = QUrl::fromLocalFile(file);
-        url.setQuery(QStringLiteral("immutable=1"));
+        if (!QFileInfo::exists(file + QStringLiteral("-wal")))
+            url.setQuery(QStringLiteral("immutable=1"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
         if (!db.open())

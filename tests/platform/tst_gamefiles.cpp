@@ -143,6 +143,8 @@ void GameFilesTest::userDatabase_data() {
                                 << "";
     QTest::newRow("card list edited by the user") << "edited"
                                                   << "";
+    QTest::newRow("last commits in the log of a killed game") << "killed"
+                                                              << "";
     QTest::newRow("truncated") << "truncated"
                                << "damaged";
     QTest::newRow("empty") << "empty"
@@ -177,6 +179,28 @@ void GameFilesTest::userDatabase() {
         QVERIFY(write(user, original));
         QVERIFY(renameCard(user, QStringLiteral("My Own Card")));
     }
+    if (kind == QLatin1String("killed")) {
+        // A table exists only in the log; the file alone lacks it.
+        const QString work = root.filePath(QStringLiteral("work.mdb"));
+        QVERIFY(write(work, original));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "kill");
+            db.setDatabaseName(work);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode=WAL")));
+            QVERIFY(q.exec(QStringLiteral("DROP TABLE P2Hand")));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
+            QVERIFY(q.exec(QStringLiteral("CREATE TABLE P2Hand AS SELECT * FROM P1Hand")));
+            // The two files as a game killed now leaves them.
+            QVERIFY(write(user, bytesOf(work)));
+            QVERIFY(write(user + "-wal", bytesOf(work + "-wal")));
+            q.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("kill");
+    }
     if (kind == QLatin1String("truncated") || kind == QLatin1String("log"))
         QVERIFY(write(user, original.left(original.size() / 2)));
     if (kind == QLatin1String("log"))
@@ -199,6 +223,7 @@ void GameFilesTest::userDatabase() {
     if (kind == QLatin1String("unreadable"))
         QVERIFY(QFile::setPermissions(user, QFileDevice::WriteOwner));
     const QByteArray before = bytesOf(user);
+    const QByteArray logBefore = bytesOf(user + "-wal");
 
     QString setAside, said;
     FatalCatcher catcher;
@@ -213,7 +238,8 @@ void GameFilesTest::userDatabase() {
     // The user's database is there and sound, in every case.
     QVERIFY(QFileInfo(user).isFile());
     QCOMPARE(store::databaseProblem(user), QString());
-    if (kind == QLatin1String("sound") || kind == QLatin1String("edited")) {
+    if (kind == QLatin1String("sound") || kind == QLatin1String("edited") ||
+        kind == QLatin1String("killed")) {
         QCOMPARE(bytesOf(user), before); // the user's own cards stay
         QVERIFY(setAside.isEmpty());
         QCOMPARE(said, QString());
@@ -225,7 +251,14 @@ void GameFilesTest::userDatabase() {
     if (setAsideAs.isEmpty()) {
         QVERIFY(setAside.isEmpty());
         QCOMPARE(said, QString());
-        QCOMPARE(beside, QStringList{QStringLiteral("Cards.mdb")});
+        if (kind == QLatin1String("killed")) { // the log stays for the game to read
+            const QString files = beside.join(' ');
+            QVERIFY2(beside.contains("Cards.mdb") && beside.contains("Cards.mdb-wal") &&
+                         !files.contains("Cards.mdb."),
+                     qPrintable(files));
+            QCOMPARE(bytesOf(user + "-wal"), logBefore);
+        } else
+            QCOMPARE(beside, QStringList{QStringLiteral("Cards.mdb")});
         return;
     }
     const QRegularExpression name(QStringLiteral("^%1\\.%2-\\d{8}T\\d{6}Z$")
