@@ -332,35 +332,45 @@ GameRun::Start PackageTest::startAs(const QString& home, const QString& tree) co
 
 void PackageTest::installedGame_data() {
     QTest::addColumn<QString>("tree");
-    QTest::addColumn<bool>("damaged"); // the user's copy is there, truncated
+    QTest::addColumn<QString>("copy"); // the user's copy before the start: "", damaged, unreadable
 
-    QTest::newRow("installed, first start") << QStringLiteral("installed") << false;
-    QTest::newRow("installed, damaged copy") << QStringLiteral("installed") << true;
-    QTest::newRow("deb, first start") << QStringLiteral("deb") << false;
+    QTest::newRow("installed, first start") << QStringLiteral("installed") << QString();
+    QTest::newRow("installed, truncated copy")
+        << QStringLiteral("installed") << QStringLiteral("damaged");
+    QTest::newRow("installed, unreadable copy")
+        << QStringLiteral("installed") << QStringLiteral("unreadable");
+    QTest::newRow("deb, first start") << QStringLiteral("deb") << QString();
 }
 
 void PackageTest::installedGame() {
     QFETCH(QString, tree);
-    QFETCH(bool, damaged);
+    QFETCH(QString, copy);
+    if (copy == QLatin1String("unreadable") && !m_asNobody && ::geteuid() == 0)
+        QSKIP("root reads every file");
     const QString home = freshHome();
     QVERIFY(!home.isEmpty());
     const QString data = root(tree) + "/usr/share/quorvel";
     const QString database = userDatabase(home);
-    QByteArray truncated;
-    if (damaged) {
-        // A copy cut off in the middle, as a full disk or a crash leaves it.
+    QByteArray earlier;
+    if (!copy.isEmpty()) {
         QFile original(data + "/Cards.mdb");
         QVERIFY(original.open(QIODevice::ReadOnly));
-        truncated = original.readAll().left(original.size() / 2);
+        earlier = original.readAll();
+        // Cut off in the middle, as a full disk or a crash leaves it; or
+        // sound but no longer readable by the user.
+        if (copy == QLatin1String("damaged"))
+            earlier = earlier.left(earlier.size() / 2);
         QVERIFY(QDir().mkpath(QFileInfo(database).path()));
-        QFile copy(database);
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        QCOMPARE(copy.write(truncated), truncated.size());
-        copy.close();
+        QFile file(database);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(earlier), earlier.size());
+        file.close();
         for (QString dir = QFileInfo(database).path(); m_asNobody && dir != home;
              dir = QFileInfo(dir).path())
             QVERIFY(giveToNobody(dir));
         QVERIFY(!m_asNobody || giveToNobody(database));
+        if (copy == QLatin1String("unreadable"))
+            QVERIFY(QFile::setPermissions(database, QFileDevice::WriteOwner));
     }
     const auto before = snapshot(root(tree));
 
@@ -410,20 +420,21 @@ void PackageTest::installedGame() {
     const QString said = QString::fromLocal8Bit(errors.readAll());
     const QStringList setAside =
         QDir(QFileInfo(database).path()).entryList({QStringLiteral("Cards.mdb.*")}, QDir::Files);
-    if (!damaged) {
+    if (copy.isEmpty()) {
         QVERIFY2(!said.contains(QStringLiteral("set aside")), qPrintable(said));
         QVERIFY2(setAside.isEmpty(), qPrintable(setAside.join(' ')));
     } else {
         // Set aside under a name that says when and why, kept as it was,
         // and said once.
         QCOMPARE(setAside.size(), 1);
-        QVERIFY2(QRegularExpression(QStringLiteral("^Cards\\.mdb\\.damaged-\\d{8}T\\d{6}Z$"))
+        QVERIFY2(QRegularExpression(QStringLiteral("^Cards\\.mdb\\.%1-\\d{8}T\\d{6}Z$").arg(copy))
                      .match(setAside.first())
                      .hasMatch(),
                  qPrintable(setAside.first()));
         QFile kept(QFileInfo(database).path() + "/" + setAside.first());
+        kept.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QVERIFY(kept.open(QIODevice::ReadOnly));
-        QVERIFY(kept.readAll() == truncated);
+        QVERIFY(kept.readAll() == earlier);
         QCOMPARE(said.count(QStringLiteral("set aside")), 1);
         QVERIFY2(said.contains(database) && said.contains(setAside.first()), qPrintable(said));
     }
