@@ -7,7 +7,7 @@ PACKAGES  := cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation xvfb
              at-spi2-core python3-pyatspi dbus desktop-file-utils appstream lintian dpkg-dev fakeroot file
 QUORVEL   := $(BUILD)/quorvel/quorvel
 
-.PHONY: all setup configure build run test bench tournament screenshots fuzz test-asan clean
+.PHONY: all setup configure build run test bench tournament screenshots fuzz test-asan package clean
 
 all: build
 
@@ -36,6 +36,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The Debian package build/quorvel_<version>_<arch>.deb, checked with lintian.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	lintian --display-info --tag-display-limit 0 --fail-on error $(BUILD)/quorvel_*.deb
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_bench

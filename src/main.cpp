@@ -1,5 +1,6 @@
 #include "match/FrmMain.h"
 #include "platform/Fatal.h"
+#include "platform/GameFiles.h"
 #include "platform/Platform.h"
 #include "store/StartupCheck.h"
 #include "store/Tables.h"
@@ -7,28 +8,116 @@
 #include "windows/FrmSplash.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <unistd.h>
 
+#ifndef QUORVEL_VERSION
+#define QUORVEL_VERSION "0"
+#endif
+
 namespace {
+
 void finish() {
     store::closeAll();
     store::releaseInstanceLock();
 }
+
+void print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+// Reads the command line before any window system is touched, so that
+// --help, --version and a mistyped option work without a display. Returns
+// the exit status when the program is to end at once, else -1.
+int readCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A card game for two players who share one screen and one mouse."));
+    // Qt's own options keep their single dash ("-platform xcb").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption({QStringLiteral("computer"),
+                      QStringLiteral("Let the computer play player 2 at <level>: easy, normal "
+                                     "or hard."),
+                      QStringLiteral("level")});
+    // The window system's options, read by QApplication itself.
+    for (const char* name : {"platform", "display", "style", "stylesheet", "session", "geometry",
+                             "qwindowgeometry", "qwindowtitle", "qwindowicon", "platformtheme"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    const QString program = QFileInfo(arguments.value(0)).fileName();
+    const QString tryHelp = QStringLiteral("Try \"%1 --help\" for the options.\n").arg(program);
+    if (!parser.parse(arguments)) {
+        print(stderr, QStringLiteral("%1: %2\n%3").arg(program, parser.errorText(), tryHelp));
+        return 2;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        print(stderr, QStringLiteral("%1: unexpected argument \"%2\"; the game takes no file "
+                                     "names.\n%3")
+                          .arg(program, parser.positionalArguments().constFirst(), tryHelp));
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object the parser cannot know the program's name.
+        print(stdout, parser.helpText().replace(QLatin1String("<executable_name>"), program));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                    QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    return -1;
+}
+
+// One game per card database: a second one is refused with a report.
+void refuseSecondGame() {
+    if (!store::acquireInstanceLock(store::databaseFile()))
+        platform::fatal(QStringLiteral("Quorvel is already running on the card database \"%1\"; "
+                                       "only one game can use it at a time.")
+                            .arg(store::databaseFile()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvel"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.github.io"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
+    if (const int status = readCommandLine(argc, argv); status >= 0)
+        return status;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
     // The program ends when the main window unloads, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::initialise();
 
-    if (!store::acquireInstanceLock(store::databaseFile()))
-        platform::fatal(QStringLiteral("Quorvel is already running from the folder \"%1\"; "
-                                       "only one game can use its card database at a time.")
-                            .arg(QCoreApplication::applicationDirPath()));
+    // Installed, the user's own copy of the card database is made or mended,
+    // and only while no other game holds it: a game that is running may be
+    // writing it.
+    refuseSecondGame();
+    if (platform::prepareDatabase(store::databaseProblem)) {
+        // A new file: the lock is taken on it, not on the one set aside.
+        store::releaseInstanceLock();
+        refuseSecondGame();
+    }
 
     createForms();
     // Quitting from the desktop empties the tables exactly like Exit does,

@@ -2,6 +2,7 @@
 // (buttons, card backs, lights, prompts and the two faces of every card) and
 // the pictures embedded in the program (window backgrounds, plates, icon),
 // together with the resource list that rcc compiles into the program.
+#include "AppIcon.h"
 #include "Art.h"
 #include "CardFace.h"
 #include "CardList.h"
@@ -558,6 +559,8 @@ int main(int argc, char** argv) {
     writeGif(plate("Player 2", 129, 32), e + "plate2.gif");
     saveJpg(selFrame(), e + "selframe.jpg");
     savePng(icon(), e + "icon.png");
+    if (!appicon::writeAll(e + "icons"))
+        fail("cannot write the application icons");
 
     const QStringList embedded = {"bluelight.gif", "icon.png",   "main.jpg",   "message.jpg",
                                   "options.jpg",   "plate1.gif", "plate2.gif", "redlight.gif",

@@ -1,5 +1,7 @@
 #include "platform/ProgramFolder.h"
 
+#include "platform/GameFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -10,7 +12,7 @@ QString g_folder;
 }
 
 QString programFolder() {
-    QString folder = g_folder.isEmpty() ? QCoreApplication::applicationDirPath() : g_folder;
+    QString folder = g_folder.isEmpty() ? gameFiles().dataFolder : g_folder;
     while (folder.size() > 1 &&
            (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))
         folder.chop(1);
@@ -19,6 +21,12 @@ QString programFolder() {
 
 void setProgramFolder(const QString& folder) {
     g_folder = folder;
+}
+
+QString databaseFile() {
+    if (g_folder.isEmpty())
+        return gameFiles().databaseFile;
+    return programFolder() + QStringLiteral("/Cards.mdb");
 }
 
 QString nativeFileName(const QString& name) {

@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUrl>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -263,6 +264,37 @@ void releaseInstanceLock() {
         ::close(g_lockFd);
         g_lockFd = -1;
     }
+}
+
+QString databaseProblem(const QString& file) {
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable())
+        return QStringLiteral("The file cannot be read.");
+    if (info.size() == 0)
+        return QStringLiteral("The file is empty.");
+    const QString name = QStringLiteral("quorvel-check");
+    QString problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        // Read-only, and without a log beside it as an unchanging file, so
+        // that nothing is created beside it. A log left by a killed game
+        // holds its last commits and is read with the file.
+        QUrl url = QUrl::fromLocalFile(file);
+        if (!QFileInfo::exists(file + QStringLiteral("-wal")))
+            url.setQuery(QStringLiteral("immutable=1"));
+        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        if (!db.open())
+            problem = db.lastError().text();
+        for (const TableNeed& need : tableNeeds()) {
+            if (!problem.isEmpty())
+                break;
+            problem = checkTable(need, db);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return problem;
 }
 
 } // namespace store

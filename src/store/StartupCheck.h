@@ -13,6 +13,11 @@ namespace store {
 // rules document. Returns a description of the first problem, or "".
 QString firstStartupProblem();
 
+// The tables and card list of the card database `file` as the start-up check
+// sees them, read through a connection of its own; returns the first problem
+// or "". Decides whether a user's copy of the installed database is damaged.
+QString databaseProblem(const QString& file);
+
 // The pictures of the images folder that the windows load.
 const QStringList& imageFiles();
 

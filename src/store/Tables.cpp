@@ -47,7 +47,7 @@ void emptyCard(platform::Recordset& slot) {
 }
 
 QString databaseFile() {
-    return platform::programFolder() + QStringLiteral("/Cards.mdb");
+    return platform::databaseFile();
 }
 
 void openTable(platform::Recordset& recordset, const QString& table, bool readOnly) {

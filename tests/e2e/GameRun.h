@@ -222,7 +222,22 @@ class GameRun {
         }
     }
 
-    QString database() const { return m_folder + "/Cards.mdb"; }
+    // How an installed game is started instead of from the program folder: the
+    // command (with anything that runs it as another user), the environment
+    // added to the test's own, the card database it writes and a file for
+    // its standard error.
+    struct Start {
+        QString program;
+        QStringList arguments;
+        QProcessEnvironment environment;
+        QString database;
+        QString errorFile;
+    };
+    void setStart(const Start& start) { m_start = start; }
+
+    QString database() const {
+        return m_start.database.isEmpty() ? m_folder + "/Cards.mdb" : m_start.database;
+    }
     QProcess& process() { return m_game; }
     bool running() const { return m_game.state() != QProcess::NotRunning; }
     // Called after every action of the player (the kill test cuts in here).
@@ -237,10 +252,16 @@ class GameRun {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), m_x.display());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(m_start.environment);
         m_game.setProcessEnvironment(env);
         m_game.setWorkingDirectory(m_folder);
         m_game.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-        m_game.start(m_folder + "/quorvel", {});
+        if (!m_start.errorFile.isEmpty())
+            m_game.setStandardErrorFile(m_start.errorFile, QIODevice::Append);
+        if (m_start.program.isEmpty())
+            m_game.start(m_folder + "/quorvel", {});
+        else
+            m_game.start(m_start.program, m_start.arguments);
         if (!m_game.waitForStarted(5000))
             fail(QStringLiteral("the game did not start"));
     }
@@ -805,6 +826,7 @@ class GameRun {
     XSession& m_x;
     QString m_folder, m_artifacts, m_prefix;
     QProcess m_game;
+    Start m_start;
     QImage m_begin[3];
     bool m_open = false, m_combo = false, m_shots = false;
     int m_beginner = 0;
