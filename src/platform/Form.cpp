@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QImage>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -170,8 +169,13 @@ bool Form::keyDown(QKeyEvent* event) {
 }
 
 void Form::paintEvent(QPaintEvent*) {
-    if (m_background.isNull() && !m_backgroundName.isEmpty())
-        m_background = QPixmap::fromImage(QImage(m_backgroundName));
+    // At the density of the window's screen, again if it has moved to another.
+    const qreal ratio = devicePixelRatioF();
+    if (!m_backgroundName.isEmpty() &&
+        (m_background.isNull() || m_backgroundDensity != pictureDensity(ratio))) {
+        m_background = loadEmbeddedPicture(m_backgroundName, ratio);
+        m_backgroundDensity = pictureDensity(ratio);
+    }
     if (m_background.isNull())
         return;
     QPainter painter(this);
