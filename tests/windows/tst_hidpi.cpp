@@ -305,7 +305,6 @@ void TstHidpi::sharperThanScaledUp() {
                                  .arg(sharp)
                                  .arg(blurred)
                                  .arg(difference);
-        qInfo("%s", qPrintable(what));
         QVERIFY2(sharp > 1.5 * blurred && difference > 3, qPrintable(what));
     }
 }
