@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -143,6 +144,7 @@ class TstHidpi : public QObject {
     void backgroundsFromDoubleFiles();
     void sharperThanScaledUp();
     void cacheHoldsAsManyPictures();
+    void damagedVariantLeavesDesignPicture();
 };
 
 void TstHidpi::initTestCase() {
@@ -335,6 +337,28 @@ void TstHidpi::cacheHoldsAsManyPictures() {
     const QPixmap small = platform::loadPictureFile(cards + "0001r.jpg", 1.0);
     QCOMPARE(small.size(), QSize(66, 108));
     QCOMPARE(small.devicePixelRatio(), 1.0);
+}
+
+// A double-size picture that is missing or damaged does not stop the game:
+// the design-size picture is shown in its place, and the others stay sharp.
+void TstHidpi::damagedVariantLeavesDesignPicture() {
+    m_game.reset();
+    Game game(TestFolder::Pictures::Copied);
+    const QString images = game.folder().file("images/");
+    QVERIFY(QFile::remove(images + "HelpUp@2x.jpg"));
+    QFile damaged(images + "NewGameUp@2x.jpg");
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("not a picture");
+    damaged.close();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("NewGameUp@2x.jpg\" cannot be loaded"));
+    game.start();
+    for (platform::Picture* design : {frmMain->imgHelp, frmMain->imgNewGame}) {
+        QCOMPARE(design->pictureFile(), platform::nativeFileName(design->pictureName()));
+        QCOMPARE(design->pixmap().devicePixelRatio(), 1.0);
+        QCOMPARE(design->pixmap().size(), QSize(93, 25));
+    }
+    QCOMPARE(frmMain->imgOptions->pixmap().devicePixelRatio(), 2.0);
+    QVERIFY(frmMain->isVisible());
 }
 
 int main(int argc, char* argv[]) {
