@@ -193,6 +193,9 @@ void Picture::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_pixmap);
     } else {
+        // Between the two densities (150 %) the picture is scaled down, not copied.
+        if (devicePixelRatioF() != m_density)
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(0, 0, m_pixmap);
     }
     drawFocusFrame(this, painter);

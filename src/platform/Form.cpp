@@ -179,6 +179,9 @@ void Form::paintEvent(QPaintEvent*) {
     if (m_background.isNull())
         return;
     QPainter painter(this);
+    // Between the two densities (150 %) the picture is scaled down, not copied.
+    if (ratio != m_backgroundDensity)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_background);
 }
 
