@@ -343,8 +343,15 @@ void TstHidpi::cacheHoldsAsManyPictures() {
 // the design-size picture is shown in its place, and the others stay sharp.
 void TstHidpi::damagedVariantLeavesDesignPicture() {
     m_game.reset();
-    Game game(TestFolder::Pictures::Copied);
+    Game game;
+    // A copy of the run-time pictures of its own to damage; the card faces
+    // stay linked from the build.
     const QString images = game.folder().file("images/");
+    QVERIFY(QFile::remove(game.folder().file("images")));
+    QVERIFY(QDir().mkpath(images));
+    const QDir built(QStringLiteral(QUORVEL_PROGRAM_DIR "/images"));
+    for (const QString& file : built.entryList(QDir::Files))
+        QVERIFY(QFile::copy(built.filePath(file), images + file));
     QVERIFY(QFile::remove(images + "HelpUp@2x.jpg"));
     QFile damaged(images + "NewGameUp@2x.jpg");
     QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
