@@ -51,7 +51,8 @@ tournament: build
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots
-	@echo "Screenshots written to $(BUILD)/screenshots"
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots/2x
+	@echo "Screenshots written to $(BUILD)/screenshots (double density in $(BUILD)/screenshots/2x)"
 
 fuzz: setup
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -69,21 +69,26 @@ static inline int clamp255(double v) {
     return std::clamp(int(std::lround(v)), 0, 255);
 }
 
-QImage wood(int w, int h, uint32_t seed, const WoodStyle& s) {
+QImage wood(int w, int h, uint32_t seed, const WoodStyle& s, double scale) {
     QImage img(w, h, QImage::Format_RGB32);
     const double g = s.grainScale;
-    for (int y = 0; y < h; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+    for (int py = 0; py < h; ++py) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(py));
+        const double y = designPos(py, scale);
+        // Seams are hard lines one design pixel high: they follow the design
+        // row the pixel lies in rather than its centre.
+        const double row = std::floor(py / scale);
         int plank = 0;
-        double inPlank = y;
+        double inPlank = row;
         if (s.plankHeight > 0) {
-            plank = int(y / s.plankHeight);
-            inPlank = y - plank * s.plankHeight;
+            plank = int(row / s.plankHeight);
+            inPlank = row - plank * s.plankHeight;
         }
         const uint32_t ps = seed + uint32_t(plank) * 7919;
         const double tone = (lattice(plank, 3, seed) - 0.5) * 0.18;
         const double shift = lattice(plank, 9, seed) * 1000;
-        for (int x = 0; x < w; ++x) {
+        for (int px = 0; px < w; ++px) {
+            const double x = designPos(px, scale);
             const double xx = (x + shift) / g;
             const double yy = y / g;
             // Growth rings: bands along the plank, bent by low-frequency noise.
@@ -102,20 +107,22 @@ QImage wood(int w, int h, uint32_t seed, const WoodStyle& s) {
                     t += 0.18;
             }
             const QColor c = mix(s.light, s.dark, t);
-            line[x] = qRgb(c.red(), c.green(), c.blue());
+            line[px] = qRgb(c.red(), c.green(), c.blue());
         }
     }
     return img;
 }
 
-QImage marble(int w, int h, uint32_t seed) {
+QImage marble(int w, int h, uint32_t seed, double scale) {
     QImage img(w, h, QImage::Format_RGB32);
     const QColor base(240, 235, 224);
     const QColor cloud(218, 210, 196);
     const QColor vein(128, 118, 108);
-    for (int y = 0; y < h; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+    for (int py = 0; py < h; ++py) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(py));
+        const double y = designPos(py, scale);
+        for (int px = 0; px < w; ++px) {
+            const double x = designPos(px, scale);
             // Long veins running diagonally, bent by smooth turbulence.
             const double turb = fbm(x * 0.007, y * 0.009, seed, 3);
             const double v = std::sin((x * 0.011 + y * 0.006 + turb * 3.2) * M_PI);
@@ -125,7 +132,7 @@ QImage marble(int w, int h, uint32_t seed) {
             const double fine = std::pow(1.0 - std::abs(v2), 40.0) * 0.18;
             QColor c = mix(base, cloud, fbm(x * 0.015, y * 0.015, seed + 9, 4) * 1.1 - 0.1);
             c = mix(c, vein, veinT + fine);
-            line[x] = qRgb(c.red(), c.green(), c.blue());
+            line[px] = qRgb(c.red(), c.green(), c.blue());
         }
     }
     return img;
@@ -139,7 +146,7 @@ static double goldProfile(double t) {
     return std::max(r1, 0.8 * r2);
 }
 
-void goldFrame(QImage& img, const QRect& rect, int thickness) {
+void goldFrame(QImage& img, const QRect& rect, int thickness, double scale) {
     const QColor deep(92, 60, 10);
     const QColor mid(196, 146, 44);
     const QColor bright(255, 236, 150);
@@ -171,7 +178,8 @@ void goldFrame(QImage& img, const QRect& rect, int thickness) {
             const double prof = goldProfile(t);
             // The slope of the moulding faces the light on one side, away on the other.
             const double slope = t < 0.5 ? light : -light;
-            const double sheen = 0.1 * std::sin((x + y) * 0.045);
+            const double sheen =
+                0.1 * std::sin((designPos(x, scale) + designPos(y, scale)) * 0.045);
             double v = 0.18 + 0.62 * prof + slope * 0.8 + sheen;
             QColor c = v < 0.55 ? mix(deep, mid, v / 0.55) : mix(mid, bright, (v - 0.55) / 0.45);
             line[x] = qRgb(c.red(), c.green(), c.blue());
@@ -268,6 +276,9 @@ void blur(QImage& img, int radius) {
 
 void shadow(QPainter& p, const QSize& canvas, const QPainterPath& path, QPointF offset, int radius,
             int alpha) {
+    // The painter's scale (its area factor, whatever it rotates) widens the blur alike.
+    const int blurRadius =
+        int(std::lround(radius * std::sqrt(std::abs(p.transform().determinant()))));
     QImage sh(canvas, QImage::Format_ARGB32_Premultiplied);
     sh.fill(Qt::transparent);
     {
@@ -278,7 +289,7 @@ void shadow(QPainter& p, const QSize& canvas, const QPainterPath& path, QPointF 
         sp.fillPath(path, QColor(0, 0, 0, alpha));
         sp.strokePath(path, QPen(QColor(0, 0, 0, alpha), radius * 0.5 + 1));
     }
-    blur(sh, radius);
+    blur(sh, blurRadius);
     p.save();
     p.resetTransform();
     p.drawImage(0, 0, sh);

@@ -13,7 +13,18 @@
 
 // Painting helpers shared by every generated picture. All randomness comes from
 // integer hashes of explicit seeds, so the same call always paints the same pixels.
+//
+// Pictures are designed in the pixels of the normal-density picture and can be
+// painted `scale` times larger for high-density screens. The per-pixel
+// textures take the scale and sample their pattern at the design position of
+// each pixel's centre, so the larger picture shows the same wood or stone with
+// finer detail; at scale 1 every pixel is sampled exactly where it always was.
 namespace art {
+
+// Design position of the centre of pixel `px` in a picture painted `scale` times larger.
+inline double designPos(int px, double scale) {
+    return (px + 0.5) / scale - 0.5;
+}
 
 uint32_t hash32(uint32_t x);
 uint32_t hash2(int x, int y, uint32_t seed);
@@ -32,13 +43,15 @@ struct WoodStyle {
     double plankHeight = 60; // 0 = one piece without seams
     double grainScale = 1.0;
 };
-QImage wood(int w, int h, uint32_t seed, const WoodStyle& style = {});
+// w and h are pixels of the painted picture; plank height and grain stay in design pixels.
+QImage wood(int w, int h, uint32_t seed, const WoodStyle& style = {}, double scale = 1.0);
 
 // Pale polished stone with soft grey veins.
-QImage marble(int w, int h, uint32_t seed);
+QImage marble(int w, int h, uint32_t seed, double scale = 1.0);
 
-// Bevelled gold border of the given thickness inside rect, lit from the top left.
-void goldFrame(QImage& img, const QRect& rect, int thickness);
+// Bevelled gold border of the given thickness inside rect, lit from the top
+// left. Rect and thickness are pixels of the painted picture.
+void goldFrame(QImage& img, const QRect& rect, int thickness, double scale = 1.0);
 
 // Darkened inner border: a place sunk into the surface.
 void recess(QImage& img, const QRect& rect, int depth, double strength = 0.55);
@@ -55,7 +68,8 @@ QPainterPath centredText(const QString& text, const QFont& f, QPointF centre);
 // Premultiplied ARGB box blur, three passes approximate a gaussian.
 void blur(QImage& img, int radius);
 
-// Soft drop shadow of a path drawn under it.
+// Soft drop shadow of a path drawn under it. Offset is in the painter's units;
+// the blur radius is in design pixels and grows with the painter's scale.
 void shadow(QPainter& p, const QSize& canvas, const QPainterPath& path, QPointF offset, int radius,
             int alpha);
 

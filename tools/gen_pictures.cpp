@@ -2,6 +2,11 @@
 // (buttons, card backs, lights, prompts and the two faces of every card) and
 // the pictures embedded in the program (window backgrounds, plates, icon),
 // together with the resource list that rcc compiles into the program.
+//
+// Every picture is painted twice: at its design size and at twice that size
+// for high-density screens, named with Qt's "@2x" suffix ("DoneUp@2x.jpg").
+// Each drawing below is laid out in design pixels and takes the scale `s`:
+// painters are scaled, per-pixel textures sample their design position.
 #include "AppIcon.h"
 #include "Art.h"
 #include "CardFace.h"
@@ -34,8 +39,12 @@ void fail(const QString& what) {
     std::exit(1);
 }
 
-void saveJpg(const QImage& img, const QString& file) {
-    if (!img.convertToFormat(QImage::Format_RGB32).save(file, "JPG", 90))
+// A picture painted at scale s; the double-size pictures are compressed a
+// little harder, since each of their pixels covers a quarter of the area on
+// screen (the card faces take 15 MB instead of 18 MB).
+void saveJpg(const QImage& img, const QString& file, int s) {
+    const int quality = s == 1 ? 90 : 85;
+    if (!img.convertToFormat(QImage::Format_RGB32).save(file, "JPG", quality))
         fail("cannot write " + file);
 }
 
@@ -55,34 +64,61 @@ QImage argb(int w, int h, const QColor& fill = Qt::transparent) {
     return img;
 }
 
-QImage darkWood(int w, int h, uint32_t seed, double plank = 0) {
-    art::WoodStyle s;
-    s.light = QColor(112, 64, 32);
-    s.dark = QColor(40, 20, 10);
-    s.plankHeight = plank;
-    return art::wood(w, h, seed, s).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+// A rectangle of design pixels in the pixels of a picture painted at scale s.
+QRect px(const QRect& r, int s) {
+    return QRect(r.x() * s, r.y() * s, r.width() * s, r.height() * s);
 }
 
-QImage boardWood(int w, int h, uint32_t seed) {
-    art::WoodStyle s;
-    s.light = QColor(166, 108, 58);
-    s.dark = QColor(82, 46, 22);
-    s.plankHeight = 44;
-    return art::wood(w, h, seed, s).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+// The file name of the picture at scale s: "DoneUp.jpg" or "DoneUp@2x.jpg".
+QString scaled(const QString& file, int s) {
+    if (s == 1)
+        return file;
+    const qsizetype dot = file.lastIndexOf('.');
+    return file.left(dot) + QString("@%1x").arg(s) + file.mid(dot);
+}
+
+// Design-sized pictures w x h, painted at scale s.
+QImage darkWood(int w, int h, uint32_t seed, int s, double plank = 0) {
+    art::WoodStyle style;
+    style.light = QColor(112, 64, 32);
+    style.dark = QColor(40, 20, 10);
+    style.plankHeight = plank;
+    return art::wood(w * s, h * s, seed, style, s)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage boardWood(int w, int h, uint32_t seed, int s) {
+    art::WoodStyle style;
+    style.light = QColor(166, 108, 58);
+    style.dark = QColor(82, 46, 22);
+    style.plankHeight = 44;
+    return art::wood(w * s, h * s, seed, style, s)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage marble(int w, int h, uint32_t seed, int s) {
+    return art::marble(w * s, h * s, seed, s).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// A bevelled gold border `thickness` design pixels wide inside the design rectangle r.
+void goldFrame(QImage& img, const QRect& r, int thickness, int s) {
+    art::goldFrame(img, px(r, s), thickness * s, s);
 }
 
 // Gold lettering with a dark outline and a soft shadow, centred on a point.
-void goldText(QImage& img, const QString& text, const QFont& f, QPointF centre,
+void goldText(QImage& img, const QString& text, const QFont& f, QPointF centre, int s,
               double outline = 1.2) {
     QPainter p(&img);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath path = art::centredText(text, f, centre);
     art::letter(p, img.size(), path, art::goldGradient(path.boundingRect()), QColor(48, 26, 4),
                 outline);
 }
 
-void goldLine(QImage& img, QRectF r) {
+void goldLine(QImage& img, QRectF r, int s) {
     QPainter p(&img);
+    p.scale(s, s);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, QColor(255, 240, 170));
     g.setColorAt(0.5, QColor(214, 164, 54));
@@ -92,10 +128,11 @@ void goldLine(QImage& img, QRectF r) {
 
 // ---- run-time pictures -----------------------------------------------------
 
-QImage button(const QString& text, bool pressed) {
-    QImage img = argb(93, 25);
+QImage button(const QString& text, bool pressed, int s) {
+    QImage img = argb(93 * s, 25 * s);
     {
         QPainter p(&img);
+        p.scale(s, s);
         QLinearGradient g(0, 0, 0, 25);
         if (!pressed) {
             g.setColorAt(0, QColor(150, 52, 36));
@@ -106,16 +143,18 @@ QImage button(const QString& text, bool pressed) {
             g.setColorAt(0.5, QColor(78, 18, 12));
             g.setColorAt(1, QColor(100, 28, 20));
         }
-        p.fillRect(img.rect(), g);
+        p.fillRect(QRect(0, 0, 93, 25), g);
     }
-    art::goldFrame(img, img.rect(), 3);
+    goldFrame(img, QRect(0, 0, 93, 25), 3, s);
     if (pressed)
-        art::recess(img, QRect(3, 3, 87, 19), 4, 0.6);
+        art::recess(img, px(QRect(3, 3, 87, 19), s), 4 * s, 0.6);
     else {
         QPainter p(&img);
+        p.scale(s, s);
         p.fillRect(QRect(3, 3, 87, 1), QColor(255, 220, 200, 70));
     }
     QPainter p(&img);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c = pressed ? QPointF(47.5, 13.5) : QPointF(46.5, 12.5);
     const QPainterPath path = art::centredText(text, art::font(kSerif, 15, true), c);
@@ -135,10 +174,11 @@ QImage button(const QString& text, bool pressed) {
     return img;
 }
 
-QImage fieldBlank() {
-    QImage img = boardWood(66, 108, 77);
-    art::recess(img, img.rect(), 7, 0.6);
+QImage fieldBlank(int s) {
+    QImage img = boardWood(66, 108, 77, s);
+    art::recess(img, img.rect(), 7 * s, 0.6);
     QPainter p(&img);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(240, 200, 110, 70), 1.0, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
@@ -158,14 +198,15 @@ QImage fieldBlank() {
 
 // A round light in a gold socket; the corners are transparent. Edge pixels are
 // blended onto dark wood so the one-bit GIF transparency leaves no fringe.
-QImage light(bool red, bool on) {
-    const int s = 25;
-    QImage img = argb(s, s);
+QImage light(bool red, bool on, int s) {
+    const int size = 25;
+    QImage img = argb(size * s, size * s);
     {
         QPainter p(&img);
+        p.scale(s, s);
         p.setRenderHint(QPainter::Antialiasing);
         const QPointF c(12.5, 12.5);
-        QLinearGradient rim(0, 0, s, s);
+        QLinearGradient rim(0, 0, size, size);
         rim.setColorAt(0, QColor(255, 238, 160));
         rim.setColorAt(0.5, QColor(196, 144, 40));
         rim.setColorAt(1, QColor(96, 60, 8));
@@ -192,16 +233,21 @@ QImage light(bool red, bool on) {
         if (!on) {
             // A dark cross-hatch on the unlit glass, so lit and unlit differ
             // in texture as well as brightness.
-            p.setClipRegion(QRegion(QRect(3, 3, 19, 19), QRegion::Ellipse));
+            // The clip is set in picture pixels so that its round edge has
+            // the picture's resolution, not the design's.
+            const QTransform design = p.transform();
+            p.resetTransform();
+            p.setClipRegion(QRegion(px(QRect(3, 3, 19, 19), s), QRegion::Ellipse));
+            p.setTransform(design);
             p.setPen(QPen(QColor(0, 0, 0, 90), 1));
             for (int i = -25; i < 25; i += 4)
                 p.drawLine(i, 0, i + 25, 25);
         }
     }
     const QColor back(56, 32, 16);
-    for (int y = 0; y < s; ++y) {
+    for (int y = 0; y < img.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < s; ++x) {
+        for (int x = 0; x < img.width(); ++x) {
             const QRgb px = line[x];
             const int a = qAlpha(px);
             if (a < 60) {
@@ -217,17 +263,18 @@ QImage light(bool red, bool on) {
     return img;
 }
 
-QImage plaque(int w, int h, uint32_t seed) {
-    QImage img = darkWood(w, h, seed);
+QImage plaque(int w, int h, uint32_t seed, int s) {
+    QImage img = darkWood(w, h, seed, s);
     art::vignette(img, 0.5);
-    art::goldFrame(img, img.rect(), 4);
+    goldFrame(img, QRect(0, 0, w, h), 4, s);
     return img;
 }
 
-QImage prompt() {
-    QImage img = plaque(200, 67, 52);
-    goldText(img, "Choose 5 cards", art::font(kSerif, 24, true), QPointF(100, 28));
+QImage prompt(int s) {
+    QImage img = plaque(200, 67, 52, s);
+    goldText(img, "Choose 5 cards", art::font(kSerif, 24, true), QPointF(100, 28), s);
     QPainter p(&img);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath sub =
         art::centredText("then press Done", art::font(kSerif, 12, false, true), QPointF(100, 50));
@@ -235,11 +282,11 @@ QImage prompt() {
     return img;
 }
 
-QImage begins(int player) {
-    QImage img = art::marble(200, 67, 700 + uint32_t(player))
-                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    art::goldFrame(img, img.rect(), 5);
+QImage begins(int player, int s) {
+    QImage img = marble(200, 67, 700 + uint32_t(player), s);
+    goldFrame(img, QRect(0, 0, 200, 67), 5, s);
     QPainter p(&img);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink = player == 1 ? QColor(192, 0, 0) : QColor(0, 40, 200);
     const QPainterPath path = art::centredText(QString("Player %1 begins").arg(player),
@@ -253,22 +300,23 @@ QImage begins(int player) {
 
 // ---- embedded pictures -----------------------------------------------------
 
-QImage plate(const QString& text, int w, int h) {
-    QImage img = darkWood(w, h, 300 + uint32_t(w));
+QImage plate(const QString& text, int w, int h, int s) {
+    QImage img = darkWood(w, h, 300 + uint32_t(w), s);
     art::vignette(img, 0.4);
-    art::goldFrame(img, img.rect(), 3);
-    goldText(img, text, art::font(kSerif, h * 0.62, true), QPointF(w / 2.0, h / 2.0), 1.0);
+    goldFrame(img, QRect(0, 0, w, h), 3, s);
+    goldText(img, text, art::font(kSerif, h * 0.62, true), QPointF(w / 2.0, h / 2.0), s, 1.0);
     return img;
 }
 
 // Dark wood set into the lighter board, edged with a thin gold inlay.
-void inlay(QImage& img, QRect r, uint32_t seed) {
+void inlay(QImage& img, QRect r, uint32_t seed, int s) {
     {
         QPainter p(&img);
-        p.drawImage(r.topLeft(), darkWood(r.width(), r.height(), seed));
+        p.drawImage(px(r, s).topLeft(), darkWood(r.width(), r.height(), seed, s));
     }
-    art::recess(img, r, 8, 0.45);
+    art::recess(img, px(r, s), 8 * s, 0.45);
     QPainter p(&img);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0, QColor(255, 232, 150));
@@ -280,8 +328,9 @@ void inlay(QImage& img, QRect r, uint32_t seed) {
 }
 
 // A small gold rosette, used to dress the corners of the board.
-void rosette(QImage& img, QPointF c, double r) {
+void rosette(QImage& img, QPointF c, double r, int s) {
     QPainter p(&img);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath petals;
     for (int i = 0; i < 8; ++i) {
@@ -305,52 +354,52 @@ void rosette(QImage& img, QPointF c, double r) {
     p.drawEllipse(c, r * 0.25, r * 0.25);
 }
 
-QImage mainBoard() {
-    QImage img = boardWood(591, 525, 1);
+QImage mainBoard(int s) {
+    QImage img = boardWood(591, 525, 1, s);
     art::vignette(img, 0.35);
     // Hands lie in shallow hollows; the board and the lower panels are inlaid.
-    art::recess(img, QRect(12, 16, 128, 366), 10, 0.3);
-    art::recess(img, QRect(414, 16, 166, 366), 10, 0.3);
-    inlay(img, QRect(180, 19, 232, 354), 501);
+    art::recess(img, px(QRect(12, 16, 128, 366), s), 10 * s, 0.3);
+    art::recess(img, px(QRect(414, 16, 166, 366), s), 10 * s, 0.3);
+    inlay(img, QRect(180, 19, 232, 354), 501, s);
     const int xs[] = {187, 263, 339};
     const int ys[] = {26, 142, 258};
     for (int y : ys)
         for (int x : xs)
-            art::recess(img, QRect(x - 2, y - 2, 70, 112), 5, 0.5);
-    inlay(img, QRect(34, 394, 166, 102), 502);
-    inlay(img, QRect(391, 394, 166, 102), 503);
-    art::recess(img, QRect(246, 373, 101, 134), 6, 0.35);
+            art::recess(img, px(QRect(x - 2, y - 2, 70, 112), s), 5 * s, 0.5);
+    inlay(img, QRect(34, 394, 166, 102), 502, s);
+    inlay(img, QRect(391, 394, 166, 102), 503, s);
+    art::recess(img, px(QRect(246, 373, 101, 134), s), 6 * s, 0.35);
     for (int y : {379, 412, 446}) {
-        art::recess(img, QRect(206, y - 2, 29, 29), 5, 0.5);
-        art::recess(img, QRect(358, y - 2, 29, 29), 5, 0.5);
+        art::recess(img, px(QRect(206, y - 2, 29, 29), s), 5 * s, 0.5);
+        art::recess(img, px(QRect(358, y - 2, 29, 29), s), 5 * s, 0.5);
     }
     for (QPointF c : {QPointF(178, 17), QPointF(414, 17), QPointF(178, 375), QPointF(414, 375)})
-        rosette(img, c, 8);
-    art::goldFrame(img, img.rect(), 9);
+        rosette(img, c, 8, s);
+    goldFrame(img, QRect(0, 0, 591, 525), 9, s);
     return img;
 }
 
-void framedField(QImage& img, QRect r) {
-    art::recess(img, r.adjusted(-4, -4, 4, 4), 4, 0.5);
-    QImage inner(r.size(), QImage::Format_ARGB32_Premultiplied);
+void framedField(QImage& img, QRect r, int s) {
+    art::recess(img, px(r.adjusted(-4, -4, 4, 4), s), 4 * s, 0.5);
+    QImage inner(r.size() * s, QImage::Format_ARGB32_Premultiplied);
     inner.fill(QColor(255, 224, 192));
     QPainter p(&img);
-    p.drawImage(r.topLeft(), inner);
+    p.drawImage(px(r, s).topLeft(), inner);
     p.end();
-    art::goldFrame(img, r.adjusted(-3, -3, 3, 3), 3);
+    goldFrame(img, r.adjusted(-3, -3, 3, 3), 3, s);
 }
 
-QImage options() {
-    QImage img = darkWood(312, 412, 41, 52);
+QImage options(int s) {
+    QImage img = darkWood(312, 412, 41, s, 52);
     art::vignette(img, 0.45);
-    art::goldFrame(img, img.rect(), 8);
-    goldText(img, "Player 1", art::font(kSerif, 19, true), QPointF(153.5, 30));
-    framedField(img, QRect(51, 44, 206, 26));
-    goldText(img, "Player 2", art::font(kSerif, 19, true), QPointF(154.5, 100));
-    framedField(img, QRect(52, 114, 206, 26));
-    goldLine(img, QRectF(40, 158, 232, 2));
-    goldText(img, "Rules", art::font(kSerif, 22, true), QPointF(156, 175));
-    goldLine(img, QRectF(40, 191, 232, 2));
+    goldFrame(img, QRect(0, 0, 312, 412), 8, s);
+    goldText(img, "Player 1", art::font(kSerif, 19, true), QPointF(153.5, 30), s);
+    framedField(img, QRect(51, 44, 206, 26), s);
+    goldText(img, "Player 2", art::font(kSerif, 19, true), QPointF(154.5, 100), s);
+    framedField(img, QRect(52, 114, 206, 26), s);
+    goldLine(img, QRectF(40, 158, 232, 2), s);
+    goldText(img, "Rules", art::font(kSerif, 22, true), QPointF(156, 175), s);
+    goldLine(img, QRectF(40, 191, 232, 2), s);
     struct Box {
         QRect r;
         const char* text;
@@ -364,8 +413,9 @@ QImage options() {
         // and light inside for the red mark to show.
         const int side = std::min(b.r.width(), b.r.height()) - 4;
         const QRect sq(b.r.center().x() - side / 2, b.r.center().y() - side / 2, side, side);
-        framedField(img, sq.adjusted(2, 2, -2, -2));
+        framedField(img, sq.adjusted(2, 2, -2, -2), s);
         QPainter p(&img);
+        p.scale(s, s);
         p.setRenderHint(QPainter::Antialiasing);
         QPainterPath path;
         const QFont f = art::font(kSerif, 16, true);
@@ -377,39 +427,41 @@ QImage options() {
     return img;
 }
 
-QImage strip() {
-    QImage img = darkWood(588, 221, 88, 55);
+QImage strip(int s) {
+    QImage img = darkWood(588, 221, 88, s, 55);
     art::vignette(img, 0.4);
-    art::goldFrame(img, img.rect(), 7);
+    goldFrame(img, QRect(0, 0, 588, 221), 7, s);
     for (int i = 0; i < 8; ++i)
-        art::recess(img, QRect(24 + 68 * i, 103, 63, 95), 6, 0.5);
-    art::recess(img, QRect(20, 18, 154, 76), 7, 0.35);
-    art::recess(img, QRect(196, 16, 208, 75), 6, 0.45);
-    art::recess(img, QRect(446, 34, 105, 37), 5, 0.45);
-    goldLine(img, QRectF(20, 97, 548, 1.5));
+        art::recess(img, px(QRect(24 + 68 * i, 103, 63, 95), s), 6 * s, 0.5);
+    art::recess(img, px(QRect(20, 18, 154, 76), s), 7 * s, 0.35);
+    art::recess(img, px(QRect(196, 16, 208, 75), s), 6 * s, 0.45);
+    art::recess(img, px(QRect(446, 34, 105, 37), s), 5 * s, 0.45);
+    goldLine(img, QRectF(20, 97, 548, 1.5), s);
     return img;
 }
 
-QImage message() {
-    QImage img = art::marble(350, 67, 5).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    art::goldFrame(img, img.rect(), 5);
+QImage message(int s) {
+    QImage img = marble(350, 67, 5, s);
+    goldFrame(img, QRect(0, 0, 350, 67), 5, s);
     return img;
 }
 
-QImage winner() {
-    QImage img = art::marble(551, 258, 9).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    art::goldFrame(img, img.rect(), 8);
-    goldText(img, "Game Stats", art::font(kSerif, 28, true), QPointF(275.5, 28), 1.3);
-    goldLine(img, QRectF(274, 52, 3, 150));
-    goldLine(img, QRectF(170, 46, 211, 1.5));
+QImage winner(int s) {
+    QImage img = marble(551, 258, 9, s);
+    goldFrame(img, QRect(0, 0, 551, 258), 8, s);
+    goldText(img, "Game Stats", art::font(kSerif, 28, true), QPointF(275.5, 28), s, 1.3);
+    goldLine(img, QRectF(274, 52, 3, 150), s);
+    goldLine(img, QRectF(170, 46, 211, 1.5), s);
     return img;
 }
 
-QImage splash(const QList<CardRow>& cards) {
-    QImage img = darkWood(450, 300, 12, 70);
+QImage splash(const QList<CardRow>& cards, int s) {
+    QImage img = darkWood(450, 300, 12, s, 70);
     art::vignette(img, 0.6);
     {
         QPainter p(&img);
+        const QTransform toPicture = QTransform::fromScale(s, s);
+        p.setTransform(toPicture);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         // Five cards fanned around a point below the picture, alternating colours.
@@ -417,20 +469,23 @@ QImage splash(const QList<CardRow>& cards) {
         const double scale = 1.45;
         for (int i = 0; i < 5; ++i) {
             const CardRow& c = cards[std::min<int>(picks[i], int(cards.size()) - 1)];
-            const QImage face = cards::face(c, i % 2 == 0, scale);
+            // Painted at the picture's resolution, placed by its design size.
+            const QImage face = cards::face(c, i % 2 == 0, scale * s);
+            const QSizeF size = QSizeF(face.size()) / s;
             const double angle = -26 + 13 * i;
             QTransform t;
             t.translate(225, 430);
             t.rotate(angle);
-            t.translate(-face.width() / 2.0, -405);
+            t.translate(-size.width() / 2.0, -405);
             QPainterPath outline;
-            outline.addRect(QRectF(0, 0, face.width(), face.height()));
-            p.setTransform(t);
+            outline.addRect(QRectF(QPointF(0, 0), size));
+            p.setTransform(t * toPicture);
             art::shadow(p, img.size(), outline, QPointF(4, 5), 5, 170);
-            p.setTransform(t);
+            p.setTransform(t * toPicture);
+            p.scale(1.0 / s, 1.0 / s);
             p.drawImage(0, 0, face);
         }
-        p.resetTransform();
+        p.setTransform(toPicture);
         // Darken the lower part so the title stands out.
         QLinearGradient g(0, 170, 0, 300);
         g.setColorAt(0, QColor(0, 0, 0, 0));
@@ -438,27 +493,29 @@ QImage splash(const QList<CardRow>& cards) {
         g.setColorAt(1, QColor(0, 0, 0, 210));
         p.fillRect(QRect(0, 170, 450, 130), g);
     }
-    goldText(img, "Quorvel", art::font(kSerif, 80, true), QPointF(225, 228), 2.2);
+    goldText(img, "Quorvel", art::font(kSerif, 80, true), QPointF(225, 228), s, 2.2);
     {
         QPainter p(&img);
+        p.scale(s, s);
         p.setRenderHint(QPainter::Antialiasing);
         const QPainterPath sub = art::centredText(
             "a duel of cards for two", art::font(kSerif, 15, false, true), QPointF(225, 276));
         p.fillPath(sub, QColor(236, 214, 170));
     }
-    art::goldFrame(img, img.rect(), 7);
+    goldFrame(img, QRect(0, 0, 450, 300), 7, s);
     return img;
 }
 
-QImage selFrame() {
-    QImage img(110, 180, QImage::Format_RGB32);
+QImage selFrame(int s) {
+    QImage img(110 * s, 180 * s, QImage::Format_RGB32);
     img.fill(QColor(255, 255, 0));
     return img;
 }
 
-QImage icon() {
-    QImage img = argb(32, 32);
+QImage icon(int s) {
+    QImage img = argb(32 * s, 32 * s);
     QPainter p(&img);
+    p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(16, 16);
     p.rotate(-8);
@@ -480,28 +537,78 @@ void makeDir(const QString& path) {
         fail("cannot create " + path);
 }
 
-QString facePath(const QString& programDir, const CardRow& c, char colour) {
+QString facePath(const QString& programDir, const CardRow& c, char colour, int s) {
     QString rel = c.path;
     rel.replace('\\', '/');
-    return programDir + rel + colour + ".jpg";
+    return programDir + rel + colour + scaled(".jpg", s);
 }
 
 // Card faces are independent of each other; painting them on every core keeps
 // the build short.
-void writeFaces(const QList<CardRow>& cards, const QString& programDir) {
+void writeFaces(const QList<CardRow>& cards, const QString& programDir, const QList<int>& scales) {
     const unsigned threads = std::max(1u, std::min(8u, std::thread::hardware_concurrency()));
     std::vector<std::thread> pool;
     for (unsigned t = 0; t < threads; ++t) {
         pool.emplace_back([&, t] {
             for (qsizetype i = t; i < cards.size(); i += threads) {
                 const CardRow& c = cards[i];
-                saveJpg(cards::face(c, true), facePath(programDir, c, 'r'));
-                saveJpg(cards::face(c, false), facePath(programDir, c, 'b'));
+                for (int s : scales) {
+                    saveJpg(cards::face(c, true, s), facePath(programDir, c, 'r', s), s);
+                    saveJpg(cards::face(c, false, s), facePath(programDir, c, 'b', s), s);
+                }
             }
         });
     }
     for (std::thread& th : pool)
         th.join();
+}
+
+// The pictures the program loads from its folder at run time.
+void writeRuntimePictures(const QString& images, int s) {
+    const struct {
+        const char* file;
+        const char* text;
+    } buttons[] = {{"Done", "Done"},
+                   {"Help", "Help"},
+                   {"NewGame", "New Game"},
+                   {"Options", "Options"},
+                   {"Exit", "Exit"}};
+    for (const auto& b : buttons) {
+        saveJpg(button(b.text, false, s), images + scaled(QString(b.file) + "Up.jpg", s), s);
+        saveJpg(button(b.text, true, s), images + scaled(QString(b.file) + "Dn.jpg", s), s);
+    }
+    saveJpg(fieldBlank(s), images + scaled("FieldBlank.jpg", s), s);
+    saveJpg(cards::back(true, s), images + scaled("PlaceHolder-r.jpg", s), s);
+    saveJpg(cards::back(false, s), images + scaled("PlaceHolder-b.jpg", s), s);
+    writeGif(light(true, false, s), images + scaled("RedOff.gif", s));
+    writeGif(light(true, true, s), images + scaled("RedOn.gif", s));
+    writeGif(light(false, false, s), images + scaled("BlueOff.gif", s));
+    writeGif(light(false, true, s), images + scaled("BlueOn.gif", s));
+    saveJpg(prompt(s), images + scaled("52start.jpg", s), s);
+    saveJpg(begins(1, s), images + scaled("begin1.jpg", s), s);
+    saveJpg(begins(2, s), images + scaled("begin2.jpg", s), s);
+}
+
+// The pictures compiled into the program; returns their file names.
+QStringList writeEmbeddedPictures(const QList<CardRow>& cards, const QString& e, int s) {
+    saveJpg(splash(cards, s), e + scaled("splash.jpg", s), s);
+    saveJpg(mainBoard(s), e + scaled("main.jpg", s), s);
+    saveJpg(options(s), e + scaled("options.jpg", s), s);
+    saveJpg(strip(s), e + scaled("strip.jpg", s), s);
+    saveJpg(message(s), e + scaled("message.jpg", s), s);
+    saveJpg(winner(s), e + scaled("winner.jpg", s), s);
+    writeGif(light(true, false, s), e + scaled("redlight.gif", s));
+    writeGif(light(false, false, s), e + scaled("bluelight.gif", s));
+    writeGif(plate("Player 1", 125, 33, s), e + scaled("plate1.gif", s));
+    writeGif(plate("Player 2", 129, 32, s), e + scaled("plate2.gif", s));
+    saveJpg(selFrame(s), e + scaled("selframe.jpg", s), s);
+    savePng(icon(s), e + scaled("icon.png", s));
+    QStringList files = {"bluelight.gif", "icon.png",   "main.jpg",   "message.jpg",
+                         "options.jpg",   "plate1.gif", "plate2.gif", "redlight.gif",
+                         "selframe.jpg",  "splash.jpg", "strip.jpg",  "winner.jpg"};
+    for (QString& f : files)
+        f = scaled(f, s);
+    return files;
 }
 
 } // namespace
@@ -522,50 +629,19 @@ int main(int argc, char** argv) {
     makeDir(programDir + "/cards");
     makeDir(embeddedDir);
 
-    const struct {
-        const char* file;
-        const char* text;
-    } buttons[] = {{"Done", "Done"},
-                   {"Help", "Help"},
-                   {"NewGame", "New Game"},
-                   {"Options", "Options"},
-                   {"Exit", "Exit"}};
-    for (const auto& b : buttons) {
-        saveJpg(button(b.text, false), images + b.file + "Up.jpg");
-        saveJpg(button(b.text, true), images + b.file + "Dn.jpg");
+    // Design size and double size for high-density screens.
+    const QList<int> scales = {1, 2};
+    QStringList embedded;
+    for (int s : scales) {
+        writeRuntimePictures(images, s);
+        embedded += writeEmbeddedPictures(cards, embeddedDir + "/", s);
     }
-    saveJpg(fieldBlank(), images + "FieldBlank.jpg");
-    saveJpg(cards::back(true), images + "PlaceHolder-r.jpg");
-    saveJpg(cards::back(false), images + "PlaceHolder-b.jpg");
-    writeGif(light(true, false), images + "RedOff.gif");
-    writeGif(light(true, true), images + "RedOn.gif");
-    writeGif(light(false, false), images + "BlueOff.gif");
-    writeGif(light(false, true), images + "BlueOn.gif");
-    saveJpg(prompt(), images + "52start.jpg");
-    saveJpg(begins(1), images + "begin1.jpg");
-    saveJpg(begins(2), images + "begin2.jpg");
-    writeFaces(cards, programDir);
+    writeFaces(cards, programDir, scales);
 
-    const QString e = embeddedDir + "/";
-    saveJpg(splash(cards), e + "splash.jpg");
-    saveJpg(mainBoard(), e + "main.jpg");
-    saveJpg(options(), e + "options.jpg");
-    saveJpg(strip(), e + "strip.jpg");
-    saveJpg(message(), e + "message.jpg");
-    saveJpg(winner(), e + "winner.jpg");
-    writeGif(light(true, false), e + "redlight.gif");
-    writeGif(light(false, false), e + "bluelight.gif");
-    writeGif(plate("Player 1", 125, 33), e + "plate1.gif");
-    writeGif(plate("Player 2", 129, 32), e + "plate2.gif");
-    saveJpg(selFrame(), e + "selframe.jpg");
-    savePng(icon(), e + "icon.png");
-    if (!appicon::writeAll(e + "icons"))
+    if (!appicon::writeAll(embeddedDir + "/icons"))
         fail("cannot write the application icons");
 
-    const QStringList embedded = {"bluelight.gif", "icon.png",   "main.jpg",   "message.jpg",
-                                  "options.jpg",   "plate1.gif", "plate2.gif", "redlight.gif",
-                                  "selframe.jpg",  "splash.jpg", "strip.jpg",  "winner.jpg"};
-    QFile qrc(e + "embedded.qrc");
+    QFile qrc(embeddedDir + "/embedded.qrc");
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         fail("cannot write embedded.qrc");
     QTextStream out(&qrc);

@@ -18,14 +18,71 @@ QRect twipsRect(int left, int top, int width, int height) {
 
 namespace {
 // Bounded so that a long session of many different card faces does not grow
-// without limit; the pictures of one match fit easily.
+// without limit; the pictures of one match fit easily. The bound counts the
+// bytes of the decoded pictures. A double-size picture takes four times the
+// bytes, so once such pictures are shown the bound doubles: the cache then
+// holds about 35 faces instead of 70, still well over the twenty or so that
+// one hand shows, for 4 MB.
+constexpr qsizetype kCacheBytes = 2 * 1024 * 1024;
+
 QCache<QString, QPixmap>& pictureCache() {
-    static QCache<QString, QPixmap> cache(2 * 1024 * 1024);
+    static QCache<QString, QPixmap> cache(kCacheBytes);
     return cache;
+}
+
+qsizetype pixmapBytes(const QPixmap& pixmap) {
+    return qMax<qsizetype>(1, qsizetype(pixmap.width()) * pixmap.height() *
+                                  qMax(1, pixmap.depth() / 8));
+}
+
+void cache(const QString& file, const QPixmap& pixmap, int density) {
+    QCache<QString, QPixmap>& cache = pictureCache();
+    const qsizetype limit = kCacheBytes * density;
+    if (cache.maxCost() < limit)
+        cache.setMaxCost(limit);
+    cache.insert(file, new QPixmap(pixmap), pixmapBytes(pixmap));
+}
+
+// The double-size variant of a picture, or no picture where there is none or
+// it cannot be read: the design-size picture then serves, only less sharp.
+QPixmap loadHighDensity(const QString& file) {
+    if (QPixmap* cached = pictureCache().object(file))
+        return *cached;
+    if (!QFileInfo::exists(file))
+        return {};
+    QImageReader reader(file);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        qWarning("The picture \"%s\" cannot be loaded (%s); its design-size picture is shown.",
+                 qPrintable(file), qPrintable(reader.errorString()));
+        return {};
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(2);
+    cache(file, pixmap, 2);
+    return pixmap;
 }
 } // namespace
 
-QPixmap loadPictureFile(const QString& nativeName) {
+int pictureDensity(qreal devicePixelRatio) {
+    return devicePixelRatio > 1.0 ? 2 : 1;
+}
+
+QString highDensityName(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype folder =
+        qMax(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    if (dot <= folder)
+        return name + QStringLiteral("@2x");
+    return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+}
+
+QPixmap loadPictureFile(const QString& nativeName, qreal devicePixelRatio) {
+    if (pictureDensity(devicePixelRatio) == 2) {
+        QPixmap sharp = loadHighDensity(highDensityName(nativeName));
+        if (!sharp.isNull())
+            return sharp;
+    }
     if (QPixmap* cached = pictureCache().object(nativeName))
         return *cached;
     const QFileInfo info(nativeName);
@@ -39,13 +96,32 @@ QPixmap loadPictureFile(const QString& nativeName) {
         fatal(QStringLiteral("The picture \"%1\" cannot be loaded: %2")
                   .arg(nativeName, reader.errorString()));
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
-    const qsizetype cost = qMax<qsizetype>(1, pixmap.width() * pixmap.height() * 4);
-    pictureCache().insert(nativeName, new QPixmap(pixmap), cost);
+    cache(nativeName, pixmap, 1);
     return pixmap;
+}
+
+QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
+    if (pictureDensity(devicePixelRatio) == 2) {
+        QPixmap sharp(highDensityName(resource));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(resource);
 }
 
 void clearPictureCache() {
     pictureCache().clear();
+    pictureCache().setMaxCost(kCacheBytes);
+}
+
+qsizetype pictureCacheLimit() {
+    return pictureCache().maxCost();
+}
+
+qsizetype pictureCacheBytes() {
+    return pictureCache().totalCost();
 }
 
 Picture::Picture(QWidget* parent, int index) : QWidget(parent), m_index(index) {
@@ -62,20 +138,29 @@ void Picture::setRect(int left, int top, int width, int height) {
 }
 
 void Picture::LoadPicture(const QString& name) {
-    m_pixmap = loadPictureFile(nativeFileName(name));
-    m_name = name;
+    decode(name, false);
     update();
 }
 
 void Picture::setEmbedded(const QString& resource) {
-    m_pixmap = QPixmap(resource);
-    m_name = resource;
+    decode(resource, true);
     update();
+}
+
+void Picture::decode(const QString& name, bool embedded) {
+    const qreal ratio = devicePixelRatioF();
+    const QString file = embedded ? name : nativeFileName(name);
+    m_pixmap = embedded ? loadEmbeddedPicture(file, ratio) : loadPictureFile(file, ratio);
+    m_name = name;
+    m_file = m_pixmap.devicePixelRatio() > 1.0 ? highDensityName(file) : file;
+    m_embedded = embedded;
+    m_density = pictureDensity(ratio);
 }
 
 void Picture::Clear() {
     m_pixmap = QPixmap();
     m_name.clear();
+    m_file.clear();
     update();
 }
 
@@ -96,6 +181,10 @@ void Picture::changeEvent(QEvent* event) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
+    // The window has moved to a screen of another density since the picture
+    // was loaded.
+    if (!m_pixmap.isNull() && pictureDensity(devicePixelRatioF()) != m_density)
+        decode(QString(m_name), m_embedded);
     QPainter painter(this);
     if (m_pixmap.isNull()) {
         drawFocusFrame(this, painter);
@@ -105,6 +194,9 @@ void Picture::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), m_pixmap);
     } else {
+        // Between the two densities (150 %) the picture is scaled down, not copied.
+        if (devicePixelRatioF() != m_density)
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(0, 0, m_pixmap);
     }
     drawFocusFrame(this, painter);

@@ -18,7 +18,9 @@ QRect twipsRect(int left, int top, int width, int height);
 // A picture control. Shows a picture file stretched to its rectangle or at
 // its own size from the top-left corner, and reports mouse presses, releases
 // and clicks with its control-array index. A disabled picture lets the mouse
-// through to whatever lies beneath it.
+// through to whatever lies beneath it. On a high-density screen it shows the
+// double-size file beside the named one where there is one (see
+// pictureDensity), and follows its window to a screen of another density.
 class Picture : public QWidget {
     Q_OBJECT
   public:
@@ -42,6 +44,8 @@ class Picture : public QWidget {
     bool hasPicture() const { return !m_pixmap.isNull(); }
     // The file (as named by the program) of the picture shown, empty if none.
     const QString& pictureName() const { return m_name; }
+    // The file actually decoded: the named one or its double-size variant.
+    const QString& pictureFile() const { return m_file; }
     const QPixmap& pixmap() const { return m_pixmap; }
 
     void setEnabled(bool enabled);
@@ -61,10 +65,16 @@ class Picture : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    // Decodes the named picture at the density of the control's screen.
+    void decode(const QString& name, bool embedded);
+
     int m_index;
     bool m_stretch = true;
     QPixmap m_pixmap;
     QString m_name;
+    QString m_file;
+    bool m_embedded = false;
+    int m_density = 1;
 };
 
 // A label: caption, text colour and font; transparent, centred and wrapping
@@ -143,8 +153,23 @@ class Timer : public QObject {
     QTimer m_timer;
 };
 
-// Decoded pictures, kept so that each file is decoded once.
-QPixmap loadPictureFile(const QString& nativeName);
+// Pictures come at their design size ("DoneUp.jpg") and, for high-density
+// screens, at twice that size beside it under the name Qt's convention gives
+// ("DoneUp@2x.jpg"). The density to show, 1 or 2, for a device pixel ratio:
+// any ratio above 1 looks sharper with the double-size picture.
+int pictureDensity(qreal devicePixelRatio);
+QString highDensityName(const QString& name);
+
+// Decoded pictures, kept so that each file is decoded once. With a device
+// pixel ratio above 1 the double-size variant is decoded where it exists and
+// can be read (its pixmap then has a device pixel ratio of 2); otherwise the
+// named file, whose failure to load is fatal.
+QPixmap loadPictureFile(const QString& nativeName, qreal devicePixelRatio = 1.0);
+// A picture delivered inside the program, chosen by density in the same way.
+QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio = 1.0);
 void clearPictureCache();
+// Bytes of decoded pictures the cache may hold, and holds now.
+qsizetype pictureCacheLimit();
+qsizetype pictureCacheBytes();
 
 } // namespace platform

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QImage>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -170,11 +169,19 @@ bool Form::keyDown(QKeyEvent* event) {
 }
 
 void Form::paintEvent(QPaintEvent*) {
-    if (m_background.isNull() && !m_backgroundName.isEmpty())
-        m_background = QPixmap::fromImage(QImage(m_backgroundName));
+    // At the density of the window's screen, again if it has moved to another.
+    const qreal ratio = devicePixelRatioF();
+    if (!m_backgroundName.isEmpty() &&
+        (m_background.isNull() || m_backgroundDensity != pictureDensity(ratio))) {
+        m_background = loadEmbeddedPicture(m_backgroundName, ratio);
+        m_backgroundDensity = pictureDensity(ratio);
+    }
     if (m_background.isNull())
         return;
     QPainter painter(this);
+    // Between the two densities (150 %) the picture is scaled down, not copied.
+    if (ratio != m_backgroundDensity)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_background);
 }
 

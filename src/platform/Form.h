@@ -76,6 +76,7 @@ class Form : public QWidget {
     Placement m_placement = Placement::CentreScreen;
     QString m_backgroundName;
     QPixmap m_background;
+    int m_backgroundDensity = 1;
     QEventLoop* m_modalLoop = nullptr;
     Form* m_returnTo = nullptr;
 };

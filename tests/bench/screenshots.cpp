@@ -1,8 +1,12 @@
 // Renders every window in its typical states to PNG files, for looking over
 // the layout by eye:  quorvel_screenshots <output folder>
+// The deals are seeded, so every run shows the same cards: run once as it is
+// and once under QT_SCALE_FACTOR=2 (as `make screenshots` does), and the two
+// sets show the same windows at normal and at double density.
 
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
+#include "platform/Random.h"
 #include "selection/FrmPlayer.h"
 #include "support/Game.h"
 #include "windows/Forms.h"
@@ -49,6 +53,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;
     }
+    platform::Random::instance().setSeed(20261209);
     g_out = QDir(QString::fromLocal8Bit(argv[1]));
     if (!g_out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
