@@ -1,4 +1,5 @@
 #include "match/FrmMain.h"
+#include "options/ComputerChoice.h"
 #include "platform/Fatal.h"
 #include "platform/GameFiles.h"
 #include "platform/Platform.h"
@@ -81,6 +82,12 @@ int readCommandLine(int argc, char* argv[]) {
         print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                     QCoreApplication::applicationVersion()));
         return 0;
+    }
+    const QString level = parser.value(QStringLiteral("computer"));
+    if (parser.isSet(QStringLiteral("computer")) && !options::applyComputerOption(level)) {
+        print(stderr, QStringLiteral("%1: --computer takes easy, normal or hard, not \"%2\"\n%3")
+                          .arg(program, level, tryHelp));
+        return 2;
     }
     return -1;
 }

@@ -1,5 +1,7 @@
 #include "match/FrmMain.h"
 
+#include "match/ComputerPlayer.h"
+
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
 #include "platform/Fatal.h"
@@ -86,7 +88,11 @@ void FrmMain::buildControls() {
         connect(imgP1[s], &Picture::MouseDown, this, &FrmMain::imgP1_MouseDown);
         imgP2[s] = new Picture(this, s);
         imgP2[s]->setRect(P2Left[s], HandTop[s], 990, 1620);
-        connect(imgP2[s], &Picture::MouseDown, this, &FrmMain::imgP2_MouseDown);
+        // The person cannot play for the computer: its cards ignore the mouse.
+        connect(imgP2[s], &Picture::MouseDown, this, [this](int Index) {
+            if (!computerPlays())
+                imgP2_MouseDown(Index);
+        });
     }
     for (int l = 1; l <= 9; ++l) {
         imgBoard[l] = new Picture(this, l);
@@ -145,6 +151,14 @@ void FrmMain::buildControls() {
     tmr1 = new platform::Timer(this, 2000);
     connect(tmr1, &platform::Timer::Tick, this, &FrmMain::tmr1_Timer);
     describeControls();
+    tmrComputer = new platform::Timer(this, 600);
+    connect(tmrComputer, &platform::Timer::Tick, this, &FrmMain::tmrComputer_Timer);
+    m_computer = new ComputerPlayer(this);
+    connect(m_computer, &ComputerPlayer::moveReady, this, &FrmMain::computer_MoveReady);
+}
+
+bool FrmMain::computerPlays() const {
+    return frmOptions && frmOptions->player2Computer().has_value();
 }
 
 PlayRules& FrmMain::PlayRules() {
@@ -196,8 +210,15 @@ void FrmMain::Form_Load() {
 void FrmMain::Form_Activate() {
     lblPlayer1Name->setCaption(frmOptions->gstrPlayer1Name);
     lblPlayer2Name->setCaption(frmOptions->gstrPlayer2Name);
-    if (gblnPostNewHand)
+    if (gblnPostNewHand) {
         DealHands();
+    } else if (m_computerTurn) {
+        // Back from Options or Help: the person sees the board again before
+        // the computer's move lands.
+        m_computerPaced = false;
+        tmrComputer->setEnabled(false);
+        tmrComputer->setEnabled(true);
+    }
 }
 
 void FrmMain::ClearBoard() {
@@ -262,6 +283,7 @@ void FrmMain::NewGame() {
 
 void FrmMain::ResetHand() {
     platform::SaveGroup group;
+    computerTurnEnds();
     intCardsPlaced = 0;
     gblnNewRound = true;
     ClearHands();
@@ -318,6 +340,9 @@ void FrmMain::DealHands() {
     gblnPostNewHand = false;
     boardAndHandsChanged();
     platform::announce(this, QStringLiteral("Hands dealt. %1 begins.").arg(playerName(gintTurn)));
+    // Open Hand has nothing to reveal: a computer that begins starts now.
+    if (open)
+        computerTurnBegins();
 }
 
 // ---- Picking a card ----------------------------------------------------------
@@ -384,6 +409,8 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     if (!frmOptions->gblnHand) {
         hideHand(P);
         tmrHideHand->setEnabled(true);
+    } else {
+        computerTurnBegins();
     }
     boardAndHandsChanged();
     platform::announce(this, spoken + QStringLiteral(" %1's turn.").arg(playerName(gintTurn)));
@@ -442,9 +469,15 @@ void FrmMain::tmrHideHand_Timer() {
     platform::Recordset& hand = first ? P1Hand : P2Hand;
     const auto& inHand = first ? blnP1InHand : blnP2InHand;
     auto& pictures = first ? imgP1 : imgP2;
+    // The computer's hand stays face down for the person under Closed Hand.
+    const bool faceDown = !first && computerPlays();
     for (int s = 1; s <= 5; ++s) {
         if (!inHand[s])
             continue;
+        if (faceDown) {
+            pictures[s]->setEnabled(true);
+            continue;
+        }
         hand.Find(store::locationCriterion(s));
         pictures[s]->LoadPicture(
             pictureName(hand.textValue(QStringLiteral("fldPath")) +
@@ -456,12 +489,90 @@ void FrmMain::tmrHideHand_Timer() {
     P2Hand.MoveFirst();
     tmrHideHand->setEnabled(false);
     boardAndHandsChanged();
+    computerTurnBegins();
 }
 
 void FrmMain::tmr1_Timer() {
     imgBegin->setEnabled(false);
     imgBegin->Clear();
     tmr1->setEnabled(false);
+}
+
+// ---- The computer's turn ------------------------------------------------------------
+
+// Starts the computer thinking when player 2 is the computer, is on turn and
+// has a card to place. Its move then needs two things before it lands: the
+// answer of the thread and the tick of tmrComputer.
+void FrmMain::computerTurnBegins() {
+    if (!computerPlays() || gintTurn != 2)
+        return;
+    bool holds = false;
+    for (int s = 1; s <= 5; ++s)
+        holds = holds || blnP2InHand[s];
+    bool free = false;
+    for (int l = 1; l <= 9; ++l)
+        free = free || !blnBoardUsed[l];
+    if (!holds || !free)
+        return;
+    m_computerTurn = true;
+    m_computerPaced = false;
+    m_computerMove.reset();
+    tmrComputer->setEnabled(false);
+    tmrComputer->setEnabled(true);
+    m_computer->think(ComputerPlayer::readPosition(), *frmOptions->player2Computer(),
+                      ComputerPlayer::nextSeed());
+}
+
+bool FrmMain::computerMayPlay(const ComputerMove& move) const {
+    return gintTurn == 2 && move.handSlot >= 1 && move.handSlot <= 5 &&
+           blnP2InHand[move.handSlot] && move.location >= 1 && move.location <= 9 &&
+           !blnBoardUsed[move.location];
+}
+
+// Whatever the computer was thinking about no longer counts.
+void FrmMain::computerTurnEnds() {
+    m_computerTurn = false;
+    m_computerPaced = false;
+    m_computerMove.reset();
+    tmrComputer->setEnabled(false);
+    m_computer->forget();
+}
+
+void FrmMain::computer_MoveReady(quint64, int handSlot, int location) {
+    if (!m_computerTurn)
+        return;
+    m_computerMove = ComputerMove{handSlot, location};
+    computerMoveLands();
+}
+
+void FrmMain::tmrComputer_Timer() {
+    tmrComputer->setEnabled(false);
+    if (!m_computerTurn)
+        return;
+    m_computerPaced = true;
+    computerMoveLands();
+}
+
+// Plays the computer's move through the handlers a person's clicks run, once
+// it is paced, answered, and the board is in front of the person.
+void FrmMain::computerMoveLands() {
+    if (!m_computerTurn || !m_computerPaced || !m_computerMove)
+        return;
+    if (!isVisible() || platform::Form::activeForm() != this)
+        return; // activation starts the pace again
+    ComputerMove move = *m_computerMove;
+    computerTurnEnds();
+    if (!computerMayPlay(move)) {
+        // A decision that is not a move of this position is a fault of the
+        // decision code; the person's game goes on with the first legal move.
+        qWarning("The computer chose hand slot %d and square %d, which is not a move here.",
+                 move.handSlot, move.location);
+        for (int s = 1; s <= 5 && !computerMayPlay(move); ++s)
+            for (int l = 1; l <= 9 && !computerMayPlay(move); ++l)
+                move = {s, l};
+    }
+    imgP2_MouseDown(move.handSlot);
+    imgBoard_MouseDown(move.location);
 }
 
 // ---- End of a hand, round and match ----------------------------------------------
@@ -578,6 +689,7 @@ void FrmMain::imgExit_MouseUp() {
 void FrmMain::Form_Unload() {
     tmrHideHand->setEnabled(false);
     tmr1->setEnabled(false);
+    computerTurnEnds();
     for (platform::Form* form : std::initializer_list<platform::Form*>{
              frmPlayer1, frmPlayer2, frmOptions, frmHelp, frmMessage, frmWinner})
         form->Unload();

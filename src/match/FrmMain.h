@@ -8,6 +8,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+
+class ComputerPlayer;
 
 // The main window: the board, both hands, names, scores, round lights and
 // the menu buttons, and the owner of the match state that the other windows
@@ -54,6 +57,15 @@ class FrmMain : public platform::Form, public rules::BoardView {
     platform::Label* lblPlayer2Score = nullptr;
     platform::Timer* tmrHideHand = nullptr;
     platform::Timer* tmr1 = nullptr;
+    // Paces the computer's move: it lands no sooner than this after its turn
+    // has begun (the person's placement, or the reveal of its hand).
+    platform::Timer* tmrComputer = nullptr;
+
+    // Player 2 is the computer in this match.
+    bool computerPlays() const;
+    // The computer's turn has begun and its move has not landed yet.
+    bool computerTurn() const { return m_computerTurn; }
+    ComputerPlayer* computerPlayer() const { return m_computer; }
 
     // Read-only views of the private state, for checks of the match.
     qint16 cardsPlaced() const { return intCardsPlaced; }
@@ -103,6 +115,12 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void tmrHideHand_Timer();
     void tmr1_Timer();
 
+    void computerTurnBegins();
+    void computerTurnEnds();
+    void computer_MoveReady(quint64 request, int handSlot, int location);
+    void tmrComputer_Timer();
+    void computerMoveLands();
+
     qint16 intCardsPlaced = 0;
     std::array<bool, 6> blnP1InHand{};
     std::array<bool, 6> blnP2InHand{};
@@ -119,4 +137,13 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // The player whose placement is capturing, and what he took.
     int m_mover = 0;
     QStringList m_captures;
+    ComputerPlayer* m_computer = nullptr;
+    bool m_computerTurn = false;
+    bool m_computerPaced = false;
+    struct ComputerMove {
+        int handSlot;
+        int location;
+    };
+    std::optional<ComputerMove> m_computerMove;
+    bool computerMayPlay(const ComputerMove& move) const;
 };

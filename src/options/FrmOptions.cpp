@@ -2,6 +2,8 @@
 
 #include "match/FrmMain.h"
 #include "platform/Accessibility.h"
+#include "options/ComputerChoice.h"
+#include "platform/DropDown.h"
 #include "selection/FrmPlayer.h"
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
@@ -32,7 +34,8 @@ FrmOptions::FrmOptions() : platform::Form(QStringLiteral("frmOptions")) {
         return box;
     };
     txtPlayer1Name = nameBox(765, 660, QStringLiteral("Dorvik"), QColor(0xC0, 0, 0));
-    txtPlayer2Name = nameBox(780, 1715, QStringLiteral("Mirela"), QColor(0, 0, 0xC0));
+    txtPlayer2Name = nameBox(780, 1715, options::startingPlayer2Name(), QColor(0, 0, 0xC0));
+    lstPlayer2Name = new platform::DropDown(txtPlayer2Name, options::computerNames());
     setTabOrder(txtPlayer1Name, txtPlayer2Name);
 
     auto mark = [this](int index, int left, int top, int width, int height) {
@@ -61,6 +64,10 @@ FrmOptions::FrmOptions() : platform::Form(QStringLiteral("frmOptions")) {
     connect(imgHelp, &Picture::MouseDown, this, &FrmOptions::imgHelp_MouseDown);
     connect(imgHelp, &Picture::MouseUp, this, &FrmOptions::imgHelp_MouseUp);
     describeControls();
+}
+
+std::optional<computer::Level> FrmOptions::player2Computer() const {
+    return options::computerLevel(gstrPlayer2Name);
 }
 
 void FrmOptions::Form_Load() {

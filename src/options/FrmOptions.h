@@ -1,9 +1,15 @@
 #pragma once
 
+#include "computer/Computer.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
 #include <array>
+#include <optional>
+
+namespace platform {
+class DropDown;
+}
 
 // The options window: the two player names, the hand option (open or closed
 // hands) and the rule option with its target score. They can be changed only
@@ -23,10 +29,16 @@ class FrmOptions : public platform::Form {
 
     platform::TextBox* txtPlayer1Name = nullptr;
     platform::TextBox* txtPlayer2Name = nullptr;
+    // Player 2's name box is also a drop-down of the computer's levels.
+    platform::DropDown* lstPlayer2Name = nullptr;
     std::array<platform::Label*, 2> lblHandOpt{};
     std::array<platform::Label*, 2> lblRuleOpts{};
     platform::Picture* imgDone = nullptr;
     platform::Picture* imgHelp = nullptr;
+
+    // The computer's level when player 2 is the computer, read from
+    // gstrPlayer2Name: fixed, like the names, for the whole match.
+    std::optional<computer::Level> player2Computer() const;
 
     void lblHandOpt_Click(int Index);
     void lblRuleOpts_Click(int Index);

@@ -1,5 +1,6 @@
 #include "selection/FrmPlayer.h"
 
+#include "match/ComputerPlayer.h"
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
@@ -66,8 +67,14 @@ FrmPlayer::FrmPlayer(const Differences& d) : platform::Form(d.objectName), m_dif
     imgPlate->setEmbedded(d.plate);
     imgDone = new Picture(this);
     imgDone->setRect(6780, d.doneTop, 1395, 375);
-    connect(imgDone, &Picture::MouseDown, this, &FrmPlayer::imgDone_MouseDown);
-    connect(imgDone, &Picture::MouseUp, this, &FrmPlayer::imgDone_MouseUp);
+    connect(imgDone, &Picture::MouseDown, this, [this] {
+        if (!computerChooses())
+            imgDone_MouseDown();
+    });
+    connect(imgDone, &Picture::MouseUp, this, [this] {
+        if (!computerChooses())
+            imgDone_MouseUp();
+    });
     // Each card lies in front of its selection frame.
     for (int i = 1; i <= 8; ++i) {
         imgSelect[i] = new Picture(this, i);
@@ -76,11 +83,21 @@ FrmPlayer::FrmPlayer(const Differences& d) : platform::Form(d.objectName), m_dif
         imgSelect[i]->hide();
         imgCard[i] = new Picture(this, i);
         imgCard[i]->setRect(443 + 1020 * (i - 1), 1620, 795, 1275);
-        connect(imgCard[i], &Picture::Click, this, &FrmPlayer::imgCard_Click);
+        // The computer's offer is chosen by the computer alone.
+        connect(imgCard[i], &Picture::Click, this, [this](int Index) {
+            if (!computerChooses())
+                imgCard_Click(Index);
+        });
     }
     tmr1 = new platform::Timer(this, 2000);
     connect(tmr1, &platform::Timer::Tick, this, &FrmPlayer::tmr1_Timer);
     describeControls();
+    tmrComputer = new platform::Timer(this, 500);
+    connect(tmrComputer, &platform::Timer::Tick, this, &FrmPlayer::tmrComputer_Timer);
+}
+
+bool FrmPlayer::computerChooses() const {
+    return m_differences.player == 2 && frmOptions->player2Computer().has_value();
 }
 
 bool FrmPlayer::choosing() const {
@@ -143,6 +160,19 @@ void FrmPlayer::Form_Activate() {
     lblName->setCaption(m_differences.player == 1 ? frmOptions->gstrPlayer1Name
                                                   : frmOptions->gstrPlayer2Name);
     imgMsg->Clear();
+    if (computerChooses()) {
+        // The computer's offer is dealt at once; under Closed Hand the person
+        // sees only its backs. Its marks and its Done follow at the pace of
+        // tmrComputer, so that the person sees it choose.
+        if (!choosing())
+            return;
+        dealOrKeepOffer();
+        if (!frmOptions->gblnHand)
+            showBacks();
+        m_computerStep = 0;
+        tmrComputer->setEnabled(true);
+        return;
+    }
     if (frmOptions->gblnHand) {
         if (choosing())
             dealOrKeepOffer();
@@ -163,6 +193,32 @@ void FrmPlayer::Form_Activate() {
         // window: the offer and the marks stay shown as they were.
         imgMsg->LoadPicture(pictureName(QStringLiteral("\\images\\52start.jpg")));
     }
+}
+
+void FrmPlayer::showBacks() {
+    for (int i = 1; i <= 8; ++i)
+        imgCard[i]->LoadPicture(pictureName(m_differences.placeholder));
+}
+
+// The computer marks its five cards and confirms, through the handlers a
+// person's clicks run.
+void FrmPlayer::tmrComputer_Timer() {
+    if (!computerChooses() || !isVisible() || !choosing()) {
+        tmrComputer->setEnabled(false);
+        return;
+    }
+    if (m_computerStep++ == 0) {
+        const std::array<bool, 8> marked =
+            computer::chooseSelection(ComputerPlayer::readOffer(), *frmOptions->player2Computer(),
+                                      ComputerPlayer::nextSeed());
+        for (int i = 1; i <= 8; ++i)
+            if (marked[i - 1] != imgSelect[i]->Visible())
+                imgCard_Click(i);
+        return;
+    }
+    tmrComputer->setEnabled(false);
+    imgDone_MouseDown();
+    imgDone_MouseUp();
 }
 
 void FrmPlayer::tmr1_Timer() {
@@ -243,6 +299,7 @@ void FrmPlayer::imgDone_MouseUp() {
 
 void FrmPlayer::Form_Unload() {
     tmr1->setEnabled(false);
+    tmrComputer->setEnabled(false);
     defaultState();
     m_differences.stock->close();
 }

@@ -44,6 +44,12 @@ class FrmPlayer : public platform::Form {
     platform::Picture* imgPlate = nullptr; // imgPlayer1 / imgPlayer2
     platform::Label* lblName = nullptr;
     platform::Timer* tmr1 = nullptr;
+    // Paces the computer's choice in player 2's window: its marks appear at
+    // the first tick, its Done at the second.
+    platform::Timer* tmrComputer = nullptr;
+
+    // This window is player 2's and player 2 is the computer.
+    bool computerChooses() const;
 
     qint16 selectedCount() const { return intSelected; }
     bool cardClicked() const { return blnCardClicked; }
@@ -67,6 +73,8 @@ class FrmPlayer : public platform::Form {
     void tmr1_Timer();
     bool choosing() const;
     void dealOrKeepOffer();
+    void tmrComputer_Timer();
+    void showBacks();
 
     const Differences& m_differences;
     qint16 intSelected = 0;
@@ -74,4 +82,5 @@ class FrmPlayer : public platform::Form {
     bool blnOfferShown = false;
     // The edges of each offered card, read as it was dealt.
     std::array<CardEdges, 9> m_offerEdges{};
+    int m_computerStep = 0;
 };

@@ -1,0 +1,92 @@
+#include "platform/DropDown.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStringListModel>
+#include <QToolButton>
+
+namespace platform {
+
+DropDown::DropDown(QLineEdit* box, const QStringList& entries)
+    : QObject(box), m_box(box), m_entries(entries), m_button(new QToolButton(box)),
+      m_completer(new QCompleter(new QStringListModel(entries, this), this)) {
+    m_button->setObjectName(box->objectName() + QStringLiteral("_list"));
+    m_button->setArrowType(Qt::DownArrow);
+    m_button->setAutoRaise(true);
+    m_button->setFocusPolicy(Qt::NoFocus);
+    m_button->setCursor(Qt::ArrowCursor);
+    const int side = box->height();
+    m_button->setGeometry(box->width() - side, 0, side, side);
+    m_button->hide();
+    connect(m_button, &QToolButton::clicked, this, &DropDown::showList);
+
+    // The list offers every entry whatever the box holds; typing never opens it.
+    m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setWidget(box);
+    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& text) {
+                m_box->setText(text);
+                m_box->selectAll();
+                emit Chosen(text);
+            });
+    box->installEventFilter(this);
+}
+
+void DropDown::showList() {
+    if (!m_box->isEnabled())
+        return;
+    if (!m_box->hasFocus())
+        m_box->setFocus(Qt::PopupFocusReason);
+    m_completer->setCompletionPrefix(QString());
+    const int row = static_cast<int>(m_entries.indexOf(m_box->text()));
+    m_completer->complete(m_box->rect());
+    if (row >= 0)
+        m_completer->popup()->setCurrentIndex(m_completer->completionModel()->index(row, 0));
+}
+
+bool DropDown::listShown() const {
+    return m_completer->popup() && m_completer->popup()->isVisible();
+}
+
+QWidget* DropDown::listWidget() const {
+    return m_completer->popup();
+}
+
+void DropDown::updateButton() {
+    const int side = m_box->height();
+    m_button->setGeometry(m_box->width() - side, 0, side, side);
+    m_button->setVisible(m_box->isEnabled() && (m_box->hasFocus() || m_box->underMouse()));
+}
+
+bool DropDown::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_box)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F4 ||
+            (key->key() == Qt::Key_Down && key->modifiers().testFlag(Qt::AltModifier))) {
+            showList();
+            return true;
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::EnabledChange:
+    case QEvent::Resize:
+    case QEvent::Hide:
+        updateButton();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace platform
