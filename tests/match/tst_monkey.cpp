@@ -1,4 +1,6 @@
+#include "match/ComputerPlayer.h"
 #include "match/FrmMain.h"
+#include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Fatal.h"
 #include "platform/Random.h"
@@ -21,17 +23,24 @@
 // messages answered after a few ticks, and mixed in, enough sensible moves
 // that matches are played to the end. The invariants are checked after every
 // event. QUORVEL_MONKEY_SEED replays a run; QUORVEL_MONKEY_EVENTS sets its length.
+// The second run has the computer as player 2: its ticks and answers are
+// events among the person's, and none of its moves may land outside its turn.
 class MonkeyTest : public QObject {
     Q_OBJECT
   private slots:
     void randomEvents();
+    void randomEventsAgainstComputer();
+
+  private:
+    void run(bool computer, long defaultEvents);
 };
 
 namespace {
 
 class Monkey {
   public:
-    Monkey(Game& game, std::uint32_t seed) : m_game(game), m_rng(seed) {}
+    Monkey(Game& game, std::uint32_t seed, bool computer)
+        : m_game(game), m_rng(seed), m_computer(computer) {}
 
     void run(long events);
 
@@ -39,6 +48,7 @@ class Monkey {
     int matchesCompleted() const { return m_matches; }
     int handsPlayed() const { return m_hands; }
     int captures() const { return m_invariants ? m_invariants->capturesSeen() : 0; }
+    int computerMoves() const { return m_computerMoves; }
     const QStringList& failures() const { return m_failures; }
 
   private:
@@ -55,6 +65,15 @@ class Monkey {
     void release(QWidget* w, const QString& what);
     void click(QWidget* w, const QString& what);
     void checkAfter(const QString& event);
+    void computerEvent();
+    void checkPlacements(const QString& event);
+
+    // What a placement is judged by: the state at the last event boundary.
+    struct Moment {
+        int placed = 0, held1 = 0, held2 = 0, turn = 0;
+        bool computerTurn = false, boardInFront = false;
+    };
+    static Moment moment();
 
     Game& m_game;
     std::mt19937 m_rng;
@@ -64,7 +83,69 @@ class Monkey {
     long m_events = 0;
     int m_matches = 0;
     int m_hands = 0;
+    bool m_computer = false;
+    // The event being sent is one of the computer's (its pace or its answer).
+    bool m_computerEvent = false;
+    Moment m_last;
+    int m_computerMoves = 0;
 };
+
+Monkey::Moment Monkey::moment() {
+    Moment m;
+    for (int l = 1; l <= 9; ++l)
+        m.placed += frmMain->boardUsed(l) ? 1 : 0;
+    for (int s = 1; s <= 5; ++s) {
+        m.held1 += frmMain->p1InHand(s) ? 1 : 0;
+        m.held2 += frmMain->p2InHand(s) ? 1 : 0;
+    }
+    m.turn = frmMain->gintTurn;
+    m.computerTurn = frmMain->computerTurn();
+    m.boardInFront = frmMain->isVisible() && platform::Form::activeForm() == frmMain;
+    return m;
+}
+
+// A card of player 2 reaches the board only as the computer's move, in its
+// turn, on the board in front of the person; the computer's events place
+// nothing of player 1's.
+void Monkey::checkPlacements(const QString& event) {
+    const Moment now = moment();
+    const bool placed = now.placed == m_last.placed + 1;
+    if (placed && now.held2 == m_last.held2 - 1 && m_computer) {
+        ++m_computerMoves;
+        if (!m_computerEvent || m_last.turn != 2 || !m_last.computerTurn || !m_last.boardInFront)
+            m_failures << QStringLiteral("after event %1 (%2) a computer's card landed outside "
+                                         "its turn (turn %3, its turn %4, board in front %5, "
+                                         "its event %6)")
+                              .arg(m_events)
+                              .arg(event)
+                              .arg(m_last.turn)
+                              .arg(m_last.computerTurn)
+                              .arg(m_last.boardInFront)
+                              .arg(m_computerEvent);
+    }
+    if (placed && now.held1 == m_last.held1 - 1 && m_computerEvent)
+        m_failures << QStringLiteral("after event %1 (%2) the computer placed the person's card")
+                          .arg(m_events)
+                          .arg(event);
+    m_last = now;
+}
+
+// The computer's own events: its pace ticks, or its thread's answer arrives.
+void Monkey::computerEvent() {
+    m_computerEvent = true;
+    const int kind = roll(3);
+    if (kind == 0) {
+        frmMain->tmrComputer->tick();
+        checkAfter(QStringLiteral("tick frmMain.tmrComputer"));
+    } else if (kind == 1) {
+        frmMain->computerPlayer()->waitForThought();
+        checkAfter(QStringLiteral("computer's answer"));
+    } else {
+        QCoreApplication::sendPostedEvents(frmMain->computerPlayer(), QEvent::MetaCall);
+        checkAfter(QStringLiteral("computer's answer if ready"));
+    }
+    m_computerEvent = false;
+}
 
 platform::Form* Monkey::front() const {
     for (platform::Form* form : std::initializer_list<platform::Form*>{frmMain, frmOptions, frmHelp,
@@ -79,6 +160,7 @@ void Monkey::checkAfter(const QString& event) {
     m_recent.push_back(event);
     if (m_recent.size() > 40)
         m_recent.pop_front();
+    checkPlacements(event);
     const QStringList broken = m_invariants->check();
     if (broken.isEmpty() || m_failures.size() > 20)
         return;
@@ -112,8 +194,13 @@ void Monkey::tickSomeTimer() {
     const Named timers[] = {{frmMain->tmrHideHand, "frmMain.tmrHideHand"},
                             {frmMain->tmr1, "frmMain.tmr1"},
                             {frmPlayer1->tmr1, "frmPlayer1.tmr1"},
-                            {frmPlayer2->tmr1, "frmPlayer2.tmr1"}};
-    const Named& t = timers[roll(4)];
+                            {frmPlayer2->tmr1, "frmPlayer2.tmr1"},
+                            {frmPlayer2->tmrComputer, "frmPlayer2.tmrComputer"}};
+    const Named& t = timers[roll(m_computer ? 5 : 4)];
+    if (m_computer && roll(5) == 0) {
+        computerEvent();
+        return;
+    }
     t.timer->tick();
     checkAfter(QStringLiteral("tick ") + QLatin1String(t.name));
 }
@@ -169,7 +256,18 @@ void Monkey::randomControl(platform::Form* form) {
 
 // Moves a player would make, so that hands and matches get finished.
 void Monkey::sensibleMove(platform::Form* form) {
-    if (form == frmMain) {
+    if (form == frmMain && m_computer && frmMain->gintTurn == 2 && !Game::heldSlots().isEmpty() &&
+        !Game::freeSquares().isEmpty()) {
+        // The person waits for the computer; now and then he clicks its cards.
+        if (chance(20)) {
+            const int slot = 1 + roll(5);
+            click(frmMain->imgP2[slot], QStringLiteral("computer's slot %1").arg(slot));
+        } else if (!frmMain->computerTurn()) {
+            tickSomeTimer();
+        } else {
+            computerEvent();
+        }
+    } else if (form == frmMain) {
         const int turn = frmMain->gintTurn;
         auto& hand = turn == 1 ? frmMain->imgP1 : frmMain->imgP2;
         const QList<int> held = Game::heldSlots();
@@ -188,7 +286,14 @@ void Monkey::sensibleMove(platform::Form* form) {
         click(frmMain->imgBoard[square], QStringLiteral("square %1").arg(square));
     } else if (form == frmPlayer1 || form == frmPlayer2) {
         auto* window = static_cast<FrmPlayer*>(form);
-        if (window->tmr1->isEnabled()) {
+        if (window->computerChooses()) {
+            if (chance(80)) {
+                window->tmrComputer->tick();
+                checkAfter(form->objectName() + QStringLiteral(".tmrComputer"));
+            } else {
+                click(window->imgCard[1 + roll(8)], QStringLiteral("the computer's offer"));
+            }
+        } else if (window->tmr1->isEnabled()) {
             tickSomeTimer();
         } else if (window->selectedCount() < 5 && chance(90)) {
             const int slot = 1 + roll(8);
@@ -233,6 +338,7 @@ void Monkey::step() {
 void Monkey::run(long events) {
     m_game.onModal([this](platform::Form* form) { answerModal(form); });
     m_invariants = std::make_unique<Invariants>();
+    m_last = moment();
     while (m_events < events && m_failures.isEmpty())
         step();
 }
@@ -240,6 +346,14 @@ void Monkey::run(long events) {
 } // namespace
 
 void MonkeyTest::randomEvents() {
+    run(false, 100000);
+}
+
+void MonkeyTest::randomEventsAgainstComputer() {
+    run(true, 20000);
+}
+
+void MonkeyTest::run(bool computer, long defaultEvents) {
     bool given = false;
     std::uint32_t seed = qEnvironmentVariableIntValue("QUORVEL_MONKEY_SEED", &given);
     if (!given)
@@ -247,16 +361,22 @@ void MonkeyTest::randomEvents() {
     bool lengthGiven = false;
     long events = qEnvironmentVariableIntValue("QUORVEL_MONKEY_EVENTS", &lengthGiven);
     if (!lengthGiven || events <= 0)
-        events = 100000;
+        events = defaultEvents;
     qInfo("monkey seed %u (replay with QUORVEL_MONKEY_SEED=%u)", seed, seed);
 
     FatalCatcher fatal;
+    // Every New Game of this run keeps the computer as player 2.
+    static const char* const levels[] = {"easy", "normal", "hard"};
+    if (computer) {
+        options::applyComputerOption(QLatin1String(levels[seed % 3]));
+        qInfo("the computer plays at level %s", levels[seed % 3]);
+    }
     Game game;
     game.start();
     platform::Random::instance().setSeed(seed);
     QElapsedTimer clock;
     clock.start();
-    Monkey monkey(game, seed);
+    Monkey monkey(game, seed, computer);
     try {
         monkey.run(events);
     } catch (const platform::FatalError& error) {
@@ -265,10 +385,14 @@ void MonkeyTest::randomEvents() {
                              .arg(seed)
                              .arg(error.message())));
     }
-    qInfo("%ld events, %d matches completed, %d hands played, %d captures scored in %lld ms",
+    qInfo("%ld events, %d matches completed, %d hands played, %d captures scored, %d computer "
+          "moves in %lld ms",
           monkey.eventsSent(), monkey.matchesCompleted(), monkey.handsPlayed(), monkey.captures(),
-          clock.elapsed());
+          monkey.computerMoves(), clock.elapsed());
     platform::Random::instance().reset();
+    options::resetStartingPlayer2();
+    if (computer)
+        QVERIFY(monkey.computerMoves() > 0);
     if (!monkey.failures().isEmpty())
         QFAIL(qPrintable(QStringLiteral("seed %1: ").arg(seed) + monkey.failures().join('\n')));
     QVERIFY(monkey.matchesCompleted() > 0);
