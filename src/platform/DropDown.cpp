@@ -40,6 +40,9 @@ void DropDown::showList() {
         return;
     if (!m_box->hasFocus())
         m_box->setFocus(Qt::PopupFocusReason);
+    // The list is written like the box: same font, same colours.
+    m_completer->popup()->setFont(m_box->font());
+    m_completer->popup()->setPalette(m_box->palette());
     m_completer->setCompletionPrefix(QString());
     const int row = static_cast<int>(m_entries.indexOf(m_box->text()));
     m_completer->complete(m_box->rect());

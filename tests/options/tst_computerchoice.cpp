@@ -48,13 +48,21 @@ bool activateOptions() {
     return QTest::qWaitForWindowActive(frmOptions);
 }
 
-// Opens the list with its arrow and takes the entry `row` with the keyboard.
-void chooseEntry(int row) {
+enum class Opening { Arrow, F4, AltDown };
+
+// Opens the list (with its arrow by default) and takes the entry `row` with
+// the keyboard.
+void chooseEntry(int row, Opening opening = Opening::Arrow) {
     QVERIFY(activateOptions());
     platform::TextBox* box = frmOptions->txtPlayer2Name;
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
     QVERIFY(dropDown()->button()->isVisible());
-    QTest::mouseClick(dropDown()->button(), Qt::LeftButton);
+    if (opening == Opening::Arrow)
+        QTest::mouseClick(dropDown()->button(), Qt::LeftButton);
+    else if (opening == Opening::F4)
+        QTest::keyClick(box, Qt::Key_F4);
+    else
+        QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
     QVERIFY(dropDown()->listShown());
     QWidget* list = dropDown()->listWidget();
     for (int i = 0; i <= row; ++i)
@@ -113,21 +121,26 @@ void ComputerChoiceTest::restingWindowUnchanged() {
 
 void ComputerChoiceTest::chooseFromTheList_data() {
     QTest::addColumn<int>("row");
+    QTest::addColumn<int>("opening");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("level");
-    QTest::newRow("easy") << 0 << "Computer (easy)" << int(computer::Level::Easy);
-    QTest::newRow("normal") << 1 << "Computer (normal)" << int(computer::Level::Normal);
-    QTest::newRow("hard") << 2 << "Computer (hard)" << int(computer::Level::Hard);
+    QTest::newRow("easy, arrow") << 0 << int(Opening::Arrow) << "Computer (easy)"
+                                 << int(computer::Level::Easy);
+    QTest::newRow("normal, F4") << 1 << int(Opening::F4) << "Computer (normal)"
+                                << int(computer::Level::Normal);
+    QTest::newRow("hard, Alt+Down")
+        << 2 << int(Opening::AltDown) << "Computer (hard)" << int(computer::Level::Hard);
 }
 
 void ComputerChoiceTest::chooseFromTheList() {
     QFETCH(int, row);
+    QFETCH(int, opening);
     QFETCH(QString, name);
     QFETCH(int, level);
     Game game;
     game.start();
     Game::click(frmMain->imgNewGame);
-    chooseEntry(row);
+    chooseEntry(row, Opening(opening));
     QCOMPARE(frmOptions->txtPlayer2Name->Text(), name);
     // Like every name, it counts from Done on.
     QVERIFY(!frmOptions->player2Computer());
