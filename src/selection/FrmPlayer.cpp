@@ -311,6 +311,12 @@ QString FrmPlayer::offeredCardName(int i) const {
     // Card backs stand for an offer not dealt yet (or kept from the other player).
     if (!blnOfferShown)
         return card + QStringLiteral(", face down");
+    // The computer's offer under Closed Hand is dealt but shows its backs:
+    // its edges are no more spoken than shown; its marks are seen.
+    if (imgCard[i]->pictureName() == pictureName(m_differences.placeholder))
+        return QStringLiteral("%1, face down, %2")
+            .arg(card,
+                 imgSelect[i]->Visible() ? QStringLiteral("marked") : QStringLiteral("not marked"));
     return QStringLiteral("%1: %2, %3")
         .arg(card, m_offerEdges[i].spoken(),
              imgSelect[i]->Visible() ? QStringLiteral("marked") : QStringLiteral("not marked"));

@@ -11,6 +11,7 @@
 #include "windows/FrmMessage.h"
 #include "windows/FrmWinner.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -116,17 +117,30 @@ int ownersOnFile(Game& game, int owner) {
         .toInt();
 }
 
+// What a screen reader reads for `control`.
+QString spokenName(QWidget* control) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
 QString blueBack() {
     return pictureName(QStringLiteral("\\images\\PlaceHolder-b.jpg"));
 }
 
-// Every card the computer holds shows its back on the main window.
+// Every card the computer holds shows its back on the main window, and a
+// screen reader names none of its edges.
 QString faceShown() {
-    for (int s = 1; s <= 5; ++s)
-        if (frmMain->p2InHand(s) && frmMain->imgP2[s]->pictureName() != blueBack())
+    for (int s = 1; s <= 5; ++s) {
+        if (!frmMain->p2InHand(s))
+            continue;
+        if (frmMain->imgP2[s]->pictureName() != blueBack())
             return QStringLiteral("hand slot %1 shows %2")
                 .arg(s)
                 .arg(frmMain->imgP2[s]->pictureName());
+        const QString spoken = spokenName(frmMain->imgP2[s]);
+        if (!spoken.contains(QLatin1String("face down")) || spoken.contains(QLatin1String("north")))
+            return QStringLiteral("hand slot %1 is read as \"%2\"").arg(s).arg(spoken);
+    }
     return {};
 }
 
@@ -176,6 +190,8 @@ void ComputerTest::selectionThroughHandlers() {
                           pictureName(QStringLiteral("\\images\\PlaceHolder-b.jpg"));
         QCOMPARE(back, !open);
         QVERIFY(!frmPlayer2->imgSelect[i]->Visible());
+        // A screen reader reads its edges only where the screen shows them.
+        QCOMPARE(spokenName(frmPlayer2->imgCard[i]).contains(QLatin1String("north")), open);
     }
     QVERIFY(!frmPlayer2->tmr1->isEnabled());
     QCOMPARE(frmPlayer2->tmrComputer->interval(), 500);
@@ -198,6 +214,11 @@ void ComputerTest::selectionThroughHandlers() {
     QCOMPARE(marked.size(), 5);
     QCOMPARE(frmPlayer2->selectedCount(), qint16(5));
     QCOMPARE(frmPlayer2->imgCard[marked[0]]->pictureName() == blueBack(), !open);
+    for (int i : marked) {
+        const QString spoken = spokenName(frmPlayer2->imgCard[i]);
+        QVERIFY2(spoken.endsWith(QLatin1String(", marked")), qPrintable(spoken));
+        QCOMPARE(spoken.contains(QLatin1String("north")), open);
+    }
     QList<int> offered;
     for (int i : marked)
         offered
