@@ -9,7 +9,9 @@
 //   quorvel_bench --computer only the computer player's decision times
 
 #include "computer/Tournament.h"
+#include "match/ComputerPlayer.h"
 #include "match/FrmMain.h"
+#include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Form.h"
 #include "selection/FrmPlayer.h"
@@ -46,7 +48,8 @@ constexpr int StartupRuns = 30;
 constexpr int PlacementSamples = 200;
 constexpr int MatchLimit = 60;
 constexpr int WonMatchSamples = 20;
-constexpr int ComputerHands = 25; // per level, rule and hand option
+constexpr int ComputerHands = 25;       // per level, rule and hand option
+constexpr int ComputerWindowHands = 30; // through the windows
 
 long peakResidentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -112,6 +115,8 @@ const char* const Order[] = {
     "CheckWinner, next hand (9th card)",
     "CheckWinner, round won (9th card)",
     "CheckWinner, match won (9th card)",
+    "placement handing the turn to the computer",
+    "computer's move landing (tmrComputer tick)",
     "Exit (empties every table)",
 };
 
@@ -236,6 +241,50 @@ class Bench {
         return count("placement, no capture") < PlacementSamples ||
                count("placement, captures") < PlacementSamples ||
                count("placement, combo") < PlacementSamples;
+    }
+
+    // Against the computer at hard, Open Hand: the person's placement that
+    // hands it the turn (its position read from the tables, its thread
+    // started) and its move landing through the pick and placement handlers,
+    // both on the user-interface thread. The decision itself runs on its
+    // thread and is timed apart (computerDecisions).
+    void playAgainstComputer(int hands) {
+        Game::click(frmMain->imgNewGame);
+        Game::click(frmOptions->lblHandOpt[0]);
+        Game::click(frmOptions->imgDone);
+        for (int hand = 0; hand < hands; ++hand) {
+            if (frmMain->gblnWinner) {
+                Game::click(frmMain->imgNewGame);
+                Game::click(frmOptions->imgDone);
+            }
+            for (int slot = 1; slot <= 5; ++slot)
+                Game::click(frmPlayer1->imgCard[slot]);
+            Game::click(frmPlayer1->imgDone);
+            frmPlayer2->tmrComputer->tick();
+            frmPlayer2->tmrComputer->tick();
+            if (!frmMain->isVisible() || !frmMain->p2InHand(1))
+                qFatal("the computer's hand was not dealt");
+            for (int card = 0; card < 9; ++card) {
+                const bool last = frmMain->cardsPlaced() == 8;
+                if (frmMain->gintTurn == 2) {
+                    frmMain->computerPlayer()->waitForThought();
+                    const double ms = timed([] { frmMain->tmrComputer->tick(); });
+                    if (!last)
+                        add("computer's move landing (tmrComputer tick)", ms);
+                    continue;
+                }
+                int slot = 1, square = 1;
+                while (!frmMain->p1InHand(slot))
+                    ++slot;
+                while (frmMain->boardUsed(square))
+                    ++square;
+                Game::click(frmMain->imgP1[slot]);
+                const double ms = timed([square] { Game::press(frmMain->imgBoard[square]); });
+                Game::release(frmMain->imgBoard[square]);
+                if (!last)
+                    add("placement handing the turn to the computer", ms);
+            }
+        }
     }
 
     void playMatch(bool combo, int* modals) {
@@ -387,6 +436,17 @@ int main(int argc, char* argv[]) {
                               bench.count("CheckWinner, round won (9th card)") < WonMatchSamples;
              ++matchNo)
             bench.playMatch(matchNo % 2 == 1, &modals);
+    }
+    // Hands against the computer, on a fresh program folder.
+    {
+        options::applyComputerOption(QStringLiteral("hard"));
+        int modals = 0;
+        Game game;
+        bench.startUp(&modals);
+        bench.series[QStringLiteral("start-up after the splash tick")].samples.pop_back();
+        bench.series[QStringLiteral("start-up after the splash tick")].cpu.pop_back();
+        bench.playAgainstComputer(ComputerWindowHands);
+        options::resetStartingPlayer2();
     }
     bench.series[QStringLiteral("start-up after the splash tick")].userAction = false;
 
