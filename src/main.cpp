@@ -94,10 +94,9 @@ int readCommandLine(int argc, char* argv[]) {
 
 // One game per card database: a second one is refused with a report.
 void refuseSecondGame() {
-    if (!store::acquireInstanceLock(store::databaseFile()))
-        platform::fatal(QStringLiteral("Quorvel is already running on the card database \"%1\"; "
-                                       "only one game can use it at a time.")
-                            .arg(store::databaseFile()));
+    const QString locked = store::acquireInstanceLock(store::databaseFile());
+    if (!locked.isEmpty())
+        platform::fatal(locked);
 }
 
 } // namespace
@@ -118,13 +117,9 @@ int main(int argc, char* argv[]) {
 
     // Installed, the user's own copy of the card database is made or mended,
     // and only while no other game holds it: a game that is running may be
-    // writing it.
+    // writing it. The lock lies beside the file, so a new file keeps it.
     refuseSecondGame();
-    if (platform::prepareDatabase(store::databaseProblem)) {
-        // A new file: the lock is taken on it, not on the one set aside.
-        store::releaseInstanceLock();
-        refuseSecondGame();
-    }
+    platform::prepareDatabase(store::databaseProblem);
 
     createForms();
     // Quitting from the desktop empties the tables exactly like Exit does,

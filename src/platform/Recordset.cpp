@@ -144,6 +144,16 @@ void Database::flush() {
     execOrFatal(QStringLiteral("BEGIN"), QStringLiteral("Starting a save"));
 }
 
+std::optional<qlonglong> wholeNumber(const QVariant& value) {
+    if (value.isNull())
+        return std::nullopt;
+    bool ok = false;
+    const qlonglong n = value.toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return n;
+}
+
 Recordset::Recordset() = default;
 
 Recordset::~Recordset() {
@@ -223,9 +233,7 @@ void Recordset::Find(const QString& criterion) {
     const int col = column(field);
     int found = static_cast<int>(m_rows.size());
     for (int i = m_current; i < static_cast<int>(m_rows.size()); ++i) {
-        bool isNumber = false;
-        const qlonglong v = m_rows[i][col].toLongLong(&isNumber);
-        if (isNumber && v == wanted) {
+        if (wholeNumber(m_rows[i][col]) == wanted) {
             found = i;
             break;
         }
@@ -258,13 +266,13 @@ QVariant Recordset::value(const QString& field) const {
 
 qint16 Recordset::intValue(const QString& field) const {
     const QVariant v = value(field);
-    bool ok = false;
-    const qlonglong n = v.toLongLong(&ok);
-    if (v.isNull() || !ok)
+    const std::optional<qlonglong> number = wholeNumber(v);
+    if (!number)
         fatal(QStringLiteral("Table %1, record %2: field %3 holds \"%4\" where a number belongs.")
                   .arg(m_table)
                   .arg(m_current + 1)
                   .arg(field, v.toString()));
+    const qlonglong n = *number;
     if (n < -32768 || n > 32767)
         fatal(QStringLiteral("Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.")
                   .arg(m_table)

@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSqlQuery;
@@ -43,6 +44,12 @@ class SaveGroup {
     SaveGroup(const SaveGroup&) = delete;
     SaveGroup& operator=(const SaveGroup&) = delete;
 };
+
+// The whole number a field value stands for, as searches and intValue() read
+// it: an integer, a real or a text that converts; nothing for NULL or a text
+// that is no number. The start-up check reads the file with this too, so that
+// it accepts exactly what play can read.
+std::optional<qlonglong> wholeNumber(const QVariant& value);
 
 // Recordset over one table of the card database. Keeps a current record,
 // searches forward from it, and writes changes back when the cursor moves

@@ -13,8 +13,14 @@
 #include <QSqlRecord>
 #include <QUrl>
 
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace store {
@@ -43,26 +49,30 @@ const QList<TableNeed>& tableNeeds() {
     return needs;
 }
 
-bool isWholeNumber(const QVariant& v, qint64 low = -32768, qint64 high = 32767) {
-    if (v.isNull())
-        return false;
-    bool ok = false;
-    const qlonglong n = v.toLongLong(&ok);
-    if (!ok) {
-        // "7.0" is a whole number stored as a real; "abc" is not a number.
-        const double d = v.toDouble(&ok);
-        if (!ok || d != static_cast<double>(static_cast<qlonglong>(d)))
-            return false;
-        return static_cast<qlonglong>(d) >= low && static_cast<qlonglong>(d) <= high;
-    }
-    return n >= low && n <= high;
+// A number field as play reads it: converted by the recordset's own rule and
+// used as a 16-bit integer. Some fields are only ever searched for or compared
+// with 0 (fldAutoNumber, fldLocation, fldID); holding them to 16 bits as well
+// refuses nothing the card list needs and keeps one rule for every field.
+std::optional<qint16> smallNumber(const QVariant& v) {
+    const std::optional<qlonglong> n = platform::wholeNumber(v);
+    if (!n || *n < -32768 || *n > 32767)
+        return std::nullopt;
+    return static_cast<qint16>(*n);
 }
 
 QString describe(const QVariant& v) {
     return v.isNull() ? QStringLiteral("nothing") : "\"" + v.toString() + "\"";
 }
 
-QString checkTable(const TableNeed& need, QSqlDatabase db) {
+bool isNumberField(const QString& field) {
+    return field == QLatin1String("fldLocation") || field == QLatin1String("fldOwner") ||
+           field == QLatin1String("fldAutoNumber") || CardRecord::isNumber(field);
+}
+
+// The picture stem (fldPath) of the card each draw number 1..CardCount finds.
+using CardPaths = std::array<QString, CardCount + 1>;
+
+QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT rowid, * FROM \"%1\" ORDER BY rowid").arg(need.name)))
@@ -85,41 +95,43 @@ QString checkTable(const TableNeed& need, QSqlDatabase db) {
     if (!need.cardFields)
         return {};
 
-    QList<qint64> locations;
-    QHash<qint64, int> autoNumbers;
+    const int locationColumn = record.indexOf(QStringLiteral("fldLocation"));
+    const int autoNumberColumn = record.indexOf(QStringLiteral("fldAutoNumber"));
+    const int idColumn = record.indexOf(QStringLiteral("fldID"));
+    const int pathColumn = record.indexOf(QStringLiteral("fldPath"));
+    QList<qint16> locations;
+    std::array<bool, CardCount + 1> found{};
     int row = 0;
     while (query.next()) {
         ++row;
         for (const QString& field : required) {
-            const bool numeric =
-                field == QLatin1String("fldLocation") || field == QLatin1String("fldOwner") ||
-                field == QLatin1String("fldAutoNumber") || CardRecord::isNumber(field);
             const QVariant v = query.value(record.indexOf(field));
-            if (numeric && !isWholeNumber(v, field == QLatin1String("fldID") ? INT_MIN : -32768,
-                                          field == QLatin1String("fldID") ? INT_MAX : 32767))
-                return QStringLiteral(
-                           "Table %1, record %2: field %3 holds %4 where a number belongs.")
+            if (isNumberField(field) && !smallNumber(v))
+                return QStringLiteral("Table %1, record %2: field %3 holds %4 where a whole "
+                                      "number from -32768 to 32767 belongs.")
                     .arg(need.name)
                     .arg(row)
                     .arg(field, describe(v));
         }
         if (need.slotCount > 0)
-            locations << query.value(record.indexOf(QStringLiteral("fldLocation"))).toLongLong();
+            locations << *smallNumber(query.value(locationColumn));
         if (need.autoNumber) {
-            const qint64 n =
-                query.value(record.indexOf(QStringLiteral("fldAutoNumber"))).toLongLong();
-            if (n >= 1 && n <= CardCount && !autoNumbers.contains(n))
-                autoNumbers.insert(n, row);
-            const QVariant id = query.value(record.indexOf(QStringLiteral("fldID")));
-            if (n >= 1 && n <= CardCount && id.toLongLong() == 0)
+            // A draw searches from the first record: the first record with
+            // its number is the card it deals.
+            const qint16 n = *smallNumber(query.value(autoNumberColumn));
+            if (n < 1 || n > CardCount || found[n])
+                continue;
+            found[n] = true;
+            if (*smallNumber(query.value(idColumn)) == 0)
                 return QStringLiteral("Table AllCards: the card with fldAutoNumber %1 has fldID 0, "
                                       "which marks an empty slot.")
                     .arg(n);
+            paths[n] = query.value(pathColumn).toString();
         }
     }
     if (need.autoNumber) {
         for (int n = 1; n <= CardCount; ++n)
-            if (!autoNumbers.contains(n))
+            if (!found[n])
                 return QStringLiteral("Table AllCards has no card with fldAutoNumber %1 (it must "
                                       "hold one card for every number from 1 to %2).")
                     .arg(n)
@@ -147,26 +159,68 @@ QString checkTable(const TableNeed& need, QSqlDatabase db) {
     return {};
 }
 
-QString cardPictureProblems(QSqlDatabase db) {
+// A trigger can refuse or undo the game's writes in the middle of a match;
+// the tables must take every write as it is.
+QString triggerProblem(QSqlDatabase db) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT fldAutoNumber, fldPath FROM AllCards WHERE "
-                                   "fldAutoNumber BETWEEN 1 AND %1 ORDER BY fldAutoNumber")
-                        .arg(CardCount)))
-        return QStringLiteral("Table AllCards cannot be read: %1").arg(query.lastError().text());
-    const QString folder = platform::programFolder();
+    if (!query.exec(
+            QStringLiteral("SELECT name, tbl_name FROM sqlite_master WHERE type = 'trigger'")))
+        return QStringLiteral("The card database cannot be read: %1").arg(query.lastError().text());
     while (query.next()) {
-        const QString path = query.value(1).toString();
+        const QString table = query.value(1).toString();
+        for (const TableNeed& need : tableNeeds())
+            if (table.compare(need.name, Qt::CaseInsensitive) == 0)
+                return QStringLiteral("Table %1 of the card database has a trigger (\"%2\"); the "
+                                      "game's tables must take its writes as they are.")
+                    .arg(need.name, query.value(0).toString());
+    }
+    return {};
+}
+
+QString cardPictureProblems(const CardPaths& paths) {
+    const QString folder = platform::programFolder();
+    for (int n = 1; n <= CardCount; ++n) {
         for (const char* colour : {"r.jpg", "b.jpg"}) {
             const QString problem =
-                pictureProblem(platform::nativeFileName(folder + path + QLatin1String(colour)));
+                pictureProblem(platform::nativeFileName(folder + paths[n] + QLatin1String(colour)));
             if (!problem.isEmpty())
-                return QStringLiteral("%1 (card %2 of AllCards)")
-                    .arg(problem)
-                    .arg(query.value(0).toInt());
+                return QStringLiteral("%1 (card %2 of AllCards)").arg(problem).arg(n);
         }
     }
     return {};
+}
+
+// Refuses anything but a regular file before it is opened: reading a pipe
+// or a device would wait for ever, and a folder is no file at all.
+QString regularFileProblem(const QString& fileName, const QString& what) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR
+                   ? QStringLiteral("The %1 \"%2\" is missing.").arg(what, fileName)
+                   : QStringLiteral("The %1 \"%2\" cannot be read: %3.")
+                         .arg(what, fileName, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("The %1 \"%2\" is not a regular file (it is a %3).")
+            .arg(what, fileName,
+                 S_ISDIR(info.st_mode)    ? QStringLiteral("folder")
+                 : S_ISFIFO(info.st_mode) ? QStringLiteral("pipe")
+                 : S_ISSOCK(info.st_mode) ? QStringLiteral("socket")
+                                          : QStringLiteral("device"));
+    return {};
+}
+
+// Whether Qt's image reader will decode a picture of this size and format: it
+// refuses any image whose pixels need more than its allocation limit.
+bool withinAllocationLimit(const QSize& size, QImage::Format format) {
+    const int limitMb = QImageReader::allocationLimit();
+    if (limitMb <= 0)
+        return true;
+    const int depth =
+        format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    const qint64 bytesPerLine = (qint64(size.width()) * qMax(depth, 1) + 31) / 32 * 4;
+    const qint64 bytes = bytesPerLine * size.height();
+    return (bytes >> 20) <= limitMb;
 }
 
 int g_lockFd = -1;
@@ -190,9 +244,10 @@ const QStringList& imageFiles() {
 }
 
 QString pictureProblem(const QString& fileName) {
+    const QString notRegular = regularFileProblem(fileName, QStringLiteral("picture"));
+    if (!notRegular.isEmpty())
+        return notRegular;
     QFile file(fileName);
-    if (!file.exists())
-        return QStringLiteral("The picture \"%1\" is missing.").arg(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("The picture \"%1\" cannot be read.").arg(fileName);
     const QByteArray data = file.readAll();
@@ -212,6 +267,12 @@ QString pictureProblem(const QString& fileName) {
     if (!reader.canRead() || !reader.size().isValid() || reader.size().isEmpty())
         return QStringLiteral("The picture \"%1\" cannot be read as a picture: %2")
             .arg(fileName, reader.errorString());
+    // The header alone tells the size; nothing is decoded here.
+    if (!withinAllocationLimit(reader.size(), reader.imageFormat()))
+        return QStringLiteral("The picture \"%1\" is too large to load (%2 x %3 pixels).")
+            .arg(fileName)
+            .arg(reader.size().width())
+            .arg(reader.size().height());
     return {};
 }
 
@@ -220,11 +281,15 @@ QString firstStartupProblem() {
     if (!platform::Database::isOpen())
         platform::Database::open(file);
     QSqlDatabase db = platform::Database::connection();
+    CardPaths paths;
     for (const TableNeed& need : tableNeeds()) {
-        const QString problem = checkTable(need, db);
+        const QString problem = checkTable(need, db, paths);
         if (!problem.isEmpty())
             return problem;
     }
+    const QString triggers = triggerProblem(db);
+    if (!triggers.isEmpty())
+        return triggers;
     const QString folder = platform::programFolder();
     for (const QString& image : imageFiles()) {
         const QString problem =
@@ -232,31 +297,52 @@ QString firstStartupProblem() {
         if (!problem.isEmpty())
             return problem;
     }
-    const QString problem = cardPictureProblems(db);
+    const QString problem = cardPictureProblems(paths);
     if (!problem.isEmpty())
         return problem;
-    const QFileInfo rules(folder + QStringLiteral("/QorRules.rtf"));
-    if (!rules.exists())
-        return QStringLiteral("The rules document \"%1\" is missing.").arg(rules.filePath());
-    return {};
+    return regularFileProblem(folder + QStringLiteral("/QorRules.rtf"),
+                              QStringLiteral("rules document"));
 }
 
-bool acquireInstanceLock(const QString& databaseFile) {
+QString lockFile(const QString& databaseFile) {
+    return databaseFile + QStringLiteral(".lock");
+}
+
+QString acquireInstanceLock(const QString& databaseFile) {
     if (g_lockFd >= 0)
-        return true;
-    const int fd = ::open(QFile::encodeName(databaseFile).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return true; // a missing file is reported by the start-up check
-    // flock() locks are independent of the record locks SQLite takes, so the
-    // file stays readable and writable through SQLite for everyone.
+        return {};
+    const QString name = lockFile(databaseFile);
+    const QByteArray path = QFile::encodeName(name);
+    // Non-blocking, so that a pipe in its place cannot hold the start; never
+    // following a link, so that the lock cannot be pointed elsewhere.
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0 && (errno == EACCES || errno == EROFS))
+        fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        // A folder the game cannot write is reported by the start-up check,
+        // which names the folder; no copy can play there anyway.
+        if (errno == EACCES || errno == EROFS || errno == ENOENT)
+            return {};
+        return QStringLiteral("The lock file \"%1\" cannot be opened: %2.")
+            .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return QStringLiteral("The lock file \"%1\" is not a regular file; remove it and start "
+                              "again.")
+            .arg(name);
+    }
+    // The kernel drops a flock() lock with the last descriptor, also when the
+    // program is killed, so a lock file left behind never blocks a start.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
-        return false;
+        return QStringLiteral("Quorvel is already running with the card database \"%1\"; only "
+                              "one game can use it at a time.")
+            .arg(databaseFile);
     }
-    // Kept open for the life of the program: closing another descriptor of
-    // the database file would drop SQLite's own locks.
     g_lockFd = fd;
-    return true;
+    return {};
 }
 
 void releaseInstanceLock() {
@@ -286,11 +372,14 @@ QString databaseProblem(const QString& file) {
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
         if (!db.open())
             problem = db.lastError().text();
+        CardPaths paths;
         for (const TableNeed& need : tableNeeds()) {
             if (!problem.isEmpty())
                 break;
-            problem = checkTable(need, db);
+            problem = checkTable(need, db, paths);
         }
+        if (problem.isEmpty())
+            problem = triggerProblem(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);

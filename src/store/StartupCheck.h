@@ -6,11 +6,14 @@
 namespace store {
 
 // Everything the program relies on finding while a match runs, checked before
-// the main window shows, so that a damaged file is reported at start-up and
-// never in the middle of a match: the tables and their fields, the card list
-// (every draw number 1 to 606 with a real card), the slot records in order,
-// every picture of the images folder and both faces of every card, and the
-// rules document. Returns a description of the first problem, or "".
+// the main window shows, so that a damaged file is reported at start-up
+// rather than in the middle of a match: the tables and their fields, every
+// number read the way play reads it (as a 16-bit integer), the card list
+// (every draw number 1 to 606 finding a real card), the slot records in order,
+// no trigger on the game's tables, every picture of the images folder and both
+// faces of every card (regular files, complete, of a size the image reader
+// loads), and the rules document (a regular file). Returns a description of
+// the first problem, or "".
 QString firstStartupProblem();
 
 // The tables and card list of the card database `file` as the start-up check
@@ -28,10 +31,15 @@ QString pictureProblem(const QString& fileName);
 // The number of cards in AllCards that the draws rely on.
 constexpr int CardCount = 606;
 
-// Refuses a second copy of the game on the same program folder: holds an
-// exclusive lock on the card database for the life of the program. Other
-// programs can still read the file.
-bool acquireInstanceLock(const QString& databaseFile);
+// Refuses a second copy of the game on the same card database: holds an
+// exclusive lock on a lock file beside it ("Cards.mdb.lock") for the life of
+// the program. The lock file is never replaced along with the database (a
+// restored backup, a copy renamed over it), and the file itself stays free for
+// other programs. Returns "" when the lock is held, otherwise the report.
+QString acquireInstanceLock(const QString& databaseFile);
 void releaseInstanceLock();
+
+// The lock file of a card database.
+QString lockFile(const QString& databaseFile);
 
 } // namespace store

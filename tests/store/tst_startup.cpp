@@ -4,10 +4,13 @@
 #include "store/Tables.h"
 #include "support/TestFolder.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -18,7 +21,44 @@
 
 namespace {
 
-enum class Damage { Sql, Remove, Empty, Truncate, NotPicture };
+enum class Damage { Sql, Remove, Empty, Truncate, NotPicture, Pipe, Folder, Device, Huge };
+
+// The card list rebuilt with columns of no declared type, so that a text
+// stays a text, followed by `change`.
+QString untypedAllCards(const QString& change) {
+    return QStringLiteral(
+               "ALTER TABLE AllCards RENAME TO Typed;\n"
+               "CREATE TABLE AllCards (fldAutoNumber, fldID, fldLevel, fldName, fldElement, "
+               "fldNorth, fldEast, fldSouth, fldWest, fldPath);\n"
+               "INSERT INTO AllCards SELECT * FROM Typed;\n"
+               "DROP TABLE Typed;\n") +
+           change;
+}
+
+// A valid colour JPEG of 9000 x 9000 pixels: its header is sound, but Qt's
+// image reader refuses to allocate its pixels.
+QByteArray hugeJpeg() {
+    static QByteArray bytes;
+    if (bytes.isEmpty()) {
+        QImage image(9000, 9000, QImage::Format_RGB888);
+        image.fill(QColor(40, 90, 160));
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG", 30);
+    }
+    return bytes;
+}
+
+// Puts something that is not a regular file where `file` belongs.
+bool replaceByNonFile(const QString& file, Damage damage) {
+    if (!QFile::remove(file))
+        return false;
+    if (damage == Damage::Pipe)
+        return ::mkfifo(QFile::encodeName(file).constData(), 0644) == 0;
+    if (damage == Damage::Folder)
+        return QDir().mkdir(file);
+    return QFile::link(QStringLiteral("/dev/zero"), file);
+}
 
 QByteArray checksum(const QString& file) {
     QFile f(file);
@@ -173,7 +213,7 @@ void StartupTest::goodFolderHasNoProblem() {
 
 void StartupTest::damageIsFound_data() {
     QTest::addColumn<Damage>("damage");
-    QTest::addColumn<QString>("target"); // SQL or a file of the folder
+    QTest::addColumn<QString>("target"); // SQL (statements ending ";\n") or a file of the folder
     QTest::addColumn<QStringList>("named");
 
     QTest::newRow("table missing")
@@ -195,9 +235,57 @@ void StartupTest::damageIsFound_data() {
     QTest::newRow("board square missing")
         << Damage::Sql << "DELETE FROM DirtyBoard WHERE fldLocation = 7"
         << QStringList{"DirtyBoard", "7"};
-    QTest::newRow("offer slot missing")
+    // The last record of every slot table: the one a search reaches last.
+    QTest::newRow("last offer slot missing")
         << Damage::Sql << "DELETE FROM P1Stock WHERE fldLocation = 8"
         << QStringList{"P1Stock", "8"};
+    QTest::newRow("last offer slot of player 2 missing")
+        << Damage::Sql << "DELETE FROM P2Stock WHERE fldLocation = 8"
+        << QStringList{"P2Stock", "8"};
+    QTest::newRow("last hand slot missing")
+        << Damage::Sql << "DELETE FROM P1Hand WHERE fldLocation = 5" << QStringList{"P1Hand", "5"};
+    QTest::newRow("last hand slot of player 2 missing")
+        << Damage::Sql << "DELETE FROM P2Hand WHERE fldLocation = 5" << QStringList{"P2Hand", "5"};
+    QTest::newRow("last board square missing")
+        << Damage::Sql << "DELETE FROM DirtyBoard WHERE fldLocation = 9"
+        << QStringList{"DirtyBoard", "9"};
+    QTest::newRow("first board square missing")
+        << Damage::Sql << "DELETE FROM DirtyBoard WHERE fldLocation = 1"
+        << QStringList{"DirtyBoard", "1"};
+    QTest::newRow("last board square renumbered")
+        << Damage::Sql << "UPDATE DirtyBoard SET fldLocation = 10 WHERE fldLocation = 9"
+        << QStringList{"DirtyBoard", "9"};
+
+    // Values play reads differently from a lax check: each one ends a match.
+    QTest::newRow("fldID beyond 16 bits")
+        << Damage::Sql << "UPDATE AllCards SET fldID = 40000 WHERE fldAutoNumber = 5"
+        << QStringList{"AllCards", "fldID", "40000"};
+    QTest::newRow("edge beyond 16 bits")
+        << Damage::Sql << "UPDATE AllCards SET fldWest = -32769 WHERE fldAutoNumber = 6"
+        << QStringList{"AllCards", "fldWest", "-32769"};
+    QTest::newRow("edge as the text 3.0")
+        << Damage::Sql
+        << untypedAllCards("UPDATE AllCards SET fldNorth = '3.0' WHERE "
+                           "fldAutoNumber = 9")
+        << QStringList{"AllCards", "fldNorth", "3.0"};
+    QTest::newRow("draw number as the text 12.0")
+        << Damage::Sql
+        << untypedAllCards("UPDATE AllCards SET fldAutoNumber = '12.0' WHERE "
+                           "fldAutoNumber = 12")
+        << QStringList{"AllCards", "fldAutoNumber", "12.0"};
+    // '12' is found by the draw like 12, so its card faces must be checked.
+    QTest::newRow("draw number as the text 12, its face missing")
+        << Damage::Sql
+        << untypedAllCards("UPDATE AllCards SET fldAutoNumber = '12', fldPath = '\\cards\\gone' "
+                           "WHERE fldAutoNumber = 12")
+        << QStringList{"gone", "missing", "12"};
+    QTest::newRow("trigger aborting the writes of a hand")
+        << Damage::Sql
+        << "CREATE TRIGGER keep BEFORE UPDATE ON P1Hand BEGIN SELECT RAISE(ABORT, 'kept'); END"
+        << QStringList{"P1Hand", "trigger", "keep"};
+    QTest::newRow("trigger on the board")
+        << Damage::Sql << "CREATE TRIGGER Mirror AFTER UPDATE ON dirtyboard BEGIN SELECT 1; END"
+        << QStringList{"DirtyBoard", "trigger"};
     QTest::newRow("hand slots out of order")
         << Damage::Sql
         << "UPDATE P1Hand SET fldLocation = CASE fldLocation WHEN 2 THEN 3 WHEN 3 THEN 2 END "
@@ -217,6 +305,20 @@ void StartupTest::damageIsFound_data() {
         << Damage::Truncate << "cards/0606r.jpg" << QStringList{"0606r.jpg", "truncated"};
     QTest::newRow("rules document missing")
         << Damage::Remove << "QorRules.rtf" << QStringList{"QorRules.rtf", "missing"};
+    QTest::newRow("picture too large to load")
+        << Damage::Huge << "images/52start.jpg" << QStringList{"52start.jpg", "too large"};
+    QTest::newRow("card face too large to load")
+        << Damage::Huge << "cards/0077r.jpg" << QStringList{"0077r.jpg", "too large", "77"};
+    QTest::newRow("picture is a pipe")
+        << Damage::Pipe << "images/ExitDn.jpg" << QStringList{"ExitDn.jpg", "pipe"};
+    QTest::newRow("picture is a folder")
+        << Damage::Folder << "images/BlueOn.gif" << QStringList{"BlueOn.gif", "folder"};
+    QTest::newRow("card face is a device")
+        << Damage::Device << "cards/0001b.jpg" << QStringList{"0001b.jpg", "device", "card 1"};
+    QTest::newRow("rules document is a pipe")
+        << Damage::Pipe << "QorRules.rtf" << QStringList{"QorRules.rtf", "pipe"};
+    QTest::newRow("rules document is a folder")
+        << Damage::Folder << "QorRules.rtf" << QStringList{"QorRules.rtf", "folder"};
 }
 
 void StartupTest::damageIsFound() {
@@ -226,7 +328,8 @@ void StartupTest::damageIsFound() {
     TestFolder folder;
     FatalCatcher catcher;
     if (damage == Damage::Sql) {
-        QVERIFY(folder.exec(target));
+        for (const QString& statement : target.split(QStringLiteral(";\n"), Qt::SkipEmptyParts))
+            QVERIFY2(folder.exec(statement), qPrintable(statement));
     } else {
         const QString file = folder.file(target);
         const int slash = target.indexOf(QLatin1Char('/'));
@@ -238,14 +341,28 @@ void StartupTest::damageIsFound() {
         QVERIFY(source.open(QIODevice::ReadOnly));
         const QByteArray original = source.readAll();
         source.close();
-        QVERIFY(QFile::remove(file));
-        if (damage != Damage::Remove) {
-            QFile damaged(file);
-            QVERIFY(damaged.open(QIODevice::WriteOnly));
-            if (damage == Damage::Truncate)
-                damaged.write(original.left(original.size() / 2));
-            else if (damage == Damage::NotPicture)
-                damaged.write("These are not the pixels you are looking for.\n");
+        if (damage == Damage::Pipe || damage == Damage::Folder || damage == Damage::Device) {
+            QVERIFY(replaceByNonFile(file, damage));
+        } else if (damage == Damage::Huge) {
+            QVERIFY(QFile::remove(file));
+            QFile huge(file);
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.write(hugeJpeg()) > 0);
+            huge.close();
+            // The reader itself refuses it: the check says what loading would.
+            QImageReader reader(file);
+            QCOMPARE(reader.size(), QSize(9000, 9000));
+            QVERIFY(reader.read().isNull());
+        } else {
+            QVERIFY(QFile::remove(file));
+            if (damage != Damage::Remove) {
+                QFile damaged(file);
+                QVERIFY(damaged.open(QIODevice::WriteOnly));
+                if (damage == Damage::Truncate)
+                    damaged.write(original.left(original.size() / 2));
+                else if (damage == Damage::NotPicture)
+                    damaged.write("These are not the pixels you are looking for.\n");
+            }
         }
     }
     const QString problem = store::firstStartupProblem();
