@@ -192,7 +192,9 @@ class StartupTest : public QObject {
     void damagedDatabaseStopsTheProgram();
     void readOnlyFileOrFolderStopsTheProgram_data();
     void readOnlyFileOrFolderStopsTheProgram();
+    void secondCopyIsRefused_data();
     void secondCopyIsRefused();
+    void killedCopyLeavesNoLock();
     void terminationEmptiesTheTables();
 };
 
@@ -396,6 +398,11 @@ void StartupTest::damagedDatabaseStopsTheProgram_data() {
         << "rules-missing" << QStringList{"QorRules.rtf", "missing"};
     QTest::newRow("rules document garbage")
         << "rules-garbage" << QStringList{"QorRules.rtf", "rich-text"};
+    QTest::newRow("picture is a pipe") << "picture-pipe" << QStringList{"DoneUp.jpg", "pipe"};
+    QTest::newRow("rules document is a pipe")
+        << "rules-pipe" << QStringList{"QorRules.rtf", "pipe"};
+    QTest::newRow("fldID beyond 16 bits") << "id-large" << QStringList{"AllCards", "fldID"};
+    QTest::newRow("trigger on a hand") << "trigger" << QStringList{"P2Hand", "trigger"};
 }
 
 void StartupTest::damagedDatabaseStopsTheProgram() {
@@ -453,6 +460,16 @@ void StartupTest::damagedDatabaseStopsTheProgram() {
         QVERIFY(QFile::remove(folder.file(QStringLiteral("cards/0321b.jpg"))));
     } else if (damage == QLatin1String("rules-missing")) {
         QVERIFY(QFile::remove(folder.file(QStringLiteral("QorRules.rtf"))));
+    } else if (damage == QLatin1String("picture-pipe")) {
+        QVERIFY(replaceByNonFile(folder.file(QStringLiteral("images/DoneUp.jpg")), Damage::Pipe));
+    } else if (damage == QLatin1String("rules-pipe")) {
+        QVERIFY(replaceByNonFile(folder.file(QStringLiteral("QorRules.rtf")), Damage::Pipe));
+    } else if (damage == QLatin1String("id-large")) {
+        QVERIFY(folder.exec(
+            QStringLiteral("UPDATE AllCards SET fldID = 32768 WHERE fldAutoNumber = 200")));
+    } else if (damage == QLatin1String("trigger")) {
+        QVERIFY(folder.exec(QStringLiteral("CREATE TRIGGER hold BEFORE UPDATE ON P2Hand BEGIN "
+                                           "SELECT RAISE(ABORT, 'held'); END")));
     } else if (damage == QLatin1String("rules-garbage")) {
         QVERIFY(overwrite(folder.file(QStringLiteral("QorRules.rtf")), QByteArray(4096, '\x9c')));
     } else {
@@ -517,7 +534,16 @@ void StartupTest::readOnlyFileOrFolderStopsTheProgram() {
     QCOMPARE(checksum(db), before);
 }
 
+void StartupTest::secondCopyIsRefused_data() {
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("same database file") << false;
+    // A restored backup, or a tool that writes a copy and renames it over the
+    // original: the running game keeps the old file open.
+    QTest::newRow("database replaced by a copy") << true;
+}
+
 void StartupTest::secondCopyIsRefused() {
+    QFETCH(bool, replaced);
     TestFolder folder;
     addBinary(folder);
     markOffer(folder);
@@ -526,11 +552,21 @@ void StartupTest::secondCopyIsRefused() {
     QVERIFY2(waitUntilLoaded(folder, first), "the first copy did not start");
 
     const QString db = folder.file(QStringLiteral("Cards.mdb"));
+    if (replaced) {
+        const QString copy = folder.file(QStringLiteral("Cards.copy"));
+        QVERIFY(QFile::copy(db, copy));
+        QVERIFY(::rename(QFile::encodeName(copy).constData(), QFile::encodeName(db).constData()) ==
+                0);
+    }
     const QString wal = db + QStringLiteral("-wal");
     const QByteArray dbBefore = checksum(db);
     const QByteArray walBefore = checksum(wal);
+    // Reading the replaced file through SQLite here would itself fold the
+    // running game's log into it; the checksums tell enough.
     const QByteArray handsBefore =
-        folder.query(QStringLiteral("SELECT group_concat(fldID) FROM P1Stock")).toByteArray();
+        replaced
+            ? QByteArray()
+            : folder.query(QStringLiteral("SELECT group_concat(fldID) FROM P1Stock")).toByteArray();
 
     const Outcome second = runToEnd(folder);
     QVERIFY(second.finished);
@@ -540,13 +576,37 @@ void StartupTest::secondCopyIsRefused() {
 
     QCOMPARE(checksum(db), dbBefore);
     QCOMPARE(checksum(wal), walBefore);
-    QCOMPARE(folder.query(QStringLiteral("SELECT group_concat(fldID) FROM P1Stock")).toByteArray(),
-             handsBefore);
+    if (!replaced)
+        QCOMPARE(
+            folder.query(QStringLiteral("SELECT group_concat(fldID) FROM P1Stock")).toByteArray(),
+            handsBefore);
     // The first copy plays on, and ends normally.
     QCOMPARE(first.state(), QProcess::Running);
     first.terminate();
     QVERIFY(first.waitForFinished(5000));
     QCOMPARE(first.exitCode(), 0);
+}
+
+// The lock goes with the process: a game killed outright blocks no later start.
+void StartupTest::killedCopyLeavesNoLock() {
+    TestFolder folder;
+    addBinary(folder);
+    markOffer(folder);
+    QProcess first;
+    startGame(first, folder, false);
+    QVERIFY2(waitUntilLoaded(folder, first), "the first copy did not start");
+    first.kill();
+    QVERIFY(first.waitForFinished(5000));
+    QVERIFY(QFile::exists(folder.file(QStringLiteral("Cards.mdb.lock"))));
+
+    markOffer(folder);
+    QProcess second;
+    startGame(second, folder, false);
+    QVERIFY2(waitUntilLoaded(folder, second),
+             qPrintable("the next start did not run: " + second.readAllStandardError()));
+    second.terminate();
+    QVERIFY(second.waitForFinished(5000));
+    QCOMPARE(second.exitCode(), 0);
 }
 
 void StartupTest::terminationEmptiesTheTables() {
