@@ -97,9 +97,8 @@ GameFiles gameFilesFor(const QString& binaryFolder, const QString& userDataFolde
 }
 
 const GameFiles& gameFiles() {
-    static const GameFiles files =
-        gameFilesFor(QCoreApplication::applicationDirPath(),
-                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    static const GameFiles files = gameFilesFor(
+        binaryFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return files;
 }
 

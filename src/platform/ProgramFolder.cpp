@@ -4,17 +4,39 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 QString g_folder;
+} // namespace
+
+QString binaryFolder() {
+    static const QString folder = [] {
+        char buffer[4096];
+        const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+        if (n <= 0)
+            return QCoreApplication::applicationDirPath();
+        QByteArray path(buffer, n);
+        path.truncate(qMax<qsizetype>(path.lastIndexOf('/'), 1));
+        const QString decoded = QFile::decodeName(path);
+        if (QFile::encodeName(decoded) == path)
+            return decoded;
+        const int fd = ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return decoded;
+        return QStringLiteral("/proc/self/fd/%1").arg(fd);
+    }();
+    return folder;
 }
 
 QString programFolder() {
     QString folder = g_folder.isEmpty() ? gameFiles().dataFolder : g_folder;
-    while (folder.size() > 1 &&
-           (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
     return folder;
 }
@@ -30,9 +52,18 @@ QString databaseFile() {
 }
 
 QString nativeFileName(const QString& name) {
+    // Only the relative part is written with the design's separators; the
+    // folder is a real path whose backslashes belong to its names.
+    const QString folder = programFolder();
+    const bool inFolder =
+        name.startsWith(folder) && name.size() > folder.size() &&
+        (name[folder.size()] == QLatin1Char('\\') || name[folder.size()] == QLatin1Char('/'));
+    const qsizetype start = inFolder ? folder.size() : 0;
     QString mapped = name;
-    mapped.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir::toNativeSeparators(mapped);
+    for (qsizetype i = start; i < mapped.size(); ++i)
+        if (mapped[i] == QLatin1Char('\\'))
+            mapped[i] = QLatin1Char('/');
+    return mapped;
 }
 
 } // namespace platform

@@ -9,6 +9,12 @@ namespace platform {
 // Picture names and the rules document are named from it.
 QString programFolder();
 
+// The folder of the running binary, found by the bytes of its path, so that
+// any folder name works. A name that is not valid UTF-8 has no faithful
+// QString form (Qt then names no folder at all); such a folder is held open
+// and named through its descriptor ("/proc/self/fd/6").
+QString binaryFolder();
+
 // Lets tests run the game on a copy of the program folder, which then holds
 // the card database as well.
 void setProgramFolder(const QString& folder);
@@ -17,8 +23,10 @@ void setProgramFolder(const QString& folder);
 // portable, the user's own copy when installed.
 QString databaseFile();
 
-// Turns a name written with either separator ("\images\DoneUp.jpg",
-// "/images/DoneUp.jpg") into the native file name.
+// Turns a picture name, the program folder followed by a relative name written
+// with either separator ("\images\DoneUp.jpg", "/images/DoneUp.jpg"), into the
+// file name. Only the relative part is converted: a backslash in the folder's
+// own path is part of a file name. A name outside the folder is converted whole.
 QString nativeFileName(const QString& name);
 
 } // namespace platform

@@ -532,8 +532,11 @@ void PlatformTest::programFolderHasNoTrailingSeparator_data() {
                            << "/opt/game";
     QTest::newRow("trailing slash") << "/opt/game/"
                                     << "/opt/game";
+    // A backslash is an ordinary character of a Linux folder name.
     QTest::newRow("trailing backslash") << "/opt/game\\"
-                                        << "/opt/game";
+                                        << "/opt/game\\";
+    QTest::newRow("backslashes in the name") << "/opt/my\\games\\q/"
+                                             << "/opt/my\\games\\q";
     QTest::newRow("several") << "/opt/game//"
                              << "/opt/game";
 }
@@ -545,7 +548,9 @@ void PlatformTest::programFolderHasNoTrailingSeparator() {
     QCOMPARE(platform::programFolder(), expected);
     // A picture name joins the folder and a name that starts with a separator.
     QCOMPARE(platform::nativeFileName(platform::programFolder() + "\\images\\ExitUp.jpg"),
-             QDir::toNativeSeparators(expected + "/images/ExitUp.jpg"));
+             expected + "/images/ExitUp.jpg");
+    QCOMPARE(platform::nativeFileName(platform::programFolder() + "\\cards\\0042" + "r.jpg"),
+             expected + "/cards/0042r.jpg");
 }
 
 QTEST_MAIN(PlatformTest)

@@ -13,6 +13,8 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -195,6 +197,8 @@ class StartupTest : public QObject {
     void secondCopyIsRefused_data();
     void secondCopyIsRefused();
     void killedCopyLeavesNoLock();
+    void runsFromAnyFolderName_data();
+    void runsFromAnyFolderName();
     void terminationEmptiesTheTables();
 };
 
@@ -607,6 +611,70 @@ void StartupTest::killedCopyLeavesNoLock() {
     second.terminate();
     QVERIFY(second.waitForFinished(5000));
     QCOMPARE(second.exitCode(), 0);
+}
+
+void StartupTest::runsFromAnyFolderName_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("backslashes") << QByteArray("my\\games\\");
+    QTest::newRow("not UTF-8") << QByteArray("caf\xe9 \xff");
+    QTest::newRow("both") << QByteArray("\\\xc3(");
+}
+
+// The program folder under a name that is legal on Linux but unusual: the
+// game finds its database and every picture, plays, and empties its tables.
+void StartupTest::runsFromAnyFolderName() {
+    QFETCH(QByteArray, name);
+    TestFolder folder;
+    addBinary(folder);
+    markOffer(folder);
+    // The whole folder moves under the new name; "plain" leads there under a
+    // name this test can spell. The kernel names the binary by its real path.
+    const QByteArray root = QFile::encodeName(folder.path()) + '/';
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("game")));
+    for (const char* entry : {"Cards.mdb", "QorRules.rtf", "quorvel", "images", "cards"})
+        QVERIFY(::rename(root + entry, root + "game/" + entry) == 0);
+    QVERIFY(::rename(root + "game", root + name) == 0);
+    QVERIFY(::symlink(name.constData(), root + "plain") == 0);
+    const QString plain = folder.file(QStringLiteral("plain"));
+    const QString db = plain + QStringLiteral("/Cards.mdb");
+    auto query = [&db](const QString& sql) {
+        const QString connection = QStringLiteral("raw-folder");
+        QVariant result;
+        {
+            QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            d.setDatabaseName(db);
+            if (d.open()) {
+                QSqlQuery q(d);
+                if (q.exec(sql) && q.next())
+                    result = q.value(0);
+            }
+        }
+        QSqlDatabase::removeDatabase(connection);
+        return result;
+    };
+
+    QProcess game;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    game.setProcessEnvironment(env);
+    game.start(plain + QStringLiteral("/quorvel"), {});
+    QVERIFY(game.waitForStarted(5000));
+    QElapsedTimer clock;
+    clock.start();
+    bool loaded = false;
+    while (!loaded && clock.elapsed() < 15000 && game.state() == QProcess::Running) {
+        loaded =
+            query(QStringLiteral("SELECT fldID FROM P1Stock WHERE fldLocation = 1")).toInt() == 0;
+        QTest::qWait(100);
+    }
+    QVERIFY2(loaded, qPrintable("the game did not start: " + game.readAllStandardError()));
+    // The lock file lies beside the database in the folder itself.
+    QVERIFY(QFile::exists(plain + QStringLiteral("/Cards.mdb.lock")));
+    game.terminate();
+    QVERIFY(game.waitForFinished(5000));
+    QCOMPARE(game.exitCode(), 0);
+    QCOMPARE(query(QStringLiteral("SELECT count(*) FROM DirtyBoard WHERE fldID <> 0")).toInt(), 0);
+    QCOMPARE(query(QStringLiteral("SELECT count(*) FROM P1Stock WHERE fldID <> 0")).toInt(), 0);
 }
 
 void StartupTest::terminationEmptiesTheTables() {
