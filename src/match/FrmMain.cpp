@@ -5,6 +5,7 @@
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
 #include "platform/Fatal.h"
+#include "platform/Platform.h"
 #include "platform/Random.h"
 #include "selection/FrmPlayer.h"
 #include "store/Tables.h"
@@ -607,7 +608,8 @@ bool FrmMain::CheckWinner() {
         (P == 1 ? imgRedLight : imgBlueLight)[W - 1]->LoadPicture(
             pictureName(P == 1 ? QStringLiteral("\\images\\RedOn.gif")
                                : QStringLiteral("\\images\\BlueOn.gif")));
-    const QString name = (P == 1 ? lblPlayer1Name : lblPlayer2Name)->caption();
+    // The name is set apart: a right-to-left name must not turn the words.
+    const QString name = platform::isolated((P == 1 ? lblPlayer1Name : lblPlayer2Name)->caption());
     const QColor colour = P == 1 ? Red : Blue;
 
     if (W != 3) {
@@ -643,9 +645,11 @@ bool FrmMain::CheckWinner() {
     frmMessage->lblMsg->setCaption(name + QStringLiteral("\r\n") + QStringLiteral(" wins with ") +
                                    QString::number(P == 1 ? total1 : total2));
     frmMessage->lblMsg->setForeColor(colour);
-    frmWinner->lblP1Name->setCaption(QStringLiteral("  ") + frmOptions->gstrPlayer1Name +
+    frmWinner->lblP1Name->setCaption(QStringLiteral("  ") +
+                                     platform::isolated(frmOptions->gstrPlayer1Name) +
                                      QStringLiteral("  "));
-    frmWinner->lblP2Name->setCaption(QStringLiteral("  ") + frmOptions->gstrPlayer2Name +
+    frmWinner->lblP2Name->setCaption(QStringLiteral("  ") +
+                                     platform::isolated(frmOptions->gstrPlayer2Name) +
                                      QStringLiteral("  "));
     for (int r = 1; r <= 5; ++r) {
         frmWinner->lblP1RndScore[r]->setCaption(QString::number(intP1RoundScore[r]));

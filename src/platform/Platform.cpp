@@ -33,6 +33,10 @@ void initialise() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
+QString isolated(const QString& text) {
+    return QChar(0x2068) + text + QChar(0x2069);
+}
+
 void onTerminationRequest(std::function<void()> handler) {
     g_terminationHandler = std::move(handler);
     if (g_signalPipe[0] >= 0)

@@ -589,8 +589,10 @@ void ComputerTest::wholeMatch() {
     QVERIFY(frmMain->gblnWinner);
     QVERIFY(resultShown);
     QCOMPARE(std::max(frmMain->gintP1GamesWon, frmMain->gintP2GamesWon), qint16(3));
-    QCOMPARE(frmWinner->lblP2Name->caption(),
-             QStringLiteral("  ") + levelName(computer::Level(level)) + QStringLiteral("  "));
+    // The name is set apart by directional isolates, like every player's name.
+    QCOMPARE(frmWinner->lblP2Name->caption(), QStringLiteral("  ") + QChar(0x2068) +
+                                                  levelName(computer::Level(level)) +
+                                                  QChar(0x2069) + QStringLiteral("  "));
 }
 
 QTEST_MAIN(ComputerTest)

@@ -9,7 +9,10 @@
 #include "windows/FrmMessage.h"
 #include "windows/FrmWinner.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <random>
@@ -17,6 +20,25 @@
 // The main window's behaviour through its controls: start-up, New Game and
 // dealing, picking and placing, hidden hands, the end of a hand, round and
 // match, the menu buttons, and whole matches checked after every event.
+namespace {
+// A player's name as the program's sentences carry it: set apart by the
+// first-strong isolate and pop directional isolate marks.
+QString isolated(const QString& name) {
+    return QChar(0x2068) + name + QChar(0x2069);
+}
+
+// Where the player sees the text at `index` of `text` in `label`'s font:
+// the left edge of that character on the laid-out line.
+qreal visualX(const QString& text, qsizetype index, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(100000);
+    layout.endLayout();
+    return line.cursorToX(int(index));
+}
+} // namespace
+
 class MatchTest : public QObject {
     Q_OBJECT
   private slots:
@@ -42,6 +64,7 @@ class MatchTest : public QObject {
     void checkWinner_data();
     void checkWinner();
     void matchTotals();
+    void rightToLeftNameKeepsTheWordsInOrder();
     void exitMidHandEmptiesTables();
     void menuButtonPictures_data();
     void menuButtonPictures();
@@ -538,7 +561,7 @@ void MatchTest::checkWinner() {
         return;
     }
     const QString name = winner == 1 ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name;
-    QCOMPARE(game.lastMessage(), name + " won this round.  Ready for next round");
+    QCOMPARE(game.lastMessage(), isolated(name) + " won this round.  Ready for next round");
     QCOMPARE(colour, winner == 1 ? QColor(255, 0, 0) : QColor(0, 0, 255));
     const int won = winner == 1 ? p1Won + 1 : 1;
     QCOMPARE(int(winner == 1 ? frmMain->gintP1GamesWon : frmMain->gintP2GamesWon), won);
@@ -595,13 +618,13 @@ void MatchTest::matchTotals() {
         QVERIFY(ended);
     };
     play({{160, 120}, {95, 200}, {155, 30}, {170, 149}});
-    QCOMPARE(game.lastMessage(), QString("Ayla\r\n wins with 580"));
+    QCOMPARE(game.lastMessage(), isolated("Ayla") + "\r\n wins with 580");
     QCOMPARE(colour, QColor(255, 0, 0));
     QVERIFY(resultShown);
     QVERIFY(frmMain->gblnWinner);
     QVERIFY(frmMain->isVisible());
-    QCOMPARE(frmWinner->lblP1Name->caption(), QString("  Ayla  "));
-    QCOMPARE(frmWinner->lblP2Name->caption(), QString("  Brann  "));
+    QCOMPARE(frmWinner->lblP1Name->caption(), "  " + isolated("Ayla") + "  ");
+    QCOMPARE(frmWinner->lblP2Name->caption(), "  " + isolated("Brann") + "  ");
     const QStringList p1{"160", "95", "155", "170", "0"};
     const QStringList p2{"120", "200", "30", "149", "0"};
     for (int r = 1; r <= 5; ++r) {
@@ -619,7 +642,7 @@ void MatchTest::matchTotals() {
     game.chooseCards(1);
     game.chooseCards(2);
     play({{10, 150}, {149, 151}, {0, 200}});
-    QCOMPARE(game.lastMessage(), QString("Brann\r\n wins with 501"));
+    QCOMPARE(game.lastMessage(), isolated("Brann") + "\r\n wins with 501");
     QCOMPARE(colour, QColor(0, 0, 255));
     QVERIFY(resultShown);
     const QStringList q1{"10", "149", "0", "0", "0"};
@@ -630,6 +653,57 @@ void MatchTest::matchTotals() {
     }
     QCOMPARE(frmWinner->lblP1Total->caption(), QString("159"));
     QCOMPARE(frmWinner->lblP2Total->caption(), QString("501"));
+}
+
+// A name holding a right-to-left override: the words around it still read
+// left to right in the message and the result window, in their order.
+void MatchTest::rightToLeftNameKeepsTheWordsInOrder() {
+    const QString name = QString(QChar(0x202E)) + "Ayla";
+    Game game;
+    game.start();
+    Game::click(frmMain->imgNewGame);
+    Game::click(frmOptions->txtPlayer1Name);
+    frmOptions->txtPlayer1Name->selectAll();
+    // The override comes as an input method's text, the way a keyboard
+    // without that key enters it.
+    QInputMethodEvent entry;
+    entry.setCommitString(name);
+    QApplication::sendEvent(frmOptions->txtPlayer1Name, &entry);
+    Game::click(frmOptions->imgDone);
+    QCOMPARE(frmOptions->gstrPlayer1Name, name);
+    game.chooseCards(1);
+    game.chooseCards(2);
+    QStringList messages;
+    game.onModal([&](platform::Form* form) {
+        if (form == frmMessage)
+            messages << frmMessage->lblMsg->caption();
+        Game::pressDone(form);
+    });
+    const QFont font = frmMessage->lblMsg->font();
+    for (int round = 1; round <= 3; ++round) {
+        frmMain->PlayRules().gintPlayer1Score = 160;
+        frmMain->PlayRules().gintPlayer2Score = 10;
+        const bool ended = frmMain->CheckWinner();
+        QCOMPARE(ended, round == 3);
+        if (!ended) {
+            game.chooseCards(1);
+            game.chooseCards(2);
+        }
+    }
+    QCOMPARE(messages.size(), 3);
+    const QString roundText = messages[0];
+    const qreal won = visualX(roundText, roundText.indexOf("won"), font);
+    const qreal round = visualX(roundText, roundText.indexOf("round"), font);
+    const qreal ready = visualX(roundText, roundText.indexOf("Ready"), font);
+    QVERIFY2(
+        won < round && round < ready,
+        qPrintable(QStringLiteral("won %1, round %2, Ready %3").arg(won).arg(round).arg(ready)));
+    // The name itself reads as its owner wrote it: before the words.
+    QVERIFY(visualX(roundText, roundText.indexOf("Ayla"), font) < won);
+    QCOMPARE(roundText, isolated(name) + " won this round.  Ready for next round");
+    QCOMPARE(messages[2], isolated(name) + "\r\n wins with 480");
+    const QString caption = frmWinner->lblP1Name->caption();
+    QCOMPARE(caption, "  " + isolated(name) + "  ");
 }
 
 void MatchTest::exitMidHandEmptiesTables() {
@@ -824,8 +898,8 @@ void MatchTest::wholeMatch() {
     QCOMPARE(frmMain->p1RoundScore(frmMain->gintRound), frmMain->PlayRules().gintPlayer1Score);
     QCOMPARE(frmMain->p2RoundScore(frmMain->gintRound), frmMain->PlayRules().gintPlayer2Score);
     const bool p1Wins = frmMain->gintP1GamesWon == 3;
-    QVERIFY(game.lastMessage().startsWith(p1Wins ? frmOptions->gstrPlayer1Name
-                                                 : frmOptions->gstrPlayer2Name));
+    QVERIFY(game.lastMessage().startsWith(
+        isolated(p1Wins ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name)));
     QVERIFY(game.lastMessage().endsWith(" wins with " + QString::number(p1Wins ? total1 : total2)));
     qInfo("%d hands, %d rounds, totals %d/%d", hands, int(frmMain->gintRound), total1, total2);
 }
