@@ -57,8 +57,10 @@ void fatal(const QString& message) {
         box.setEnabled(true);
         box.exec();
     }
-    // Closing the database folds its write-ahead log back into the file, so
-    // no log files are left beside it. Unsaved record changes are dropped.
+    // The failed operation is undone as a whole (its group's saves rolled
+    // back, unsaved record changes dropped); closing the database then folds
+    // its write-ahead log back into the file, so no log files are left beside it.
+    Database::abandon();
     Database::closeFile();
     std::_Exit(FatalExitStatus);
 }

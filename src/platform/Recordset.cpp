@@ -25,6 +25,12 @@ QSet<Recordset*>& recordsets() {
     return *set;
 }
 
+// Every recordset, so that abandoning a failed operation reaches them all.
+QSet<Recordset*>& allRecordsets() {
+    static auto* set = new QSet<Recordset*>;
+    return *set;
+}
+
 void execOrFatal(const QString& sql, const QString& what) {
     QSqlQuery query(Database::connection());
     if (!query.exec(sql))
@@ -130,8 +136,9 @@ void Database::endGroup() {
     if (g_groupDepth == 0 || --g_groupDepth > 0 || !isOpen())
         return;
     if (std::uncaught_exceptions() > 0) {
-        // Unwinding from a reported failure: keep what was done, quietly.
-        QSqlQuery(connection()).exec(QStringLiteral("COMMIT"));
+        // Unwinding from a reported failure: the operation is undone as a
+        // whole, quietly, as the end of the program would undo it.
+        QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
         return;
     }
     execOrFatal(QStringLiteral("COMMIT"), QStringLiteral("Saving"));
@@ -154,9 +161,21 @@ std::optional<qlonglong> wholeNumber(const QVariant& value) {
     return n;
 }
 
-Recordset::Recordset() = default;
+void Database::abandon() {
+    for (Recordset* rs : allRecordsets())
+        rs->forgetChanges();
+    if (g_groupDepth > 0 && isOpen())
+        QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
+    // The groups still open unwind without a transaction to end.
+    g_groupDepth = 0;
+}
+
+Recordset::Recordset() {
+    allRecordsets().insert(this);
+}
 
 Recordset::~Recordset() {
+    allRecordsets().remove(this);
     recordsets().remove(this);
     // A statement still prepared when the program ends belongs to a
     // connection that may already be gone; leave it to the process exit.

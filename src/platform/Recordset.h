@@ -33,6 +33,12 @@ class Database {
     static void beginGroup();
     static void endGroup();
     static void flush();
+
+    // Drops what a failed operation has not yet committed, as the end of the
+    // program after a fatal report does: the saves of the open group are
+    // rolled back and unsaved record changes are forgotten. The operation is
+    // undone as a whole.
+    static void abandon();
 };
 
 // Groups the saves of one procedure into one commit, so that its changes
@@ -87,6 +93,7 @@ class Recordset {
     void save();
     friend class Database;
     void forgetStatement();
+    void forgetChanges() { m_dirty = false; }
 
     QString m_table;
     bool m_open = false;

@@ -1,7 +1,10 @@
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
+#include "platform/Fatal.h"
 #include "platform/Random.h"
+#include "platform/Recordset.h"
 #include "selection/FrmPlayer.h"
+#include "store/Tables.h"
 #include "support/Game.h"
 #include "support/Invariants.h"
 #include "windows/Forms.h"
@@ -16,6 +19,9 @@
 
 #include <algorithm>
 #include <random>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 // The main window's behaviour through its controls: start-up, New Game and
 // dealing, picking and placing, hidden hands, the end of a hand, round and
@@ -66,6 +72,8 @@ class MatchTest : public QObject {
     void matchTotals();
     void rightToLeftNameKeepsTheWordsInOrder();
     void exitMidHandEmptiesTables();
+    void failedPlacementIsUndone_data();
+    void failedPlacementIsUndone();
     void menuButtonPictures_data();
     void menuButtonPictures();
     void roundTripKeepsHand_data();
@@ -114,6 +122,46 @@ void startHand(Game& game, bool open, bool combo, int first,
     game.newGame(open, combo);
     game.chooseCards(1, p1Slots);
     game.chooseCards(2, p2Slots);
+}
+
+// A hand where player 2's next placement fails halfway: player 1's card on
+// square 1 loses to player 2's card from hand slot 1 played on square 2, and
+// its picture is not there, so taking it is fatal after the card has been
+// copied to the board and before it leaves the hand.
+void setUpFailingPlacement(Game& game) {
+    game.start();
+    startHand(game, true, false, 1);
+    game.place(1, 1);
+    store::DirtyBoard.Find(store::locationCriterion(1));
+    for (const char* edge : {"fldNorth", "fldEast", "fldSouth", "fldWest"})
+        store::DirtyBoard.setValue(QLatin1String(edge), 0);
+    store::DirtyBoard.setValue(QStringLiteral("fldPath"), QStringLiteral("\\cards\\gone"));
+    store::DirtyBoard.MoveFirst();
+    store::P2Hand.Find(store::locationCriterion(1));
+    store::P2Hand.setValue(QStringLiteral("fldWest"), 5);
+    store::P2Hand.MoveFirst();
+}
+
+// The file after the failure, as a player starting again would find it.
+struct AfterFailure {
+    int handCard = 0;   // P2Hand slot 1
+    int squareCard = 0; // DirtyBoard square 2
+    int squareOneOwner = 0;
+    int cardsInBoth = 0; // cards in a hand and on the board at once
+};
+
+AfterFailure inspect(const TestFolder& folder) {
+    AfterFailure a;
+    a.handCard = folder.query("SELECT fldID FROM P2Hand WHERE fldLocation = 1").toInt();
+    a.squareCard = folder.query("SELECT fldID FROM DirtyBoard WHERE fldLocation = 2").toInt();
+    a.squareOneOwner =
+        folder.query("SELECT fldOwner FROM DirtyBoard WHERE fldLocation = 1").toInt();
+    a.cardsInBoth = folder
+                        .query("SELECT count(*) FROM DirtyBoard d WHERE d.fldID <> 0 AND "
+                               "(d.fldID IN (SELECT fldID FROM P1Hand) OR d.fldID IN "
+                               "(SELECT fldID FROM P2Hand))")
+                        .toInt();
+    return a;
 }
 
 // What the player sees of the board, the hands and the scores.
@@ -704,6 +752,86 @@ void MatchTest::rightToLeftNameKeepsTheWordsInOrder() {
     QCOMPARE(messages[2], isolated(name) + "\r\n wins with 480");
     const QString caption = frmWinner->lblP1Name->caption();
     QCOMPARE(caption, "  " + isolated(name) + "  ");
+}
+
+void MatchTest::failedPlacementIsUndone_data() {
+    QTest::addColumn<bool>("programsOwnReport");
+    QTest::newRow("the tests' failure handler") << false;
+    QTest::newRow("the program's own report") << true;
+}
+
+// A placement that fails halfway is undone as a whole: the card is still in
+// the hand, the square is free, nothing was taken, and no card is in a hand
+// and on the board at once. The program's own report is run in a child
+// process, since it ends the process.
+void MatchTest::failedPlacementIsUndone() {
+    QFETCH(bool, programsOwnReport);
+    AfterFailure after;
+    int card = 0;
+    if (!programsOwnReport) {
+        Game game;
+        setUpFailingPlacement(game);
+        card = cardIn(game, "P2Hand", 1);
+        QString report;
+        {
+            FatalCatcher catcher;
+            try {
+                game.place(1, 2);
+            } catch (const platform::FatalError& error) {
+                report = error.message();
+            }
+        }
+        QVERIFY2(report.contains(QLatin1String("gone")), qPrintable(report));
+        after = inspect(game.folder());
+        // The square stays free for the player who starts again.
+        QVERIFY(!frmMain->boardUsed(2));
+    } else {
+        int pipe[2];
+        QVERIFY(::pipe(pipe) == 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(pipe[0]);
+            auto* game = new Game; // left to the process end, like the program
+            setUpFailingPlacement(*game);
+            const QByteArray line = QFile::encodeName(game->folder().path()) + ' ' +
+                                    QByteArray::number(cardIn(*game, "P2Hand", 1)) + '\n';
+            if (::write(pipe[1], line.constData(), line.size()) != line.size())
+                ::_exit(10);
+            ::close(pipe[1]);
+            game->place(1, 2);
+            ::_exit(11); // the report never returns
+        }
+        ::close(pipe[1]);
+        QByteArray line;
+        char buffer[512];
+        for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+            line.append(buffer, n);
+        ::close(pipe[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), platform::FatalExitStatus);
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        QCOMPARE(parts.size(), 2);
+        card = parts[1].toInt();
+        const QString path = QFile::decodeName(parts[0]);
+        QVERIFY(QFile::exists(path + QStringLiteral("/Cards.mdb")));
+        {
+            // A folder of this process's own to read the child's file through.
+            TestFolder reader;
+            QVERIFY(QFile::remove(reader.file(QStringLiteral("Cards.mdb"))));
+            QVERIFY(QFile::copy(path + QStringLiteral("/Cards.mdb"),
+                                reader.file(QStringLiteral("Cards.mdb"))));
+            after = inspect(reader);
+        }
+        QDir(path).removeRecursively();
+    }
+    QVERIFY(card != 0);
+    QCOMPARE(after.handCard, card);
+    QCOMPARE(after.squareCard, 0);
+    QCOMPARE(after.squareOneOwner, 1);
+    QCOMPARE(after.cardsInBoth, 0);
 }
 
 void MatchTest::exitMidHandEmptiesTables() {

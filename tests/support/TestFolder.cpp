@@ -2,6 +2,7 @@
 
 #include "platform/Fatal.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Recordset.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -74,7 +75,11 @@ QVariant TestFolder::query(const QString& sql) const {
 }
 
 FatalCatcher::FatalCatcher() {
-    platform::setFatalHandler([](const QString& message) { throw platform::FatalError(message); });
+    platform::setFatalHandler([](const QString& message) {
+        // What the program's own report does to the file before it ends.
+        platform::Database::abandon();
+        throw platform::FatalError(message);
+    });
 }
 
 FatalCatcher::~FatalCatcher() {

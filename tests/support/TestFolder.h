@@ -26,6 +26,8 @@ class TestFolder {
 };
 
 // Every fatal report becomes a platform::FatalError exception while this lives.
+// Like the program's own report, it first undoes the failed operation as a
+// whole (Database::abandon), so tests see the file the program leaves behind.
 class FatalCatcher {
   public:
     FatalCatcher();
