@@ -121,6 +121,7 @@ int main(int argc, char* argv[]) {
     refuseSecondGame();
     platform::prepareDatabase(store::databaseProblem);
 
+    store::emptyTablesOnExit();
     createForms();
     // Quitting from the desktop empties the tables exactly like Exit does,
     // wherever the program is (even inside a modal message).

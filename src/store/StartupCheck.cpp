@@ -277,9 +277,7 @@ QString pictureProblem(const QString& fileName) {
 }
 
 QString firstStartupProblem() {
-    const QString file = databaseFile();
-    if (!platform::Database::isOpen())
-        platform::Database::open(file);
+    openDatabase();
     QSqlDatabase db = platform::Database::connection();
     CardPaths paths;
     for (const TableNeed& need : tableNeeds()) {

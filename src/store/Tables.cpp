@@ -2,6 +2,10 @@
 
 #include "platform/ProgramFolder.h"
 
+#include <QSqlQuery>
+
+#include <cstdlib>
+
 namespace store {
 
 platform::Recordset CardBase;
@@ -50,9 +54,51 @@ QString databaseFile() {
     return platform::databaseFile();
 }
 
-void openTable(platform::Recordset& recordset, const QString& table, bool readOnly) {
+namespace {
+bool g_emptyOnExit = false;
+bool g_exitHandlerSet = false;
+
+// Runs from exit(): no window code, only the file. Tables closed by the
+// normal way out are left alone.
+void emptyTablesAtExit() {
+    if (!platform::Database::isOpen())
+        return;
+    QSqlQuery query(platform::Database::connection());
+    const QString empty = QStringLiteral(
+        "UPDATE %1 SET fldID = 0, fldLevel = 0, fldName = '', fldElement = '', fldNorth = 0, "
+        "fldEast = 0, fldSouth = 0, fldWest = 0, fldPath = ''");
+    for (const char* table : {"P1Stock", "P2Stock", "P1Hand", "P2Hand", "DirtyBoard"})
+        query.exec(empty.arg(QLatin1String(table)));
+    query.exec(QStringLiteral("UPDATE DirtyBoard SET fldOwner = 0"));
+    query.finish();
+    // Commits a save group still open (a modal window waiting) with the rest.
+    platform::Database::close();
+}
+
+void setExitHandler() {
+    // Registered only once the database is open: exit handlers run in reverse
+    // order of registration, so Qt's own database statics, created by the
+    // opening, are still there when this one runs.
+    if (g_emptyOnExit && !g_exitHandlerSet && platform::Database::isOpen()) {
+        g_exitHandlerSet = true;
+        std::atexit(emptyTablesAtExit);
+    }
+}
+} // namespace
+
+void openDatabase() {
     if (!platform::Database::isOpen())
         platform::Database::open(databaseFile());
+    setExitHandler();
+}
+
+void emptyTablesOnExit() {
+    g_emptyOnExit = true;
+    setExitHandler();
+}
+
+void openTable(platform::Recordset& recordset, const QString& table, bool readOnly) {
+    openDatabase();
     recordset.open(table, readOnly);
 }
 

@@ -42,6 +42,15 @@ void emptyCard(platform::Recordset& slot);
 // The card database file of the program folder.
 QString databaseFile();
 
+// Opens the card database file unless it is open.
+void openDatabase();
+
+// From now on, a program that ends through exit() without passing through
+// Exit or a quit request (Qt's way out when the display is lost) still
+// empties the offers, hands and board in the file, as far as the database
+// allows.
+void emptyTablesOnExit();
+
 // Opens the database file (once) and `table` in `recordset`.
 void openTable(platform::Recordset& recordset, const QString& table, bool readOnly);
 

@@ -199,6 +199,7 @@ class StartupTest : public QObject {
     void killedCopyLeavesNoLock();
     void runsFromAnyFolderName_data();
     void runsFromAnyFolderName();
+    void terminationEmptiesTheTables_data();
     void terminationEmptiesTheTables();
 };
 
@@ -677,7 +678,33 @@ void StartupTest::runsFromAnyFolderName() {
     QCOMPARE(query(QStringLiteral("SELECT count(*) FROM P1Stock WHERE fldID <> 0")).toInt(), 0);
 }
 
+void StartupTest::terminationEmptiesTheTables_data() {
+    QTest::addColumn<bool>("displayLost");
+    QTest::newRow("SIGTERM") << false;
+    // The X server dies under the game: Qt ends the program through exit(1).
+    QTest::newRow("display lost") << true;
+}
+
 void StartupTest::terminationEmptiesTheTables() {
+    QFETCH(bool, displayLost);
+    QProcess xserver;
+    QString display;
+    if (displayLost) {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+            QSKIP("Xvfb is not installed");
+        // A private server that tells its display number once it listens.
+        xserver.start(QStringLiteral("Xvfb"),
+                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QVERIFY(xserver.waitForStarted(5000));
+        QElapsedTimer clock;
+        clock.start();
+        while (!xserver.canReadLine() && clock.elapsed() < 10000)
+            xserver.waitForReadyRead(200);
+        display = QStringLiteral(":") + QString::fromLatin1(xserver.readLine().trimmed());
+        QVERIFY2(display.size() > 1, "the X server gave no display number");
+    }
     TestFolder folder;
     addBinary(folder);
     markOffer(folder);
@@ -693,14 +720,33 @@ void StartupTest::terminationEmptiesTheTables() {
         "= 2 WHERE fldLocation IN (1, 5, 9)")));
 
     QProcess game;
-    startGame(game, folder, false);
-    QVERIFY2(waitUntilLoaded(folder, game), "the game did not start");
+    if (displayLost) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), display);
+        game.setProcessEnvironment(env);
+        game.start(folder.file(QStringLiteral("quorvel")), {});
+        QVERIFY(game.waitForStarted(5000));
+    } else {
+        startGame(game, folder, false);
+    }
+    QVERIFY2(waitUntilLoaded(folder, game),
+             qPrintable("the game did not start: " + game.readAllStandardError()));
     QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM P1Hand WHERE fldID <> 0")).toInt(),
              5);
-    game.terminate();
-    QVERIFY2(game.waitForFinished(5000), "SIGTERM did not end the game");
-    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(game.exitCode(), 0);
+    if (displayLost) {
+        xserver.kill();
+        QVERIFY(xserver.waitForFinished(5000));
+        QVERIFY2(game.waitForFinished(10000), "losing the display did not end the game");
+        QVERIFY2(game.readAllStandardError().contains("X11 connection broke"),
+                 "the game ended some other way");
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    } else {
+        game.terminate();
+        QVERIFY2(game.waitForFinished(5000), "SIGTERM did not end the game");
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 0);
+    }
 
     // Everything is in the database file itself: no log left to replay.
     const QFileInfo wal(folder.file(QStringLiteral("Cards.mdb-wal")));
