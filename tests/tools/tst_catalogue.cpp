@@ -1,6 +1,9 @@
 // Checks the generated program data: every picture the game loads exists with
 // its format and size, and the card database has the tables and records the
 // game relies on.
+#include "GifWriter.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -214,6 +217,61 @@ class TstCatalogue : public QObject {
             }
         }
         QCOMPARE(location, places);
+    }
+
+    // The GIF writer: equal images give equal bytes, a picture of few colours
+    // comes back pixel for pixel (transparency included), and one of many
+    // colours comes back close, within GIF's 256.
+    void gifWriter_data() {
+        QTest::addColumn<bool>("manyColours");
+        QTest::newRow("few colours, transparent corners") << false;
+        QTest::newRow("many colours") << true;
+    }
+
+    void gifWriter() {
+        QFETCH(bool, manyColours);
+        QImage image(61, 37, QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const bool corner = !manyColours && (x < 5 && y < 5);
+                const QColor colour =
+                    manyColours ? QColor(x * 4, y * 6, (x * y) % 256)
+                                : QColor::fromHsv(((x / 8) * 40 + y / 10 * 7) % 360, 200, 220);
+                image.setPixel(x, y, corner ? qRgba(0, 0, 0, 0) : colour.rgba());
+            }
+        const QByteArray first = encodeGif(image);
+        QVERIFY(!first.isEmpty());
+        QCOMPARE(encodeGif(image), first);
+        QCOMPARE(encodeGif(image.copy()), first);
+
+        QBuffer buffer;
+        buffer.setData(first);
+        QImageReader reader(&buffer, "gif");
+        const QImage back = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!back.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(back.size(), image.size());
+        QSet<QRgb> colours;
+        int worst = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb a = image.pixel(x, y);
+                const QRgb b = back.pixel(x, y);
+                colours.insert(b);
+                if (qAlpha(a) == 0) {
+                    QCOMPARE(qAlpha(b), 0);
+                    continue;
+                }
+                QCOMPARE(qAlpha(b), 255);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)),
+                                  std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+            }
+        QVERIFY(colours.size() <= 256);
+        // The median cut works on 5 bits per channel; a pixel given another
+        // pixel's index would be off by far more.
+        if (manyColours)
+            QVERIFY2(worst <= 48, qPrintable(QString::number(worst)));
+        else
+            QCOMPARE(worst, 0);
     }
 };
 

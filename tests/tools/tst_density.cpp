@@ -172,8 +172,8 @@ class TstDensity : public QObject {
             {"@winner.jpg", "a40ff5b1aec0cf37"},
             {"@redlight.gif", "eea7ee080fa77458"},
             {"@bluelight.gif", "fff23fdf3ac59485"},
-            {"@plate1.gif", "c364ee942d78e5c5"},
-            {"@plate2.gif", "f87fbda95e5a9e8c"},
+            {"@plate1.gif", "2a0a04782cfa160d"},
+            {"@plate2.gif", "72643ba9b539a094"},
             {"@selframe.jpg", "fcb8ce2e9293a3a8"},
             {"@icon.png", "7dbdc800b8588ab1"},
         };
