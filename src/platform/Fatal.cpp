@@ -1,5 +1,6 @@
 #include "platform/Fatal.h"
 
+#include "platform/ProgramFolder.h"
 #include "platform/Recordset.h"
 
 #include <QApplication>
@@ -34,7 +35,8 @@ bool isDying() {
     return g_dying;
 }
 
-void fatal(const QString& message) {
+void fatal(const QString& report) {
+    const QString message = readableNames(report);
     if (g_handler) {
         g_handler(message);
         // A handler that returns still must not let the failed operation go on.

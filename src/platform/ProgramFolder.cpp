@@ -13,6 +13,9 @@ namespace platform {
 
 namespace {
 QString g_folder;
+// The folder's name as a person reads it, when it is named through a
+// descriptor; undecodable bytes show as U+FFFD.
+QString g_readableFolder;
 } // namespace
 
 QString binaryFolder() {
@@ -29,6 +32,7 @@ QString binaryFolder() {
         const int fd = ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)
             return decoded;
+        g_readableFolder = decoded;
         return QStringLiteral("/proc/self/fd/%1").arg(fd);
     }();
     return folder;
@@ -39,6 +43,15 @@ QString programFolder() {
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
     return folder;
+}
+
+QString readableNames(const QString& text) {
+    const QString folder = binaryFolder();
+    if (g_readableFolder.isEmpty() || !g_folder.isEmpty())
+        return text;
+    QString readable = text;
+    readable.replace(folder, g_readableFolder);
+    return readable;
 }
 
 void setProgramFolder(const QString& folder) {

@@ -15,6 +15,11 @@ QString programFolder();
 // and named through its descriptor ("/proc/self/fd/6").
 QString binaryFolder();
 
+// `text` with the binary's folder named as a person reads it: a folder named
+// through a descriptor is named by its own name, undecodable bytes shown as
+// U+FFFD.
+QString readableNames(const QString& text);
+
 // Lets tests run the game on a copy of the program folder, which then holds
 // the card database as well.
 void setProgramFolder(const QString& folder);

@@ -669,8 +669,17 @@ void StartupTest::runsFromAnyFolderName() {
         QTest::qWait(100);
     }
     QVERIFY2(loaded, qPrintable("the game did not start: " + game.readAllStandardError()));
-    // The lock file lies beside the database in the folder itself.
+    // The lock file lies beside the database in the folder itself, and a
+    // second copy's report names the folder as a person reads it.
     QVERIFY(QFile::exists(plain + QStringLiteral("/Cards.mdb.lock")));
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(plain + QStringLiteral("/quorvel"), {});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitCode(), platform::FatalExitStatus);
+    const QString report = QString::fromUtf8(second.readAllStandardError());
+    QVERIFY2(report.contains(QStringLiteral("already running")), qPrintable(report));
+    QVERIFY2(report.contains(QFile::decodeName(root + name + "/Cards.mdb")), qPrintable(report));
     game.terminate();
     QVERIFY(game.waitForFinished(5000));
     QCOMPARE(game.exitCode(), 0);
