@@ -58,8 +58,9 @@ namespace {
 bool g_emptyOnExit = false;
 bool g_exitHandlerSet = false;
 
-// Runs from exit(): no window code, only the file. Tables closed by the
-// normal way out are left alone.
+// Runs from exit(): no window code and nothing that could report, only the
+// file, as far as it takes the writes. Tables closed by the normal way out are
+// left alone.
 void emptyTablesAtExit() {
     if (!platform::Database::isOpen())
         return;
@@ -70,9 +71,11 @@ void emptyTablesAtExit() {
     for (const char* table : {"P1Stock", "P2Stock", "P1Hand", "P2Hand", "DirtyBoard"})
         query.exec(empty.arg(QLatin1String(table)));
     query.exec(QStringLiteral("UPDATE DirtyBoard SET fldOwner = 0"));
+    // Ends a save group still open (a modal window was waiting) together with
+    // the emptying; without one there is nothing to commit.
+    query.exec(QStringLiteral("COMMIT"));
     query.finish();
-    // Commits a save group still open (a modal window waiting) with the rest.
-    platform::Database::close();
+    platform::Database::closeFile();
 }
 
 void setExitHandler() {

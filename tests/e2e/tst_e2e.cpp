@@ -53,6 +53,7 @@ class EndToEndTest : public QObject {
     void matches_data();
     void matches();
     void killedAtAnyMoment();
+    void displayLostUnderTheMessage();
     void quitRequest_data();
     void quitRequest();
 
@@ -187,6 +188,51 @@ void EndToEndTest::killedAtAnyMoment() {
     qInfo("seed %u: %d kills (%d during start-up), %d selections after a kill, %d placements, "
           "%.1f s",
           seed, kills, duringStart, selectionsAfterKill, run.placements, clock.elapsed() / 1000.0);
+}
+
+// The X server dies while the refusal of an incomplete selection waits for
+// its Done: the offer is in the tables and a save group is open. Qt ends the
+// program; the tables are emptied all the same.
+void EndToEndTest::displayLostUnderTheMessage() {
+    XSession own;
+    QVERIFY2(own.start(), "could not start a second private Xvfb server");
+    QTemporaryDir dir;
+    QVERIFY(copyProgramFolder(dir.path()));
+    GameRun run(own, dir.path(), Artifacts, QString());
+    try {
+        run.launch();
+        run.waitStarted();
+        run.newGame(true, false);
+        const Window selection = run.waitFor(Kind::Select1);
+        run.waitTables(
+            [](Tables& now) {
+                for (int i = 1; i <= 8; ++i)
+                    if (now.stock1[i].id == 0)
+                        return false;
+                return true;
+            },
+            QStringLiteral("player 1's offer"));
+        run.press(selection, 6780, 600, 1395, 375); // Done with nothing marked
+        // The message shows over the selection window.
+        bool shown = false;
+        QElapsedTimer clock;
+        clock.start();
+        while (!shown && clock.elapsed() < 8000) {
+            for (const Window& w : run.windows())
+                shown = shown || kindOf(w) == Kind::Message;
+            QTest::qWait(100);
+        }
+        QVERIFY2(shown, "the refusal did not show");
+    } catch (const Failure& f) {
+        QFAIL(f.what());
+    }
+    own.stop();
+    QVERIFY2(run.process().waitForFinished(10000), "losing the display did not end the game");
+    QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.process().exitCode(), 1); // Qt's own way out
+    const QString problem = emptinessProblem(tablesAfterExit(run.database()));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(integrityCheck(run.database()), QStringLiteral("ok"));
 }
 
 void EndToEndTest::quitRequest_data() {
