@@ -117,9 +117,11 @@ int main(int argc, char* argv[]) {
 
     // Installed, the user's own copy of the card database is made or mended,
     // and only while no other game holds it: a game that is running may be
-    // writing it. The lock lies beside the file, so a new file keeps it.
+    // writing it. The lock lies beside the file, so a new file keeps it; on a
+    // first start the user's folder, and with it the lock, exists only after.
     refuseSecondGame();
     platform::prepareDatabase(store::databaseProblem);
+    refuseSecondGame();
 
     store::emptyTablesOnExit();
     createForms();

@@ -303,7 +303,10 @@ QString firstStartupProblem() {
 }
 
 QString lockFile(const QString& databaseFile) {
-    return databaseFile + QStringLiteral(".lock");
+    // Hidden, and outside the "Cards.mdb.*" names under which a damaged copy
+    // is set aside.
+    const QFileInfo info(databaseFile);
+    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".lock");
 }
 
 QString acquireInstanceLock(const QString& databaseFile) {

@@ -32,7 +32,7 @@ QString pictureProblem(const QString& fileName);
 constexpr int CardCount = 606;
 
 // Refuses a second copy of the game on the same card database: holds an
-// exclusive lock on a lock file beside it ("Cards.mdb.lock") for the life of
+// exclusive lock on a lock file beside it (".Cards.mdb.lock") for the life of
 // the program. The lock file is never replaced along with the database (a
 // restored backup, a copy renamed over it), and the file itself stays free for
 // other programs. Returns "" when the lock is held, otherwise the report.

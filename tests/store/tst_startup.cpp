@@ -602,7 +602,7 @@ void StartupTest::killedCopyLeavesNoLock() {
     QVERIFY2(waitUntilLoaded(folder, first), "the first copy did not start");
     first.kill();
     QVERIFY(first.waitForFinished(5000));
-    QVERIFY(QFile::exists(folder.file(QStringLiteral("Cards.mdb.lock"))));
+    QVERIFY(QFile::exists(folder.file(QStringLiteral(".Cards.mdb.lock"))));
 
     markOffer(folder);
     QProcess second;
@@ -671,7 +671,7 @@ void StartupTest::runsFromAnyFolderName() {
     QVERIFY2(loaded, qPrintable("the game did not start: " + game.readAllStandardError()));
     // The lock file lies beside the database in the folder itself, and a
     // second copy's report names the folder as a person reads it.
-    QVERIFY(QFile::exists(plain + QStringLiteral("/Cards.mdb.lock")));
+    QVERIFY(QFile::exists(plain + QStringLiteral("/.Cards.mdb.lock")));
     QProcess second;
     second.setProcessEnvironment(env);
     second.start(plain + QStringLiteral("/quorvel"), {});
