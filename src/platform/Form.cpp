@@ -148,11 +148,13 @@ void Form::place() {
     QRect area;
     QWidget* owner = m_placement == Placement::CentreOwner ? g_active.data() : nullptr;
     if (owner && owner != this && owner->isVisible())
-        area = owner->frameGeometry();
+        area = owner->geometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
+    // The window's own area is centred, whatever frame the desktop puts
+    // around it (setGeometry places the area, move would place the frame).
     if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        setGeometry(QRect(area.center() - QPoint(width() / 2, height() / 2), size()));
 }
 
 void Form::showNormalAndRaise() {
