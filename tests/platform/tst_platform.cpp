@@ -100,6 +100,7 @@ class PlatformTest : public QObject {
     void missingPictureIsFatal();
     void doubleClickActsOnce_data();
     void doubleClickActsOnce();
+    void quickClicksOnTwoPicturesAreTwoClicks();
 
     void labelShowsMarkupAsPlainText();
     void textBoxSelectsAllOnlyForItsOwnFocusArrivals();
@@ -556,6 +557,24 @@ void PlatformTest::doubleClickActsOnce() {
     // QTest's own double-click (press, release, press, release at one time).
     QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, form.mapFromGlobal(at));
     QCOMPARE(target == picture ? pictureClick.size() : labelClick.size(), clicks + 1);
+}
+
+// A player who marks cards quickly: clicks on neighbouring pictures within
+// the double-click interval are separate clicks.
+void PlatformTest::quickClicksOnTwoPicturesAreTwoClicks() {
+    Probe form(QStringLiteral("form"));
+    auto* first = new platform::Picture(&form, 1);
+    first->setGeometry(10, 10, 50, 80);
+    auto* second = new platform::Picture(&form, 2);
+    second->setGeometry(70, 10, 50, 80);
+    form.Show();
+    QSignalSpy firstClick(first, &platform::Picture::Click);
+    QSignalSpy secondClick(second, &platform::Picture::Click);
+    screenmouse::click(screenmouse::centreOf(first), screenmouse::doubleClickInterval() + 100);
+    screenmouse::click(screenmouse::centreOf(second), 60);
+    screenmouse::click(screenmouse::centreOf(first), 60);
+    QCOMPARE(firstClick.size(), 2);
+    QCOMPARE(secondClick.size(), 1);
 }
 
 // SetFocus, a click and Tab select the whole text; the focus coming back
