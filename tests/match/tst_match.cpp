@@ -1,5 +1,6 @@
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
+#include "platform/Fatal.h"
 #include "platform/Random.h"
 #include "selection/FrmPlayer.h"
 #include "store/Tables.h"
@@ -62,6 +63,8 @@ class MatchTest : public QObject {
     void timersKeepTheirRealIntervals();
     void ruleOptionsAtThePlacement_data();
     void ruleOptionsAtThePlacement();
+    void bothRuleOptionsRunTheComboRuleToo_data();
+    void bothRuleOptionsRunTheComboRuleToo();
     void matchDecidedInRoundFiveByTheNinthCard();
 };
 
@@ -1092,6 +1095,64 @@ void MatchTest::ruleOptionsAtThePlacement() {
     QCOMPARE(frmMain->lblPlayer1Score->caption(),
              score ? QString::number(score) : QStringLiteral("000"));
     QCOMPARE(frmMain->PlayRules().gintPlayer2Score, qint16(0));
+}
+
+void MatchTest::bothRuleOptionsRunTheComboRuleToo_data() {
+    QTest::addColumn<bool>("basic");
+    QTest::addColumn<bool>("combo");
+    QTest::addColumn<bool>("searchFails");
+    QTest::newRow("Basic Rules") << true << false << false;
+    QTest::newRow("Basic Combo Rules") << false << true << false;
+    QTest::newRow("both") << true << true << true;
+}
+
+// With both options the combo rule runs after the basic rule and finds
+// nothing new to take, so the player sees the basic rule's result alone (the
+// test above). Its own search of the board is the one trace it leaves: with
+// the records of squares 2 and 4 out of order in the table, a search that
+// does not return to the first record after a capture cannot find square 4,
+// and the program ends with a report, as every failed lookup does.
+void MatchTest::bothRuleOptionsRunTheComboRuleToo() {
+    QFETCH(bool, basic);
+    QFETCH(bool, combo);
+    QFETCH(bool, searchFails);
+    Game game;
+    game.start();
+    startHand(game, true, false, 1);
+    // Both records are still empty: only their order in the file changes.
+    QCOMPARE(cardsIn(game, "DirtyBoard"), 0);
+    QVERIFY(game.folder().exec(
+        QStringLiteral("UPDATE DirtyBoard SET fldLocation = CASE fldLocation WHEN 2 THEN 4 "
+                       "WHEN 4 THEN 2 ELSE fldLocation END")));
+    store::openTable(store::DirtyBoard, QStringLiteral("DirtyBoard"), false);
+    for (int slot = 1; slot <= 5; ++slot) {
+        setEdges(store::P1Hand, slot, 5, 5, 5, 5);
+        setEdges(store::P2Hand, slot, 5, 5, 5, 5);
+    }
+    setEdges(store::P1Hand, 3, 5, 9, 5, 5);
+    setEdges(store::P2Hand, 1, 2, 9, 3, 1);
+    frmOptions->gblnBasic = basic;
+    frmOptions->gblnBasicCombo = combo;
+    frmMain->tmr1->tick();
+    game.place(1, 9);
+    game.place(1, 2);
+    game.place(2, 7);
+    game.place(2, 3);
+    Game::click(frmMain->imgP1[3]);
+    FatalCatcher catcher;
+    QString report;
+    try {
+        Game::press(frmMain->imgBoard[1]);
+    } catch (const platform::FatalError& e) {
+        report = e.message();
+        // The program would end here; the test's exit empties the tables.
+        store::DirtyBoard.MoveFirst();
+    }
+    QCOMPARE(!report.isEmpty(), searchFails);
+    if (searchFails)
+        QVERIFY2(report.contains(QLatin1String("DirtyBoard")), qPrintable(report));
+    // The capture of square 2 by the first rule stands either way.
+    QCOMPARE(ownerOf(game, 2), 1);
 }
 
 // Five rounds, each ended by its ninth card placed with the mouse; the fifth
