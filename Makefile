@@ -3,7 +3,7 @@ BUILD     ?= build
 ASAN      ?= build-asan
 JOBS      ?= $(shell nproc)
 PACKAGES  := cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation xvfb xauth xdotool \
-             sqlite3 clang libclang-rt-14-dev x11-apps imagemagick libgif-dev openbox \
+             sqlite3 clang libclang-rt-14-dev x11-apps x11-utils imagemagick libgif-dev libxcb1-dev openbox \
              at-spi2-core python3-pyatspi dbus desktop-file-utils appstream lintian dpkg-dev fakeroot file
 QUORVEL   := $(BUILD)/quorvel/quorvel
 

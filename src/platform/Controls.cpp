@@ -216,13 +216,24 @@ bool Picture::pressByKeyboard() {
 
 void Picture::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    m_inDoubleClick = false;
     if (isDying())
         return;
     emit MouseDown(m_index);
 }
 
+void Picture::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt's default would deliver it as a second press.
+    event->accept();
+    m_inDoubleClick = true;
+}
+
 void Picture::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (m_inDoubleClick) {
+        m_inDoubleClick = event->buttons() != Qt::NoButton;
+        return;
+    }
     if (isDying())
         return;
     const bool inside = rect().contains(event->position().toPoint());
@@ -285,10 +296,20 @@ bool Label::pressByKeyboard() {
 void Label::mousePressEvent(QMouseEvent* event) {
     // Accepting the press makes the release come back to this label.
     event->accept();
+    m_inDoubleClick = false;
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    m_inDoubleClick = true;
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (m_inDoubleClick) {
+        m_inDoubleClick = event->buttons() != Qt::NoButton;
+        return;
+    }
     if (isDying() || !isEnabled())
         return;
     if (rect().contains(event->position().toPoint()))
@@ -337,8 +358,17 @@ void TextBox::focusInEvent(QFocusEvent* event) {
         return;
     // A mouse press would move the cursor right after; keep the selection.
     m_selectOnPress = event->reason() == Qt::MouseFocusReason;
-    if (event->reason() != Qt::OtherFocusReason)
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
         emit GotFocus();
+        break;
+    default:
+        // SetFocus has run the handling itself; a closed context menu or the
+        // window becoming active again leaves the text as the player left it.
+        break;
+    }
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {

@@ -61,6 +61,7 @@ class Picture : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -70,6 +71,7 @@ class Picture : public QWidget {
 
     int m_index;
     bool m_stretch = true;
+    bool m_inDoubleClick = false;
     QPixmap m_pixmap;
     QString m_name;
     QString m_file;
@@ -79,6 +81,7 @@ class Picture : public QWidget {
 
 // A label: caption, text colour and font; transparent, centred and wrapping
 // at word boundaries. Captions are shown as plain text, never as markup.
+// Like a picture, it takes a double-click as one click.
 class Label : public QLabel {
     Q_OBJECT
   public:
@@ -100,16 +103,20 @@ class Label : public QLabel {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     int m_index;
+    bool m_inDoubleClick = false;
     QString m_caption;
     QColor m_color;
 };
 
-// A single-line text box. Getting the focus (by code, mouse or tab) runs the
-// GotFocus signal so that a window can select the whole text.
+// A single-line text box. Getting the focus by code (SetFocus), by a click or
+// by Tab runs the GotFocus signal so that a window can select the whole text;
+// the focus coming back after a context menu or after another program had
+// the keyboard does not, so the next key does not replace the whole text.
 class TextBox : public QLineEdit {
     Q_OBJECT
   public:

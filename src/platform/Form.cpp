@@ -8,9 +8,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QStyleHints>
+
+#ifdef QUORVEL_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace platform {
 
@@ -25,10 +32,71 @@ void bringToFront(QWidget* window) {
     window->activateWindow();
 }
 std::function<void(Form*)> g_modalHook;
+
+// The time stamp of the latest mouse press or release the program received,
+// in the clock of the input events; negative before the first.
+qint64 g_lastInput = -1;
+// A press was ignored; the release that ends it is ignored too.
+bool g_swallowRelease = false;
+
+#ifdef QUORVEL_HAVE_XCB
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return atom;
+}
+#endif
 } // namespace
+
+// Watches every mouse press and release of the program (an application event
+// filter sees them before any control does): it keeps the input clock and
+// drops the presses that reach a window too soon after it was shown.
+class PressGuard : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+            type != QEvent::MouseButtonRelease)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const qint64 at = qint64(mouse->timestamp());
+        g_lastInput = at;
+        if (type == QEvent::MouseButtonRelease) {
+            if (!g_swallowRelease)
+                return false;
+            if (mouse->buttons() == Qt::NoButton)
+                g_swallowRelease = false;
+            return true;
+        }
+        auto* form = qobject_cast<Form*>(widget->window());
+        if (!form || form->m_guardFrom < 0)
+            return false;
+        const qint64 since = at - form->m_guardFrom;
+        if (since >= 0 && since < QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+            g_swallowRelease = true;
+            return true;
+        }
+        form->m_guardFrom = -1;
+        return false;
+    }
+};
 
 Form::Form(const QString& objectName) : QWidget(nullptr) {
     setObjectName(objectName);
+    static QPointer<PressGuard> guard;
+    if (!guard && qApp) {
+        guard = new PressGuard(qApp);
+        qApp->installEventFilter(guard);
+    }
     // Title bar without a close button: windows close through their own
     // buttons. The main window adds the button back.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
@@ -59,6 +127,7 @@ void Form::resetActivation() {
 void Form::setDesign(const QString& caption, int widthTwips, int heightTwips,
                      const QString& background) {
     setWindowTitle(caption);
+    m_emptyCaption = caption.isEmpty();
     setFixedSize(twips(widthTwips), twips(heightTwips));
     // Decoded when the window shows and dropped when it hides: only the
     // windows on screen hold their background in memory.
@@ -79,20 +148,61 @@ void Form::place() {
     QRect area;
     QWidget* owner = m_placement == Placement::CentreOwner ? g_active.data() : nullptr;
     if (owner && owner != this && owner->isVisible())
-        area = owner->frameGeometry();
+        area = owner->geometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
+    // The window's own area is centred, whatever frame the desktop puts
+    // around it (setGeometry places the area, move would place the frame).
     if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        setGeometry(QRect(area.center() - QPoint(width() / 2, height() / 2), size()));
+}
+
+void Form::showNormalAndRaise() {
+    // A window the player minimised (say, the board during a hand) would
+    // otherwise come back minimised, and no window of the game would show.
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    bringToFront(this);
+}
+
+// Qt puts the application's name into an empty window title. A window
+// designed with an empty caption gets an empty title on the screen: its
+// native window is created (Qt sets the title then) and its name properties
+// are emptied before it is mapped; Qt does not set them again.
+void Form::clearNativeTitleIfEmpty() {
+    if (!m_emptyCaption)
+        return;
+#ifdef QUORVEL_HAVE_XCB
+    auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection())
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const auto window = xcb_window_t(winId());
+    if (!window)
+        return;
+    const xcb_atom_t netWmName = internAtom(connection, "_NET_WM_NAME");
+    const xcb_atom_t utf8 = internAtom(connection, "UTF8_STRING");
+    if (netWmName != XCB_ATOM_NONE && utf8 != XCB_ATOM_NONE)
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, netWmName, utf8, 8, 0,
+                            nullptr);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME,
+                        XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_flush(connection);
+#endif
+}
+
+void Form::startPressGuard() {
+    m_guardFrom = g_lastInput;
 }
 
 void Form::Show() {
     Load();
     if (!isVisible()) {
         place();
+        clearNativeTitleIfEmpty();
         QWidget::show();
-        bringToFront(this);
     }
+    showNormalAndRaise();
     activate();
 }
 
@@ -108,9 +218,10 @@ void Form::ShowModal() {
     m_modalLoop = &loop;
     if (!isVisible()) {
         place();
+        clearNativeTitleIfEmpty();
         QWidget::show();
-        bringToFront(this);
     }
+    showNormalAndRaise();
     activate();
     if (g_modalHook)
         g_modalHook(this);
@@ -148,6 +259,7 @@ void Form::activate() {
         return;
     Form* previous = g_active;
     g_active = this;
+    startPressGuard();
     if (previous)
         previous->Form_LostFocus();
     if (!isDying())

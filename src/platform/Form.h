@@ -16,6 +16,11 @@ namespace platform {
 // showing a window activates it, and when a modal window hides, the window
 // that was active before it is activated again. Each activation runs the
 // window's activation handling.
+//
+// For the double-click interval of the desktop after it has been shown or
+// activated again, a window ignores mouse presses (and the releases that end
+// them): the second click of a double-click on a button of the window that
+// opened it must not act on whatever lies under the pointer now.
 class Form : public QWidget {
     Q_OBJECT
   public:
@@ -67,9 +72,14 @@ class Form : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    friend class PressGuard;
     void activate();
     void deactivate();
     void place();
+    // Shown windows come out of a minimised state and to the front.
+    void showNormalAndRaise();
+    void startPressGuard();
+    void clearNativeTitleIfEmpty();
 
     bool m_loaded = false;
     bool m_placed = false;
@@ -79,6 +89,11 @@ class Form : public QWidget {
     int m_backgroundDensity = 1;
     QEventLoop* m_modalLoop = nullptr;
     Form* m_returnTo = nullptr;
+    bool m_emptyCaption = false;
+    // Input time (the clock of the mouse events) from which presses are
+    // ignored for the double-click interval; negative when none are.
+    qint64 m_guardFrom = -1;
+    bool m_swallowRelease = false;
 };
 
 } // namespace platform

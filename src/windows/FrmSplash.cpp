@@ -10,12 +10,21 @@
 #include "windows/FrmMessage.h"
 #include "windows/FrmWinner.h"
 
+#include <QShowEvent>
+
 FrmSplash::FrmSplash() : platform::Form(QStringLiteral("frmSplash")) {
     setDesign(QStringLiteral("Form1"), 6735, 4485, QStringLiteral(":/embedded/splash.jpg"));
-    tmrOne = new platform::Timer(this, 1000, true);
+    // Enabled when the window shows, not now: the other windows are built
+    // after this one and before it shows, and the second is the player's.
+    tmrOne = new platform::Timer(this, 1000, false);
     connect(tmrOne, &platform::Timer::Tick, this, &FrmSplash::tmrOne_Timer);
     // The designed caption is a placeholder; a screen reader names the program.
     setAccessibleName(QStringLiteral("Quorvel"));
+}
+
+void FrmSplash::showEvent(QShowEvent* event) {
+    platform::Form::showEvent(event);
+    tmrOne->setEnabled(true);
 }
 
 void FrmSplash::tmrOne_Timer() {

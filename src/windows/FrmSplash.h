@@ -12,4 +12,7 @@ class FrmSplash : public platform::Form {
     FrmSplash();
     platform::Timer* tmrOne = nullptr;
     void tmrOne_Timer();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -187,8 +187,8 @@ enum class Kind { None, Splash, Main, Options, Select1, Select2, Message, Winner
 inline Kind kindOf(const Window& w) {
     if (w.name == QLatin1String("Quorvel") && w.width == 592)
         return Kind::Main;
-    // An empty caption reaches the X server as the program's name.
-    if ((w.name.isEmpty() || w.name == QLatin1String("Quorvel")) && w.width == 312)
+    // The options window's caption is empty, on the screen as well.
+    if (w.name.isEmpty() && w.width == 312)
         return Kind::Options;
     if (w.name == QLatin1String("Quorvel  -  Player 1"))
         return Kind::Select1;
@@ -370,9 +370,16 @@ class GameRun {
                  .arg(seen));
     }
 
-    // A click in the middle of a control given by its design rectangle.
+    // A click in the middle of a control given by its design rectangle. A
+    // player looks at a window that has just come up before clicking into
+    // it; the game ignores presses that come within the desktop's
+    // double-click interval after a window shows.
     void press(const Window& w, int left, int top, int width, int height) {
+        if (w.id != m_lastPressed && m_sincePress.isValid() && m_sincePress.elapsed() < 500)
+            QThread::msleep(500 - m_sincePress.elapsed());
         m_x.click(w, px(left + width / 2), px(top + height / 2));
+        m_lastPressed = w.id;
+        m_sincePress.start();
         if (afterAction)
             afterAction();
     }
@@ -825,6 +832,8 @@ class GameRun {
   private:
     XSession& m_x;
     QString m_folder, m_artifacts, m_prefix;
+    QString m_lastPressed;
+    QElapsedTimer m_sincePress;
     QProcess m_game;
     Start m_start;
     QImage m_begin[3];

@@ -7,12 +7,14 @@
 #include "store/Tables.h"
 #include "support/Game.h"
 #include "support/Invariants.h"
+#include "support/ScreenMouse.h"
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
 #include "windows/FrmMessage.h"
 #include "windows/FrmWinner.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QTest>
 #include <QTextLayout>
@@ -82,6 +84,17 @@ class MatchTest : public QObject {
     void wholeMatch();
     void invariantsNoticeDamage_data();
     void invariantsNoticeDamage();
+
+    void doubleClicksActOnce_data();
+    void doubleClicksActOnce();
+    void secondClickOfADoubleClickOnAClosingWindow_data();
+    void secondClickOfADoubleClickOnAClosingWindow();
+    void timersKeepTheirRealIntervals();
+    void ruleOptionsAtThePlacement_data();
+    void ruleOptionsAtThePlacement();
+    void bothRuleOptionsRunTheComboRuleToo_data();
+    void bothRuleOptionsRunTheComboRuleToo();
+    void matchDecidedInRoundFiveByTheNinthCard();
 };
 
 namespace {
@@ -196,6 +209,24 @@ platform::Picture* marker(int player, int slot) {
 }
 
 } // namespace
+
+// Sets the four edges of the card in hand slot `slot`, as a card list with
+// such a card would have dealt it.
+void setEdges(platform::Recordset& hand, int slot, int north, int east, int south, int west) {
+    hand.MoveFirst();
+    hand.Find(store::locationCriterion(slot));
+    hand.setValue(QStringLiteral("fldNorth"), north);
+    hand.setValue(QStringLiteral("fldEast"), east);
+    hand.setValue(QStringLiteral("fldSouth"), south);
+    hand.setValue(QStringLiteral("fldWest"), west);
+    hand.MoveFirst();
+}
+
+int ownerOf(Game& game, int square) {
+    return game.folder()
+        .query(QStringLiteral("SELECT fldOwner FROM DirtyBoard WHERE fldLocation = %1").arg(square))
+        .toInt();
+}
 
 void MatchTest::cleanup() {
     platform::Random::instance().reset();
@@ -1030,6 +1061,360 @@ void MatchTest::wholeMatch() {
         isolated(p1Wins ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name)));
     QVERIFY(game.lastMessage().endsWith(" wins with " + QString::number(p1Wins ? total1 : total2)));
     qInfo("%d hands, %d rounds, totals %d/%d", hands, int(frmMain->gintRound), total1, total2);
+}
+
+void MatchTest::doubleClicksActOnce_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("offered card") << "offered card";
+    QTest::newRow("hand card") << "hand card";
+    QTest::newRow("board square") << "board square";
+    QTest::newRow("Done with four cards marked") << "Done";
+}
+
+// A player double-clicks where one click is meant, with the real events of a
+// double-click through the window's hit-testing.
+void MatchTest::doubleClicksActOnce() {
+    QFETCH(QString, target);
+    Game game;
+    game.start();
+    platform::Random::instance().queue({0.25});
+    game.newGame(true, false);
+    auto doubleClick = [](QWidget* control) {
+        const QPoint at = screenmouse::centreOf(control);
+        QCOMPARE(QApplication::widgetAt(at), control);
+        screenmouse::doubleClick(at);
+    };
+    if (target == QLatin1String("offered card")) {
+        doubleClick(frmPlayer1->imgCard[3]);
+        QVERIFY(frmPlayer1->imgSelect[3]->Visible());
+        // Four more make five: Done is accepted without a message.
+        for (int slot : {1, 2, 5, 6})
+            Game::click(frmPlayer1->imgCard[slot]);
+        Game::click(frmPlayer1->imgDone);
+        QCOMPARE(game.modalCount(), 0);
+        QVERIFY(frmPlayer2->isVisible());
+        return;
+    }
+    if (target == QLatin1String("Done")) {
+        for (int slot : {1, 2, 3, 4})
+            Game::click(frmPlayer1->imgCard[slot]);
+        // The second click of the double-click comes while the message is up;
+        // the player then reads it and closes it.
+        const QPoint at = screenmouse::centreOf(frmPlayer1->imgDone);
+        game.onModal([&](platform::Form* form) {
+            screenmouse::click(at, 120);
+            QVERIFY(form->isVisible());
+            Game::pressDone(form);
+        });
+        screenmouse::click(at, screenmouse::doubleClickInterval() + 100);
+        QCOMPARE(game.modalCount(), 1);
+        QCOMPARE(game.lastMessage(), QStringLiteral("You must select 5 cards to play"));
+        QVERIFY(frmPlayer1->isVisible());
+        QCOMPARE(frmPlayer1->imgDone->pictureName(), image("DoneUp.jpg"));
+        for (int slot = 1; slot <= 8; ++slot)
+            QCOMPARE(frmPlayer1->imgSelect[slot]->Visible(), slot <= 4);
+        return;
+    }
+    game.chooseCards(1);
+    game.chooseCards(2);
+    QCOMPARE(frmMain->gintTurn, qint16(1));
+    doubleClick(frmMain->imgP1[2]);
+    QVERIFY(frmMain->imgP1Select[2]->Visible());
+    QCOMPARE(visibleMarkers(), 1);
+    if (target == QLatin1String("hand card"))
+        return;
+    const int card = cardIn(game, "P1Hand", 2);
+    frmMain->tmr1->tick(); // the begin picture no longer covers the middle row
+    doubleClick(frmMain->imgBoard[5]);
+    QCOMPARE(cardIn(game, "DirtyBoard", 5), card);
+    QCOMPARE(cardsIn(game, "DirtyBoard"), 1);
+    QCOMPARE(cardsIn(game, "P1Hand"), 4);
+    QCOMPARE(cardsIn(game, "P2Hand"), 5);
+    QCOMPARE(frmMain->gintTurn, qint16(2));
+    QCOMPARE(int(frmMain->cardsPlaced()), 1);
+}
+
+void MatchTest::secondClickOfADoubleClickOnAClosingWindow_data() {
+    QTest::addColumn<QString>("closing");
+    QTest::newRow("help Done over the main window's Exit") << "help";
+    QTest::newRow("hand message Done over player 1's offer") << "hand message";
+    QTest::newRow("refusal message Done over the offer") << "refusal message";
+    QTest::newRow("options Done over player 1's window") << "options";
+}
+
+// Done is double-clicked; its window closes at the first release and the
+// second press lands on the window that shows beneath the pointer.
+void MatchTest::secondClickOfADoubleClickOnAClosingWindow() {
+    QFETCH(QString, closing);
+    Game game;
+    game.start();
+    platform::Random::instance().queue({0.25});
+    QPoint at;
+    auto doubleClickDone = [&](platform::Picture* done) {
+        at = screenmouse::centreOf(done);
+        screenmouse::doubleClick(at);
+    };
+    if (closing == QLatin1String("help")) {
+        Game::click(frmMain->imgHelp);
+        QVERIFY(frmHelp->isVisible());
+        // The layout puts help's Done over Exit.
+        doubleClickDone(frmHelp->imgDone);
+        QVERIFY(frmMain->isVisible());
+        QCOMPARE(QApplication::widgetAt(at), frmMain->imgExit);
+        QVERIFY(frmMain->isLoaded());
+        QCOMPARE(frmMain->imgExit->pictureName(), image("ExitUp.jpg"));
+        return;
+    }
+    if (closing == QLatin1String("options")) {
+        Game::click(frmMain->imgNewGame);
+        QVERIFY(frmOptions->isVisible());
+        at = screenmouse::centreOf(frmOptions->imgDone);
+        screenmouse::click(at, screenmouse::doubleClickInterval() + 100);
+        QVERIFY(frmPlayer1->isVisible());
+        // Card 2 of the window that has just come up lies under the pointer.
+        frmPlayer1->move(frmPlayer1->pos() + at - screenmouse::centreOf(frmPlayer1->imgCard[2]));
+        screenmouse::click(at, 120);
+        QCOMPARE(QApplication::widgetAt(at), frmPlayer1->imgCard[2]);
+        // The click on a card back would have kept the offer from being dealt.
+        QVERIFY(frmPlayer1->tmr1->tick());
+        QVERIFY(frmPlayer1->imgCard[2]->pictureName() != image("PlaceHolder-r.jpg"));
+        QVERIFY(!frmPlayer1->imgSelect[2]->Visible());
+        return;
+    }
+    game.newGame(true, false);
+    const bool hand = closing == QLatin1String("hand message");
+    // The first click closes the message; player 1's window is where the
+    // second one lands, with its sixth card under the message's Done.
+    game.onModal([&](platform::Form* form) {
+        if (form != frmMessage)
+            return;
+        at = screenmouse::centreOf(frmMessage->imgDone);
+        frmPlayer1->move(frmPlayer1->pos() + at - screenmouse::centreOf(frmPlayer1->imgCard[6]));
+        screenmouse::click(at, screenmouse::doubleClickInterval() + 100);
+    });
+    if (hand) {
+        game.chooseCards(1);
+        game.chooseCards(2);
+        for (int card = 0; card < 8; ++card)
+            game.placeNext();
+        // The ninth card; its press ends the hand and shows the message.
+        const int turn = frmMain->gintTurn;
+        Game::click(handSlot(turn, Game::heldSlots().first()));
+        Game::press(frmMain->imgBoard[Game::freeSquares().first()]);
+    } else {
+        Game::click(frmPlayer1->imgCard[1]);
+        screenmouse::click(screenmouse::centreOf(frmPlayer1->imgDone),
+                           screenmouse::doubleClickInterval() + 100);
+    }
+    QCOMPARE(game.modalCount(), 1);
+    QVERIFY(frmPlayer1->isVisible());
+    QCOMPARE(QApplication::widgetAt(at), frmPlayer1->imgCard[6]);
+    screenmouse::click(at, 120);
+    for (int slot = 1; slot <= 8; ++slot)
+        QCOMPARE(frmPlayer1->imgSelect[slot]->Visible(), !hand && slot == 1);
+}
+
+// The timers' real intervals, each seen once in real time: the offer's card
+// backs for two seconds, the hidden hands' reveal after 1.5 s and the begin
+// picture for two seconds.
+void MatchTest::timersKeepTheirRealIntervals() {
+    Game game;
+    game.start();
+    platform::Random::instance().queue({0.25});
+    Game::click(frmMain->imgNewGame); // Closed Hand and Basic Rules are the defaults
+    Game::click(frmOptions->imgDone);
+    QElapsedTimer clock;
+    clock.start();
+    const QString back = image("PlaceHolder-r.jpg");
+    QCOMPARE(frmPlayer1->imgCard[1]->pictureName(), back);
+    QTest::qWait(1000);
+    QCOMPARE(frmPlayer1->imgCard[1]->pictureName(), back);
+    QTRY_VERIFY_WITH_TIMEOUT(frmPlayer1->imgCard[1]->pictureName() != back, 3500);
+    QVERIFY2(clock.elapsed() >= 1900, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(frmPlayer1->imgCard[1]->pictureName().endsWith("r.jpg"));
+
+    game.chooseCards(1);
+    game.chooseCards(2);
+    clock.start();
+    QVERIFY(frmMain->isVisible());
+    QCOMPARE(frmMain->imgBegin->pictureName(), image("begin1.jpg"));
+    QTest::qWait(1000);
+    QCOMPARE(frmMain->imgP1[1]->pictureName(), back);
+    QCOMPARE(frmMain->imgBegin->pictureName(), image("begin1.jpg"));
+    QTRY_VERIFY_WITH_TIMEOUT(frmMain->imgP1[1]->pictureName() != back, 3000);
+    QVERIFY2(clock.elapsed() >= 1425, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(frmMain->imgP1[1]->pictureName(), facePicture(game, "P1Hand", 1, "r.jpg"));
+    QCOMPARE(frmMain->imgBegin->pictureName(), image("begin1.jpg"));
+    QTRY_VERIFY_WITH_TIMEOUT(!frmMain->imgBegin->hasPicture(), 3000);
+    QVERIFY2(clock.elapsed() >= 1900, qPrintable(QString::number(clock.elapsed())));
+}
+
+void MatchTest::ruleOptionsAtThePlacement_data() {
+    QTest::addColumn<bool>("basic");
+    QTest::addColumn<bool>("combo");
+    QTest::addColumn<int>("ownerOf3");
+    QTest::addColumn<int>("score");
+    // The placed card takes the card on 2 (edges 15); that card beats the
+    // card on 3 (edges 13) in a combo.
+    QTest::newRow("Basic Rules") << true << false << 2 << 15;
+    QTest::newRow("Basic Combo Rules") << false << true << 1 << 28;
+    QTest::newRow("both: Basic first, so no combo") << true << true << 2 << 15;
+    QTest::newRow("neither: nothing is taken") << false << false << 2 << 0;
+}
+
+void MatchTest::ruleOptionsAtThePlacement() {
+    QFETCH(bool, basic);
+    QFETCH(bool, combo);
+    QFETCH(int, ownerOf3);
+    QFETCH(int, score);
+    Game game;
+    game.start();
+    startHand(game, true, false, 1);
+    for (int slot = 1; slot <= 5; ++slot) {
+        setEdges(store::P1Hand, slot, 5, 5, 5, 5);
+        setEdges(store::P2Hand, slot, 5, 5, 5, 5);
+    }
+    setEdges(store::P1Hand, 3, 5, 9, 5, 5);
+    setEdges(store::P2Hand, 1, 2, 9, 3, 1);
+    setEdges(store::P2Hand, 2, 4, 4, 4, 1);
+    frmOptions->gblnBasic = basic;
+    frmOptions->gblnBasicCombo = combo;
+    frmMain->tmr1->tick();
+    game.place(1, 9);
+    game.place(1, 2);
+    game.place(2, 7);
+    game.place(2, 3);
+    QCOMPARE(frmMain->PlayRules().gintPlayer1Score, qint16(0));
+    game.place(3, 1);
+    QCOMPARE(ownerOf(game, 1), 1);
+    QCOMPARE(ownerOf(game, 2), score ? 1 : 2);
+    QCOMPARE(ownerOf(game, 3), ownerOf3);
+    QCOMPARE(frmMain->imgBoard[2]->pictureName().endsWith(score ? "r.jpg" : "b.jpg"), true);
+    QCOMPARE(frmMain->imgBoard[3]->pictureName().endsWith(ownerOf3 == 1 ? "r.jpg" : "b.jpg"), true);
+    QCOMPARE(int(frmMain->PlayRules().gintPlayer1Score), score);
+    QCOMPARE(frmMain->lblPlayer1Score->caption(),
+             score ? QString::number(score) : QStringLiteral("000"));
+    QCOMPARE(frmMain->PlayRules().gintPlayer2Score, qint16(0));
+}
+
+void MatchTest::bothRuleOptionsRunTheComboRuleToo_data() {
+    QTest::addColumn<bool>("basic");
+    QTest::addColumn<bool>("combo");
+    QTest::addColumn<bool>("searchFails");
+    QTest::newRow("Basic Rules") << true << false << false;
+    QTest::newRow("Basic Combo Rules") << false << true << false;
+    QTest::newRow("both") << true << true << true;
+}
+
+// With both options the combo rule runs after the basic rule and finds
+// nothing new to take, so the player sees the basic rule's result alone (the
+// test above). Its own search of the board is the one trace it leaves: with
+// the records of squares 2 and 4 out of order in the table, a search that
+// does not return to the first record after a capture cannot find square 4,
+// and the program ends with a report, as every failed lookup does.
+void MatchTest::bothRuleOptionsRunTheComboRuleToo() {
+    QFETCH(bool, basic);
+    QFETCH(bool, combo);
+    QFETCH(bool, searchFails);
+    Game game;
+    game.start();
+    startHand(game, true, false, 1);
+    // Both records are still empty: only their order in the file changes.
+    QCOMPARE(cardsIn(game, "DirtyBoard"), 0);
+    QVERIFY(game.folder().exec(
+        QStringLiteral("UPDATE DirtyBoard SET fldLocation = CASE fldLocation WHEN 2 THEN 4 "
+                       "WHEN 4 THEN 2 ELSE fldLocation END")));
+    store::openTable(store::DirtyBoard, QStringLiteral("DirtyBoard"), false);
+    for (int slot = 1; slot <= 5; ++slot) {
+        setEdges(store::P1Hand, slot, 5, 5, 5, 5);
+        setEdges(store::P2Hand, slot, 5, 5, 5, 5);
+    }
+    setEdges(store::P1Hand, 3, 5, 9, 5, 5);
+    setEdges(store::P2Hand, 1, 2, 9, 3, 1);
+    frmOptions->gblnBasic = basic;
+    frmOptions->gblnBasicCombo = combo;
+    frmMain->tmr1->tick();
+    game.place(1, 9);
+    game.place(1, 2);
+    game.place(2, 7);
+    game.place(2, 3);
+    Game::click(frmMain->imgP1[3]);
+    FatalCatcher catcher;
+    QString report;
+    try {
+        Game::press(frmMain->imgBoard[1]);
+    } catch (const platform::FatalError& e) {
+        report = e.message();
+        // The program would end here; the test's exit empties the tables.
+        store::DirtyBoard.MoveFirst();
+    }
+    QCOMPARE(!report.isEmpty(), searchFails);
+    if (searchFails)
+        QVERIFY2(report.contains(QLatin1String("DirtyBoard")), qPrintable(report));
+    // The capture of square 2 by the first rule stands either way.
+    QCOMPARE(ownerOf(game, 2), 1);
+}
+
+// Five rounds, each ended by its ninth card placed with the mouse; the fifth
+// decides the match 3 : 2.
+void MatchTest::matchDecidedInRoundFiveByTheNinthCard() {
+    Game game;
+    game.start();
+    platform::Random::instance().queue({0.25});
+    QList<int> s1, s2;
+    QStringList messages;
+    bool resultShown = false;
+    int roundAtResult = 0;
+    game.onModal([&](platform::Form* form) {
+        if (form == frmMessage) {
+            messages << frmMessage->lblMsg->caption();
+            s1 << frmMain->PlayRules().gintPlayer1Score;
+            s2 << frmMain->PlayRules().gintPlayer2Score;
+        } else if (form == frmWinner) {
+            resultShown = true;
+            roundAtResult = frmMain->gintRound;
+        }
+        Game::pressDone(form);
+    });
+    game.newGame(true, false);
+    const int winners[] = {1, 2, 1, 2, 1};
+    for (int round = 1; round <= 5; ++round) {
+        game.chooseCards(1);
+        game.chooseCards(2);
+        frmMain->tmr1->tick();
+        QCOMPARE(int(frmMain->gintRound), round);
+        for (int card = 1; card <= 8; ++card)
+            game.placeNext();
+        QCOMPARE(messages.size(), round - 1);
+        // Far ahead before the last card: whatever it takes, this player wins.
+        frmMain->PlayRules().gintPlayer1Score = winners[round - 1] == 1 ? 1000 : 0;
+        frmMain->PlayRules().gintPlayer2Score = winners[round - 1] == 2 ? 1000 : 0;
+        game.placeNext();
+        QCOMPARE(messages.size(), round);
+        QCOMPARE(int(frmMain->cardsPlaced()), round < 5 ? 0 : 8);
+    }
+    QVERIFY(resultShown);
+    QCOMPARE(roundAtResult, 5);
+    QVERIFY(frmMain->gblnWinner);
+    QVERIFY(frmMain->isVisible());
+    QCOMPARE(int(frmMain->gintP1GamesWon), 3);
+    QCOMPARE(int(frmMain->gintP2GamesWon), 2);
+    int total1 = 0, total2 = 0;
+    for (int r = 1; r <= 5; ++r) {
+        QCOMPARE(int(frmMain->p1RoundScore(r)), s1[r - 1]);
+        QCOMPARE(int(frmMain->p2RoundScore(r)), s2[r - 1]);
+        QCOMPARE(frmWinner->lblP1RndScore[r]->caption(), QString::number(s1[r - 1]));
+        QCOMPARE(frmWinner->lblP2RndScore[r]->caption(), QString::number(s2[r - 1]));
+        total1 += s1[r - 1];
+        total2 += s2[r - 1];
+    }
+    QVERIFY(s1[4] >= 1000);
+    QCOMPARE(frmWinner->lblP1Total->caption(), QString::number(total1));
+    QCOMPARE(frmWinner->lblP2Total->caption(), QString::number(total2));
+    QCOMPARE(messages.last(),
+             frmOptions->gstrPlayer1Name + "\r\n wins with " + QString::number(total1));
+    QCOMPARE(frmMain->imgRedLight[2]->pictureName(), image("RedOn.gif"));
+    QCOMPARE(frmMain->imgBlueLight[1]->pictureName(), image("BlueOn.gif"));
 }
 
 // The checker used above must report a state that the program cannot reach.

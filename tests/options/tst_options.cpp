@@ -2,12 +2,15 @@
 #include "options/FrmOptions.h"
 #include "selection/FrmPlayer.h"
 #include "support/Game.h"
+#include "support/ScreenMouse.h"
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 
 // The options window as the players meet it: defaults at start-up, editing
 // during New Game, read-only otherwise, the option marks, the names as typed
@@ -27,6 +30,7 @@ class OptionsTest : public QObject {
     void namesStoredAsTyped_data();
     void namesStoredAsTyped();
     void settingsCarryIntoNextNewGame();
+    void nameBoxSelectsAllOnlyOnItsOwnFocusArrivals();
 };
 
 namespace {
@@ -332,6 +336,55 @@ void OptionsTest::settingsCarryIntoNextNewGame() {
     // Open hands: the offer is there at once, without card backs.
     QVERIFY(!frmPlayer1->tmr1->isEnabled());
     QVERIFY(frmPlayer1->offerShown());
+}
+
+// A click into player 2's box selects the whole name, so typing replaces it.
+// Afterwards the context menu (closed with Escape) and the window becoming
+// active again leave the cursor where the player put it.
+void OptionsTest::nameBoxSelectsAllOnlyOnItsOwnFocusArrivals() {
+    Game game;
+    game.start();
+    Game::click(frmMain->imgNewGame);
+    QVERIFY(frmOptions->isVisible());
+    QApplication::setActiveWindow(frmOptions);
+    QTRY_VERIFY(frmOptions->isActiveWindow());
+    platform::TextBox* box = frmOptions->txtPlayer2Name;
+    QCOMPARE(box->Text(), QStringLiteral("Mirela"));
+    QVERIFY(!box->hasFocus());
+
+    const QPoint inBox = box->mapToGlobal(QPoint(box->width() / 2 + 10, box->height() / 2));
+    QCOMPARE(QApplication::widgetAt(inBox), box);
+    screenmouse::click(inBox, screenmouse::doubleClickInterval() + 100);
+    QVERIFY(box->hasFocus());
+    QCOMPARE(box->SelStart(), 0);
+    QCOMPARE(box->SelLength(), 6);
+    QTest::keyClicks(box, QStringLiteral("Zoe"));
+    QCOMPARE(box->Text(), QStringLiteral("Zoe"));
+
+    QTest::keyClick(box, Qt::Key_Home);
+    QTimer::singleShot(100, box, [] {
+        if (QWidget* menu = QApplication::activePopupWidget())
+            QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(10, 10),
+                           box->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(box, &menu);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTest::keyClicks(box, QStringLiteral("A"));
+    QCOMPARE(box->Text(), QStringLiteral("AZoe"));
+
+    QWidget elsewhere;
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    QTRY_VERIFY(elsewhere.isActiveWindow());
+    QApplication::setActiveWindow(frmOptions);
+    QTRY_VERIFY(frmOptions->isActiveWindow());
+    QVERIFY(box->hasFocus());
+    QTest::keyClicks(box, QStringLiteral("b"));
+    QCOMPARE(box->Text(), QStringLiteral("AbZoe"));
+
+    Game::click(frmOptions->imgDone);
+    QCOMPARE(frmOptions->gstrPlayer2Name, QStringLiteral("AbZoe"));
 }
 
 QTEST_MAIN(OptionsTest)

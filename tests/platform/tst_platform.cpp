@@ -3,11 +3,14 @@
 #include "platform/Form.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
+#include "support/ScreenMouse.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -81,6 +84,10 @@ class PlatformTest : public QObject {
     void modalClosedByItsHookDoesNotWait();
     void unloadThenShowLoadsAgain();
     void closeRequestIsIgnored();
+    void pressesSoonAfterShowingAreIgnored_data();
+    void pressesSoonAfterShowingAreIgnored();
+    void showingRestoresAMinimisedWindow_data();
+    void showingRestoresAMinimisedWindow();
 
     void pictureEventsCarryTheIndex_data();
     void pictureEventsCarryTheIndex();
@@ -91,8 +98,12 @@ class PlatformTest : public QObject {
     void stretchedAndNaturalDrawing_data();
     void stretchedAndNaturalDrawing();
     void missingPictureIsFatal();
+    void doubleClickActsOnce_data();
+    void doubleClickActsOnce();
+    void quickClicksOnTwoPicturesAreTwoClicks();
 
     void labelShowsMarkupAsPlainText();
+    void textBoxSelectsAllOnlyForItsOwnFocusArrivals();
 
     void randomDrawsAfterClockReseedDiffer();
     void randomDrawsAreUniform();
@@ -250,6 +261,87 @@ void PlatformTest::closeRequestIsIgnored() {
     QVERIFY(form.isLoaded());
     QCOMPARE(form.closeRequests, 1);
     QCOMPARE(form.unloads, 0);
+    QCOMPARE(platform::Form::activeForm(), &form);
+}
+
+void PlatformTest::pressesSoonAfterShowingAreIgnored_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("gap");
+    QTest::addColumn<bool>("acted");
+    const int interval = screenmouse::doubleClickInterval();
+    for (const char* how : {"shown", "modal closed"}) {
+        QTest::addRow("%s, second click of a double-click", how) << how << 120 << false;
+        QTest::addRow("%s, just inside the interval", how) << how << interval - 31 << false;
+        QTest::addRow("%s, after the interval", how) << how << interval << true;
+    }
+}
+
+// A button whose release hides its window and shows another (or closes a
+// modal window over another) with a button at the same place on the screen:
+// the second click of a double-click lands on the window beneath.
+void PlatformTest::pressesSoonAfterShowingAreIgnored() {
+    QFETCH(QString, how);
+    QFETCH(int, gap);
+    QFETCH(bool, acted);
+    Probe front(QStringLiteral("front"));
+    Probe beneath(QStringLiteral("beneath"));
+    auto* done = new platform::Picture(&front);
+    done->setGeometry(40, 40, 80, 30);
+    auto* button = new platform::Picture(&beneath, 7);
+    button->setGeometry(40, 40, 80, 30);
+    const bool modal = how == QLatin1String("modal closed");
+    connect(done, &platform::Picture::MouseUp, &front, [&] {
+        front.Hide();
+        if (!modal)
+            beneath.Show();
+    });
+    QSignalSpy down(button, &platform::Picture::MouseDown);
+    QSignalSpy up(button, &platform::Picture::MouseUp);
+    QSignalSpy click(button, &platform::Picture::Click);
+    QPoint at;
+    if (modal) {
+        beneath.Show();
+        platform::Form::setModalHook([&](platform::Form*) {
+            at = screenmouse::centreOf(done);
+            screenmouse::doubleClick(at, gap);
+        });
+        front.ShowModal();
+    } else {
+        front.Show();
+        at = screenmouse::centreOf(done);
+        screenmouse::doubleClick(at, gap);
+    }
+    QCOMPARE(screenmouse::centreOf(button), at);
+    QVERIFY(!front.isVisible());
+    QVERIFY(beneath.isVisible());
+    QCOMPARE(platform::Form::activeForm(), &beneath);
+    QCOMPARE(down.size(), acted ? 1 : 0);
+    QCOMPARE(up.size(), acted ? 1 : 0);
+    QCOMPARE(click.size(), acted ? 1 : 0);
+
+    // The window takes presses again once the interval is over.
+    screenmouse::click(at, screenmouse::doubleClickInterval() + 50);
+    QCOMPARE(down.size(), acted ? 2 : 1);
+    QCOMPARE(click.size(), acted ? 2 : 1);
+}
+
+void PlatformTest::showingRestoresAMinimisedWindow_data() {
+    QTest::addColumn<bool>("hiddenBetween");
+    QTest::newRow("minimised, then hidden and shown") << true;
+    QTest::newRow("minimised and shown again") << false;
+}
+
+void PlatformTest::showingRestoresAMinimisedWindow() {
+    QFETCH(bool, hiddenBetween);
+    Probe form(QStringLiteral("form"));
+    form.Show();
+    form.setWindowState(form.windowState() | Qt::WindowMinimized);
+    QVERIFY(form.isMinimized());
+    if (hiddenBetween)
+        form.Hide();
+    form.Show();
+    QVERIFY(form.isVisible());
+    QVERIFY(!form.isMinimized());
     QCOMPARE(platform::Form::activeForm(), &form);
 }
 
@@ -416,6 +508,138 @@ void PlatformTest::missingPictureIsFatal() {
                  qPrintable(error.message()));
     }
     QVERIFY(!picture->hasPicture());
+}
+
+void PlatformTest::doubleClickActsOnce_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("gap");
+    QTest::addColumn<int>("clicks");
+    const int interval = screenmouse::doubleClickInterval();
+    for (const char* control : {"picture", "label"}) {
+        QTest::addRow("%s, double-click", control) << control << 100 << 1;
+        QTest::addRow("%s, fast double-click", control) << control << 1 << 1;
+        QTest::addRow("%s, two clicks", control) << control << interval + 10 << 2;
+    }
+}
+
+// Presses and releases through the window's hit-testing: a double-click is
+// one press and one click; two clicks further apart are two.
+void PlatformTest::doubleClickActsOnce() {
+    QFETCH(QString, control);
+    QFETCH(int, gap);
+    QFETCH(int, clicks);
+    Probe form(QStringLiteral("form"));
+    auto* picture = new platform::Picture(&form, 4);
+    picture->setGeometry(20, 20, 60, 60);
+    auto* label = new platform::Label(&form, 1);
+    label->setGeometry(100, 20, 60, 30);
+    label->setCaption(QStringLiteral("X"));
+    form.Show();
+    QSignalSpy down(picture, &platform::Picture::MouseDown);
+    QSignalSpy up(picture, &platform::Picture::MouseUp);
+    QSignalSpy pictureClick(picture, &platform::Picture::Click);
+    QSignalSpy labelClick(label, &platform::Label::Click);
+    QWidget* target = control == QLatin1String("picture") ? static_cast<QWidget*>(picture) : label;
+    const QPoint at = screenmouse::centreOf(target);
+    QCOMPARE(form.childAt(form.mapFromGlobal(at)), target);
+
+    screenmouse::doubleClick(at, gap);
+
+    if (target == picture) {
+        QCOMPARE(down.size(), clicks);
+        QCOMPARE(up.size(), clicks);
+        QCOMPARE(pictureClick.size(), clicks);
+        QCOMPARE(labelClick.size(), 0);
+    } else {
+        QCOMPARE(labelClick.size(), clicks);
+        QCOMPARE(down.size(), 0);
+    }
+    // QTest's own double-click (press, release, press, release at one time).
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, form.mapFromGlobal(at));
+    QCOMPARE(target == picture ? pictureClick.size() : labelClick.size(), clicks + 1);
+}
+
+// A player who marks cards quickly: clicks on neighbouring pictures within
+// the double-click interval are separate clicks.
+void PlatformTest::quickClicksOnTwoPicturesAreTwoClicks() {
+    Probe form(QStringLiteral("form"));
+    auto* first = new platform::Picture(&form, 1);
+    first->setGeometry(10, 10, 50, 80);
+    auto* second = new platform::Picture(&form, 2);
+    second->setGeometry(70, 10, 50, 80);
+    form.Show();
+    QSignalSpy firstClick(first, &platform::Picture::Click);
+    QSignalSpy secondClick(second, &platform::Picture::Click);
+    screenmouse::click(screenmouse::centreOf(first), screenmouse::doubleClickInterval() + 100);
+    screenmouse::click(screenmouse::centreOf(second), 60);
+    screenmouse::click(screenmouse::centreOf(first), 60);
+    QCOMPARE(firstClick.size(), 2);
+    QCOMPARE(secondClick.size(), 1);
+}
+
+// SetFocus, a click and Tab select the whole text; the focus coming back
+// from a context menu or from another window leaves the cursor where it was.
+void PlatformTest::textBoxSelectsAllOnlyForItsOwnFocusArrivals() {
+    Probe form(QStringLiteral("form"));
+    form.resize(300, 120);
+    auto* first = new platform::TextBox(&form);
+    first->setGeometry(10, 10, 200, 30);
+    auto* box = new platform::TextBox(&form);
+    box->setGeometry(10, 60, 200, 30);
+    box->setText(QStringLiteral("Mirela"));
+    int gotFocus = 0;
+    for (platform::TextBox* b : {first, box})
+        connect(b, &platform::TextBox::GotFocus, &form, [&gotFocus, b] {
+            ++gotFocus;
+            b->setSelStart(0);
+            b->setSelLength(int(b->Text().size()));
+        });
+    form.Show();
+    QApplication::setActiveWindow(&form);
+    QTRY_VERIFY(form.isActiveWindow());
+
+    // A click into the box: the whole text, and typing replaces it.
+    screenmouse::click(screenmouse::centreOf(box), screenmouse::doubleClickInterval() + 50);
+    QVERIFY(box->hasFocus());
+    QCOMPARE(gotFocus, 1);
+    QCOMPARE(box->selectedText(), QStringLiteral("Mirela"));
+
+    // Back in the middle of the text, then the context menu, closed with Escape.
+    box->setCursorPosition(3);
+    QTimer::singleShot(100, &form, [] {
+        if (QWidget* menu = QApplication::activePopupWidget())
+            QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, QPoint(20, 10),
+                                  box->mapToGlobal(QPoint(20, 10)));
+    QApplication::sendEvent(box, &menuRequest);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(box->hasFocus());
+    QCOMPARE(gotFocus, 1);
+    QCOMPARE(box->selectedText(), QString());
+    QCOMPARE(box->cursorPosition(), 3);
+
+    // Another window takes the keyboard, then this one again.
+    QWidget other;
+    other.resize(100, 50);
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QTRY_VERIFY(other.isActiveWindow());
+    QApplication::setActiveWindow(&form);
+    QTRY_VERIFY(form.isActiveWindow());
+    QVERIFY(box->hasFocus());
+    QCOMPARE(gotFocus, 1);
+    QCOMPARE(box->selectedText(), QString());
+    QTest::keyClicks(box, QStringLiteral("x"));
+    QCOMPARE(box->text(), QStringLiteral("Mirxela"));
+
+    // Tab from the first box selects the whole text again.
+    first->SetFocus();
+    QCOMPARE(gotFocus, 2);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QVERIFY(box->hasFocus());
+    QCOMPARE(gotFocus, 3);
+    QCOMPARE(box->selectedText(), QStringLiteral("Mirxela"));
 }
 
 void PlatformTest::labelShowsMarkupAsPlainText() {

@@ -120,6 +120,8 @@ void TestRtfReader::rulesDocumentReadsCleanly() {
         QVERIFY2(!text.contains(QLatin1String(hidden)), hidden);
     QVERIFY(!text.contains(u'\\'));
     QVERIFY(!text.contains(u'{'));
+    // Captured cards can change hands again.
+    QVERIFY(!text.contains(QLatin1String("from then on")));
 }
 
 void TestRtfReader::rulesDocumentFormats() {
@@ -195,10 +197,13 @@ void TestRtfReader::rulesDocumentKeySentences_data() {
         "Equal values do not capture",
         "Your own cards and empty squares are never affected",
         "A captured card turns to the capturer's colour",
+        "until the opponent captures it back: a captured card can be taken again",
+        "A card also carries a level and an element. They have no effect on play",
+        "Clicking another card of your hand before you place moves the yellow frame to that card",
         "Every edge value is between 1 and 10",
         "Each capture adds the captured card's four edge values to the capturer's score",
         "Placing a card scores nothing, and losing a card takes nothing away",
-        "Basic Rules (target 150): only the placed card captures",
+        "Basic Rules (target 150, the default): only the placed card captures",
         "Basic Combo Rules (target 200)",
         "each card captured by the placement then captures in turn for the capturer, in order "
         "of its square (top left to bottom right",
@@ -217,9 +222,11 @@ void TestRtfReader::rulesDocumentKeySentences_data() {
         "With Closed Hand (the default) only the hand of the player on turn is face up",
         "his remaining cards turn face down, and the other player's cards turn face up a moment "
         "(1.5 seconds) later",
-        "The offers in the selection windows are also shown face down for two seconds first",
+        "The offers in the selection windows are also shown face down for two seconds first; "
+        "during those two seconds the face-down cards take no clicks",
         "Tip: look away while your opponent chooses",
         "New Game starts a new match",
+        "New Game during a match abandons that match",
         "They can be changed only when a new game starts",
         "Help shows this document",
         "Exit ends the program; nothing is saved",

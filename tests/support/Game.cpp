@@ -10,6 +10,8 @@
 #include "windows/FrmSplash.h"
 #include "windows/FrmWinner.h"
 
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QTest>
 
 Game::Game(TestFolder::Pictures pictures) : m_folder(std::make_unique<TestFolder>(pictures)) {
@@ -47,7 +49,11 @@ void Game::exit() {
 }
 
 void Game::press(QWidget* control) {
-    QTest::mousePress(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+    // A player's presses come at least a double-click interval apart (in the
+    // events' time stamps; nothing waits): a window ignores presses that
+    // come sooner after it has been shown.
+    QTest::mousePress(control, Qt::LeftButton, Qt::NoModifier, control->rect().center(),
+                      QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
 void Game::release(QWidget* control) {

@@ -10,7 +10,9 @@
 #include "windows/FrmSplash.h"
 #include "windows/FrmWinner.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -36,6 +38,7 @@ class WindowsTest : public QObject {
     void helpStartsAtBeginning();
     void helpGarbageDocumentIsFatal();
     void splashAloneThenMain();
+    void splashSecondCountsFromItsShowing();
     void startupStopsOnMissingFile_data();
     void startupStopsOnMissingFile();
 };
@@ -364,6 +367,29 @@ void WindowsTest::helpGarbageDocumentIsFatal() {
 }
 
 // ---- Splash window and start-up ----------------------------------------------------
+
+// The windows are built before the splash shows; however long that takes,
+// the splash stands centred and alone for its whole second of real time.
+void WindowsTest::splashSecondCountsFromItsShowing() {
+    Game game;
+    createForms();
+    QVERIFY(!frmSplash->tmrOne->isEnabled());
+    QTest::qWait(600);
+    QVERIFY(!frmMain->isLoaded());
+    frmSplash->Show();
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(frmSplash->tmrOne->isEnabled());
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint offset = frmSplash->geometry().center() - centre;
+    QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
+             qPrintable(QStringLiteral("%1, %2 from the centre").arg(offset.x()).arg(offset.y())));
+    QTest::qWait(700);
+    QCOMPARE(visibleForms(), QStringList{"frmSplash"});
+    QTRY_VERIFY_WITH_TIMEOUT(frmMain->isVisible(), 3000);
+    QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(visibleForms(), QStringList{"frmMain"});
+}
 
 void WindowsTest::splashAloneThenMain() {
     Game game;
