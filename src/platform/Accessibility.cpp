@@ -262,6 +262,15 @@ bool pressControl(QWidget* control) {
     return false;
 }
 
+bool pressDoneByKey(const QKeyEvent* event, QWidget* done) {
+    const int key = event->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+        return false;
+    if (!event->isAutoRepeat())
+        pressControl(done);
+    return true;
+}
+
 void giveKeyboard(QWidget* window) {
     if (!window->isVisible() || QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;

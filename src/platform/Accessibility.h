@@ -52,6 +52,10 @@ void drawFocusFrame(QWidget* control, QPainter& painter);
 // signals; false when the control is hidden or disabled and a click would
 // not reach it.
 bool pressControl(QWidget* control);
+// The keys of a window that only says something: Enter and Escape press its
+// Done button (once per key press, not while the key repeats). Returns
+// whether the key was one of them.
+bool pressDoneByKey(const QKeyEvent* event, QWidget* done);
 
 // Installs the accessibility factory and the keyboard tracking once; every
 // window calls it when it is created.

@@ -64,10 +64,5 @@ void FrmMessage::Form_Activate() {
 }
 
 bool FrmMessage::Form_KeyDown(QKeyEvent* event) {
-    const int key = event->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
-        return false;
-    if (!event->isAutoRepeat())
-        platform::pressControl(imgDone);
-    return true;
+    return platform::pressDoneByKey(event, imgDone);
 }

@@ -74,10 +74,5 @@ void FrmWinner::Form_Activate() {
 }
 
 bool FrmWinner::Form_KeyDown(QKeyEvent* event) {
-    const int key = event->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
-        return false;
-    if (!event->isAutoRepeat())
-        platform::pressControl(imgDone);
-    return true;
+    return platform::pressDoneByKey(event, imgDone);
 }

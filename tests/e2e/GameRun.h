@@ -28,6 +28,17 @@
 
 namespace e2e {
 
+// Where the end-to-end suites leave screenshots and logs for a person to look at.
+inline const QString Artifacts = QStringLiteral(QUORVEL_BINARY_DIR "/e2e-artifacts");
+
+// The whole program folder, binary included, so that the copy is the folder
+// the program runs from.
+inline bool copyProgramFolder(const QString& to) {
+    return QProcess::execute(
+               QStringLiteral("cp"),
+               {QStringLiteral("-a"), QStringLiteral(QUORVEL_PROGRAM_DIR "/."), to}) == 0;
+}
+
 struct Card {
     int id = 0, level = 0, north = 0, east = 0, south = 0, west = 0, owner = 0;
     QString name, element, path;

@@ -17,14 +17,6 @@ using namespace e2e;
 
 namespace {
 
-const QString Artifacts = QStringLiteral(QUORVEL_BINARY_DIR "/e2e-artifacts");
-
-bool copyProgramFolder(const QString& to) {
-    return QProcess::execute(
-               QStringLiteral("cp"),
-               {QStringLiteral("-a"), QStringLiteral(QUORVEL_PROGRAM_DIR "/."), to}) == 0;
-}
-
 Tables tablesAfterExit(const QString& database) {
     Tables t;
     if (!readTables(database, t, false))

@@ -16,14 +16,6 @@ using namespace e2e;
 
 namespace {
 
-const QString Artifacts = QStringLiteral(QUORVEL_BINARY_DIR "/e2e-artifacts");
-
-bool copyProgramFolder(const QString& to) {
-    return QProcess::execute(
-               QStringLiteral("cp"),
-               {QStringLiteral("-a"), QStringLiteral(QUORVEL_PROGRAM_DIR "/."), to}) == 0;
-}
-
 // The keypad key that lies where square L lies on the board.
 QString keypadKey(int L) {
     static const char* keys[] = {"",     "KP_7", "KP_8", "KP_9", "KP_4",

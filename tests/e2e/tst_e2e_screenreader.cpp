@@ -19,7 +19,6 @@ using namespace e2e;
 
 namespace {
 
-const QString Artifacts = QStringLiteral(QUORVEL_BINARY_DIR "/e2e-artifacts");
 const QString Reader = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/accessibility/atspi_reader.py");
 const QString Python = QStringLiteral("/usr/bin/python3");
 const QString BusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
