@@ -1,8 +1,8 @@
 #include "options/FrmOptions.h"
 
 #include "match/FrmMain.h"
-#include "platform/Accessibility.h"
 #include "options/ComputerChoice.h"
+#include "platform/Accessibility.h"
 #include "platform/DropDown.h"
 #include "selection/FrmPlayer.h"
 #include "windows/Forms.h"
