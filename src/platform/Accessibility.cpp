@@ -9,6 +9,9 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QStyleHints>
+#include <QTimer>
 #include <QWindow>
 
 namespace platform {
@@ -275,6 +278,18 @@ void giveKeyboard(QWidget* window) {
     if (!window->isVisible() || QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;
     window->activateWindow();
+    // The second click of a double-click that closed the window before this
+    // one can reach the window manager after this request and hand the focus
+    // to the window on its way out, which leaves no window with the keyboard.
+    // Ask once more when such a click is over, if this window is still the
+    // program's active one and has not got the keyboard.
+    const QPointer<QWidget> guard(window);
+    QTimer::singleShot(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100, window,
+                       [guard] {
+                           if (guard && guard->isVisible() && !guard->isActiveWindow() &&
+                               Form::activeForm() == guard.data())
+                               guard->activateWindow();
+                       });
 }
 
 } // namespace platform

@@ -21,6 +21,7 @@ class WindowManagerTest : public QObject {
     void cleanupTestCase();
     void optionsTitleBarIsEmpty();
     void doubleClickOnHelpDoneKeepsTheGame();
+    void optionsKeepTheKeyboardAfterADoubleClickOnHelpDone();
     void minimisedBoardComesBackForTheNextHand();
 
   private:
@@ -140,12 +141,51 @@ void WindowManagerTest::doubleClickOnHelpDoneKeepsTheGame() {
         // Still there a moment later, with the board as it was.
         QThread::msleep(1000);
         run.waitFor(Kind::Main, 500);
+        // The board has the keyboard without a click: F1 opens Help again,
+        // Escape closes it.
+        QVERIFY(m_x.run({QStringLiteral("key"), QStringLiteral("F1")}).ok);
+        run.waitFor(Kind::Help);
+        QThread::msleep(300);
+        QVERIFY(m_x.run({QStringLiteral("key"), QStringLiteral("Escape")}).ok);
+        run.waitFor(Kind::Main);
         run.exitGame();
     } catch (const Failure& f) {
         QFAIL(f.what());
     }
     QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(run.process().exitCode(), 0);
+}
+
+// Help opened from the options and closed with a double-click on its Done:
+// the second click falls where the options window comes back, and the
+// options still take the keyboard without another click.
+void WindowManagerTest::optionsKeepTheKeyboardAfterADoubleClickOnHelpDone() {
+    QTemporaryDir dir;
+    QVERIFY(copyProgramFolder(dir.path()));
+    GameRun run(m_x, dir.path(), Artifacts, QStringLiteral("wm"));
+    try {
+        run.launch();
+        run.waitStarted();
+        const Window main = run.waitFor(Kind::Main);
+        run.press(main, 3743, 5666, 1395, 375); // New Game
+        const Window options = run.waitFor(Kind::Options);
+        run.press(options, 2625, 5340, 1395, 375); // Help
+        const Window help = run.waitFor(Kind::Help);
+        QThread::msleep(500);
+        QVERIFY(m_x.run({QStringLiteral("mousemove"), QStringLiteral("--window"), help.id,
+                         QString::number(px(3743 + 1335 / 2)), QString::number(px(7140 + 375 / 2)),
+                         QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                         QStringLiteral("--delay"), QStringLiteral("120"), QStringLiteral("1")})
+                    .ok);
+        run.waitFor(Kind::Options);
+        QThread::msleep(1000);
+        // Enter is the options' Done: player 1's selection follows.
+        QVERIFY(m_x.run({QStringLiteral("key"), QStringLiteral("Return")}).ok);
+        run.waitFor(Kind::Select1, 3000);
+        run.kill();
+    } catch (const Failure& f) {
+        QFAIL(f.what());
+    }
 }
 
 // The player minimises the board with the window manager while the hand
