@@ -73,7 +73,6 @@ class CaptureRuleTest : public QObject {
     std::vector<ListCard> readCardList();
     Trial randomTrial(computer::Rng& rng, int listSize, int filled);
     void writeBoard(const Trial& trial, const std::vector<ListCard>& list);
-    QList<int> ownersInFile() const;
 
     std::unique_ptr<FatalCatcher> m_fatal;
     std::unique_ptr<TestFolder> m_folder;
@@ -151,18 +150,6 @@ void CaptureRuleTest::writeBoard(const Trial& trial, const std::vector<ListCard>
         board.setValue(QStringLiteral("fldOwner"), placed ? trial.player : trial.owner[square]);
     }
     board.MoveFirst();
-}
-
-QList<int> CaptureRuleTest::ownersInFile() const {
-    const QString joined =
-        m_folder
-            ->query(QStringLiteral("SELECT group_concat(fldOwner, ',') FROM "
-                                   "(SELECT fldOwner FROM DirtyBoard ORDER BY fldLocation)"))
-            .toString();
-    QList<int> owners;
-    for (const QString& part : joined.split(QLatin1Char(',')))
-        owners << part.toInt();
-    return owners;
 }
 
 void CaptureRuleTest::equalsRulesEngine_data() {
@@ -268,7 +255,7 @@ void CaptureRuleTest::equalsRulesEngine() {
             expected << store::DirtyBoard.intValue(QStringLiteral("fldOwner"));
         }
         store::DirtyBoard.MoveFirst();
-        QCOMPARE(ownersInFile(), expected);
+        QCOMPARE(m_folder->boardOwners(), expected);
     }
     qInfo("%d positions in %.1f s: %d with captures, %d with several, %d with combo captures",
           Positions, clock.elapsed() / 1000.0, withCapture, multiple, withComboCapture);

@@ -193,6 +193,42 @@ inline QList<int> takeCards(std::array<Card, 10>& board, int square, int owner, 
     return taken;
 }
 
+// Checks the tables after player `p` placed hand slot `slot` on `square`
+// against the capture rule: the board as the rule makes it, the played slot
+// empty and every other hand slot unchanged. Returns the points scored.
+inline int verifyPlacement(const Tables& before, const Tables& after, int p, int slot, int square,
+                           bool combo) {
+    std::array<Card, 10> expected = before.board;
+    expected[square] = before.hand(p)[slot];
+    expected[square].owner = p;
+    int points = 0;
+    for (int n : takeCards(expected, square, p, combo))
+        points += expected[n].value();
+    for (int l = 1; l <= 9; ++l)
+        if (!after.board[l].sameCard(expected[l]) || after.board[l].owner != expected[l].owner)
+            fail(QStringLiteral("after player %1 placed hand slot %2 on square %3, square %4 "
+                                "holds card %5 of owner %6, expected card %7 of owner %8")
+                     .arg(p)
+                     .arg(slot)
+                     .arg(square)
+                     .arg(l)
+                     .arg(after.board[l].id)
+                     .arg(after.board[l].owner)
+                     .arg(expected[l].id)
+                     .arg(expected[l].owner));
+    for (int q = 1; q <= 2; ++q)
+        for (int s = 1; s <= 5; ++s) {
+            const bool played = q == p && s == slot;
+            const Card& now = after.hand(q)[s];
+            if (played ? !now.empty() : !now.sameCard(before.hand(q)[s]))
+                fail(QStringLiteral("hand slot %1 of player %2 wrong after player %3's placement")
+                         .arg(s)
+                         .arg(q)
+                         .arg(p));
+        }
+    return points;
+}
+
 enum class Kind { None, Splash, Main, Options, Select1, Select2, Message, Winner, Help, Other };
 
 inline Kind kindOf(const Window& w) {
@@ -659,8 +695,6 @@ class GameRun {
         static const int boardTop[] = {386, 2126, 3866};
         if (beginCovers() && square >= 4 && square <= 6)
             waitBeginGone(main);
-        const Tables& b = before;
-        const Card card = b.hand(p)[slot];
         QElapsedTimer clock;
         clock.start();
         Tables after;
@@ -692,32 +726,7 @@ class GameRun {
             return false;
         }
         // The board as the rules say it must be now.
-        std::array<Card, 10> expected = before.board;
-        expected[square] = card;
-        expected[square].owner = p;
-        for (int n : takeCards(expected, square, p, m_combo))
-            m_score[p] += expected[n].value();
-        for (int l = 1; l <= 9; ++l)
-            if (!after.board[l].sameCard(expected[l]) || after.board[l].owner != expected[l].owner)
-                fail(QStringLiteral("after player %1 placed hand slot %2 on square %3, square %4 "
-                                    "holds card %5 of owner %6, expected card %7 of owner %8")
-                         .arg(p)
-                         .arg(slot)
-                         .arg(square)
-                         .arg(l)
-                         .arg(after.board[l].id)
-                         .arg(after.board[l].owner)
-                         .arg(expected[l].id)
-                         .arg(expected[l].owner));
-        for (int q = 1; q <= 2; ++q)
-            for (int s = 1; s <= 5; ++s) {
-                const bool played = q == p && s == slot;
-                const Card& now = after.hand(q)[s];
-                if (played ? !now.empty() : !now.sameCard(b.hand(q)[s]))
-                    fail(QStringLiteral("hand slot %1 of player %2 wrong after a placement")
-                             .arg(s)
-                             .arg(q));
-            }
+        m_score[p] += verifyPlacement(before, after, p, slot, square, m_combo);
         ++placements;
         if (qEnvironmentVariableIsSet("QUORVEL_E2E_TRACE"))
             qInfo("player %d slot %d -> square %d after %lld ms", p, slot, square, clock.elapsed());

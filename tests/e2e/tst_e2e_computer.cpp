@@ -188,31 +188,7 @@ class ComputerMatch {
             }
         if (!square || !slot)
             fail(QStringLiteral("player %1's placement not found in the tables").arg(p));
-        std::array<Card, 10> expected = before.board;
-        expected[square] = before.hand(p)[slot];
-        expected[square].owner = p;
-        for (int n : takeCards(expected, square, p, m_combo))
-            m_score[p] += expected[n].value();
-        for (int l = 1; l <= 9; ++l)
-            if (!after.board[l].sameCard(expected[l]) || after.board[l].owner != expected[l].owner)
-                fail(QStringLiteral("after player %1 placed hand slot %2 on square %3, square %4 "
-                                    "holds card %5 of owner %6, expected card %7 of owner %8")
-                         .arg(p)
-                         .arg(slot)
-                         .arg(square)
-                         .arg(l)
-                         .arg(after.board[l].id)
-                         .arg(after.board[l].owner)
-                         .arg(expected[l].id)
-                         .arg(expected[l].owner));
-        for (int q = 1; q <= 2; ++q)
-            for (int s = 1; s <= 5; ++s)
-                if (!(q == p && s == slot) && !after.hand(q)[s].sameCard(before.hand(q)[s]))
-                    fail(QStringLiteral("player %1's hand slot %2 changed in player %3's "
-                                        "placement")
-                             .arg(q)
-                             .arg(s)
-                             .arg(p));
+        m_score[p] += verifyPlacement(before, after, p, slot, square, m_combo);
     }
 
     static int filled(const Tables& t) {

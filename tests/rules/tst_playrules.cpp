@@ -159,7 +159,6 @@ class PlayRulesTest : public QObject {
     // Runs `action` and returns the fatal report it raised, if any.
     std::optional<QString> fatalOf(const std::function<void()>& action);
 
-    QList<int> ownersInFile() const;
     QString boardInFile() const;
     // The queue entries that are not clear, one "L: pending | six columns" each.
     QString queueDump() const;
@@ -303,18 +302,6 @@ std::optional<QString> PlayRulesTest::fatalOf(const std::function<void()>& actio
     return std::nullopt;
 }
 
-QList<int> PlayRulesTest::ownersInFile() const {
-    const QString joined =
-        m_folder
-            ->query(QStringLiteral("SELECT group_concat(fldOwner, ',') FROM "
-                                   "(SELECT fldOwner FROM DirtyBoard ORDER BY fldLocation)"))
-            .toString();
-    QList<int> owners;
-    for (const QString& part : joined.split(QLatin1Char(',')))
-        owners << part.toInt();
-    return owners;
-}
-
 QString PlayRulesTest::boardInFile() const {
     return m_folder
         ->query(QStringLiteral(
@@ -438,7 +425,7 @@ void PlayRulesTest::facingEdges() {
     QList<int> owners(9, 0);
     owners[board - 1] = owner;
     owners[neighbour - 1] = lower ? owner : opponent;
-    QCOMPARE(ownersInFile(), owners);
+    QCOMPARE(m_folder->boardOwners(), owners);
     const qint16 score = owner == 1 ? m_rules->gintPlayer1Score : m_rules->gintPlayer2Score;
     const qint16 other = owner == 1 ? m_rules->gintPlayer2Score : m_rules->gintPlayer1Score;
     QCOMPARE(other, qint16(0));
@@ -494,7 +481,7 @@ void PlayRulesTest::examinedNeighbours() {
     owners[board - 1] = owner;
     for (int n : neighbours)
         owners[n - 1] = owner;
-    QCOMPARE(ownersInFile(), owners);
+    QCOMPARE(m_folder->boardOwners(), owners);
     QCOMPARE(store::DirtyBoard.position(), 0);
 }
 
@@ -637,7 +624,7 @@ void PlayRulesTest::searchAfterCapture() {
     }
     QVERIFY2(!report.has_value(), qPrintable(report.value_or(QString())));
     QCOMPARE(m_view->log.join(QLatin1Char('\n')), expectedLog(owner, 0, {2, 4}, cards));
-    QCOMPARE(ownersInFile(), QList<int>({0, owner, 0, owner, owner, 0, 0, 0, 0}));
+    QCOMPARE(m_folder->boardOwners(), QList<int>({0, owner, 0, owner, owner, 0, 0, 0, 0}));
 }
 
 // ---- Captures -----------------------------------------------------------------
@@ -678,7 +665,8 @@ void PlayRulesTest::twoCaptures() {
     QCOMPARE(owner == 1 ? m_rules->gintPlayer2Score : m_rules->gintPlayer1Score, otherScore);
     // The faces change while the squares still belong to the opponent.
     QCOMPARE(m_view->ownerAtShow, QList<int>({opponent, opponent}));
-    QCOMPARE(ownersInFile(), QList<int>({0, opponent, 0, owner, owner, owner, 0, opponent, 0}));
+    QCOMPARE(m_folder->boardOwners(),
+             QList<int>({0, opponent, 0, owner, owner, owner, 0, opponent, 0}));
     QCOMPARE(queueDump(), entry == Entry::Standard
                               ? queueEntry(4, cards.value(4), owner) + QStringLiteral("; ") +
                                     queueEntry(6, cards.value(6), owner)
@@ -748,7 +736,7 @@ void PlayRulesTest::combo() {
         owners[location - 1] = 1;
         score += cards.value(location).sum();
     }
-    QCOMPARE(ownersInFile(), owners);
+    QCOMPARE(m_folder->boardOwners(), owners);
     QCOMPARE(int(m_rules->gintPlayer1Score), score);
     QCOMPARE(m_rules->gintPlayer2Score, qint16(0));
     QCOMPARE(queueDump(), QString());
@@ -777,7 +765,8 @@ void PlayRulesTest::comboTakesOnce() {
     call(Entry::BasicCombo, cards.value(5), 5, owner);
 
     QCOMPARE(m_view->log.join(QLatin1Char('\n')), expectedLog(owner, 0, {2, 4, 1}, cards));
-    QCOMPARE(ownersInFile(), QList<int>({owner, owner, 0, owner, owner, opponent, 0, opponent, 0}));
+    QCOMPARE(m_folder->boardOwners(),
+             QList<int>({owner, owner, 0, owner, owner, opponent, 0, opponent, 0}));
     QCOMPARE(queueDump(), QString());
 }
 
@@ -864,7 +853,7 @@ void PlayRulesTest::scoresGrowAcrossCalls() {
         QStringLiteral("take 3"), QStringLiteral("score 1: %1").arg(corner.sum()),
     };
     QCOMPARE(m_view->log, expected);
-    QCOMPARE(ownersInFile(), QList<int>({1, 1, 1, 0, 1, 1, 0, 0, 0}));
+    QCOMPARE(m_folder->boardOwners(), QList<int>({1, 1, 1, 0, 1, 1, 0, 0, 0}));
 }
 
 void PlayRulesTest::scoreOverflow_data() {
@@ -959,7 +948,7 @@ void PlayRulesTest::missingPicture() {
     QCOMPARE(m_view->log.join(QLatin1Char('\n')), expectedLog(owner, 0, {4}, {{4, four}}));
     QCOMPARE(store::DirtyBoard.intValue(QStringLiteral("fldLocation")), qint16(6));
     QCOMPARE(store::DirtyBoard.intValue(QStringLiteral("fldOwner")), qint16(opponent));
-    QCOMPARE(ownersInFile(), QList<int>({0, 0, 0, owner, owner, opponent, 0, 0, 0}));
+    QCOMPARE(m_folder->boardOwners(), QList<int>({0, 0, 0, owner, owner, opponent, 0, 0, 0}));
     QCOMPARE(int(owner == 1 ? m_rules->gintPlayer1Score : m_rules->gintPlayer2Score), four.sum());
     QCOMPARE(queueDump(), queueEntry(4, four, owner));
 }

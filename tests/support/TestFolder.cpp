@@ -85,3 +85,14 @@ FatalCatcher::FatalCatcher() {
 FatalCatcher::~FatalCatcher() {
     platform::setFatalHandler({});
 }
+
+QList<int> TestFolder::boardOwners() const {
+    const QString joined =
+        query(QStringLiteral("SELECT group_concat(fldOwner, ',') FROM "
+                             "(SELECT fldOwner FROM DirtyBoard ORDER BY fldLocation)"))
+            .toString();
+    QList<int> owners;
+    for (const QString& part : joined.split(QLatin1Char(',')))
+        owners << part.toInt();
+    return owners;
+}

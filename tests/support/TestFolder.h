@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,6 +21,8 @@ class TestFolder {
     bool exec(const QString& sql) const;
     // The first column of the first row of `sql`.
     QVariant query(const QString& sql) const;
+    // The owners of the nine board squares as the file holds them, square 1 first.
+    QList<int> boardOwners() const;
 
   private:
     QTemporaryDir m_dir;
