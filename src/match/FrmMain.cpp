@@ -1,12 +1,12 @@
 #include "match/FrmMain.h"
 
-#include "match/ComputerPlayer.h"
-
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
 #include "platform/Fatal.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "seats/ComputerSeat.h"
+#include "seats/Seats.h"
 #include "selection/FrmPlayer.h"
 #include "store/Tables.h"
 #include "windows/Forms.h"
@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 
 #include <cmath>
+#include <optional>
 
 using store::DirtyBoard;
 using store::P1Hand;
@@ -86,19 +87,26 @@ void FrmMain::buildControls() {
     for (int s = 1; s <= 5; ++s) {
         imgP1[s] = new Picture(this, s);
         imgP1[s]->setRect(P1Left[s], HandTop[s], 990, 1620);
-        connect(imgP1[s], &Picture::MouseDown, this, &FrmMain::imgP1_MouseDown);
         imgP2[s] = new Picture(this, s);
         imgP2[s]->setRect(P2Left[s], HandTop[s], 990, 1620);
-        // The person cannot play for the computer: its cards ignore the mouse.
+        // Clicks and keys here pick only the cards of a side played here: the
+        // person cannot play for the computer.
+        connect(imgP1[s], &Picture::MouseDown, this, [this](int Index) {
+            if (seat(1)->takesLocalInput())
+                imgP1_MouseDown(Index);
+        });
         connect(imgP2[s], &Picture::MouseDown, this, [this](int Index) {
-            if (!computerPlays())
+            if (seat(2)->takesLocalInput())
                 imgP2_MouseDown(Index);
         });
     }
     for (int l = 1; l <= 9; ++l) {
         imgBoard[l] = new Picture(this, l);
         imgBoard[l]->setRect(BoardLeft[(l - 1) % 3], BoardTop[(l - 1) / 3], 990, 1620);
-        connect(imgBoard[l], &Picture::MouseDown, this, &FrmMain::imgBoard_MouseDown);
+        connect(imgBoard[l], &Picture::MouseDown, this, [this](int Index) {
+            if (Seat* onTurn = seat(gintTurn); onTurn && onTurn->takesLocalInput())
+                imgBoard_MouseDown(Index);
+        });
     }
     imgBegin = new Picture(this);
     imgBegin->setRect(2940, 2400, 3000, 1005);
@@ -152,14 +160,19 @@ void FrmMain::buildControls() {
     tmr1 = new platform::Timer(this, 2000);
     connect(tmr1, &platform::Timer::Tick, this, &FrmMain::tmr1_Timer);
     describeControls();
-    tmrComputer = new platform::Timer(this, 600);
-    connect(tmrComputer, &platform::Timer::Tick, this, &FrmMain::tmrComputer_Timer);
-    m_computer = new ComputerPlayer(this);
-    connect(m_computer, &ComputerPlayer::moveReady, this, &FrmMain::computer_MoveReady);
+    tmrComputer = seats::computer(2)->tmrComputer;
 }
 
-bool FrmMain::computerPlays() const {
-    return frmOptions && frmOptions->player2Computer().has_value();
+Seat* FrmMain::seat(int player) const {
+    return seats::seat(player);
+}
+
+bool FrmMain::computerTurn() const {
+    return seat(2) == seats::computer(2) && seats::computer(2)->onTurn();
+}
+
+ComputerSeat* FrmMain::computerPlayer() const {
+    return seats::computer(2);
 }
 
 PlayRules& FrmMain::PlayRules() {
@@ -211,15 +224,21 @@ void FrmMain::Form_Load() {
 void FrmMain::Form_Activate() {
     lblPlayer1Name->setCaption(frmOptions->gstrPlayer1Name);
     lblPlayer2Name->setCaption(frmOptions->gstrPlayer2Name);
-    if (gblnPostNewHand) {
+    // Back from Options or Help, a seat that was waiting for the board goes on
+    // at its pace.
+    seatsSeeBoard(!isMinimised());
+    if (gblnPostNewHand)
         DealHands();
-    } else if (m_computerTurn) {
-        // Back from Options or Help: the person sees the board again before
-        // the computer's move lands.
-        m_computerPaced = false;
-        tmrComputer->setEnabled(false);
-        tmrComputer->setEnabled(true);
-    }
+}
+
+void FrmMain::Form_LostFocus() {
+    seatsSeeBoard(false);
+}
+
+// A minimised board stays visible to Qt, but the person does not see it: the
+// seats wait until it is back.
+void FrmMain::Form_Minimised(bool minimised) {
+    seatsSeeBoard(!minimised && isVisible() && platform::Form::activeForm() == this);
 }
 
 void FrmMain::ClearBoard() {
@@ -284,7 +303,7 @@ void FrmMain::NewGame() {
 
 void FrmMain::ResetHand() {
     platform::SaveGroup group;
-    computerTurnEnds();
+    seatsWithdraw();
     intCardsPlaced = 0;
     gblnNewRound = true;
     ClearHands();
@@ -341,9 +360,9 @@ void FrmMain::DealHands() {
     gblnPostNewHand = false;
     boardAndHandsChanged();
     platform::announce(this, QStringLiteral("Hands dealt. %1 begins.").arg(playerName(gintTurn)));
-    // Open Hand has nothing to reveal: a computer that begins starts now.
+    // Open Hand has nothing to reveal: the seat that begins is asked now.
     if (open)
-        computerTurnBegins();
+        seatTurnBegins(platform::monotonicNow());
 }
 
 // ---- Picking a card ----------------------------------------------------------
@@ -411,7 +430,8 @@ void FrmMain::imgBoard_MouseDown(int Index) {
         hideHand(P);
         tmrHideHand->setEnabled(true);
     } else {
-        computerTurnBegins();
+        // The next turn began with the press that placed this card.
+        seatTurnBegins(platform::Form::inputEventTime());
     }
     boardAndHandsChanged();
     platform::announce(this, spoken + QStringLiteral(" %1's turn.").arg(playerName(gintTurn)));
@@ -470,8 +490,8 @@ void FrmMain::tmrHideHand_Timer() {
     platform::Recordset& hand = first ? P1Hand : P2Hand;
     const auto& inHand = first ? blnP1InHand : blnP2InHand;
     auto& pictures = first ? imgP1 : imgP2;
-    // The computer's hand stays face down for the person under Closed Hand.
-    const bool faceDown = !first && computerPlays();
+    // A hand not played at this screen stays face down: the computer's.
+    const bool faceDown = !seat(gintTurn)->showsHiddenCards();
     for (int s = 1; s <= 5; ++s) {
         if (!inHand[s])
             continue;
@@ -490,7 +510,7 @@ void FrmMain::tmrHideHand_Timer() {
     P2Hand.MoveFirst();
     tmrHideHand->setEnabled(false);
     boardAndHandsChanged();
-    computerTurnBegins();
+    seatTurnBegins(platform::monotonicNow());
 }
 
 void FrmMain::tmr1_Timer() {
@@ -499,81 +519,125 @@ void FrmMain::tmr1_Timer() {
     tmr1->setEnabled(false);
 }
 
-// ---- The computer's turn ------------------------------------------------------------
+// ---- The seats' turns -----------------------------------------------------------
 
-// Starts the computer thinking when player 2 is the computer, is on turn and
-// has a card to place. Its move then needs two things before it lands: the
-// answer of the thread and the tick of tmrComputer.
-void FrmMain::computerTurnBegins() {
-    if (!computerPlays() || gintTurn != 2)
+// Asks the seat on turn for its move when its player holds a card and a
+// square is free. A person's seat answers with his clicks; the computer's
+// answers through seat_MoveMade once it has thought and its pace has passed.
+void FrmMain::seatTurnBegins(qint64 began) {
+    if (gintTurn != 1 && gintTurn != 2)
         return;
+    const auto& inHand = gintTurn == 1 ? blnP1InHand : blnP2InHand;
     bool holds = false;
     for (int s = 1; s <= 5; ++s)
-        holds = holds || blnP2InHand[s];
+        holds = holds || inHand[s];
     bool free = false;
     for (int l = 1; l <= 9; ++l)
         free = free || !blnBoardUsed[l];
     if (!holds || !free)
         return;
-    m_computerTurn = true;
-    m_computerPaced = false;
-    m_computerMove.reset();
-    tmrComputer->setEnabled(false);
-    tmrComputer->setEnabled(true);
-    m_computer->think(ComputerPlayer::readPosition(), *frmOptions->player2Computer(),
-                      ComputerPlayer::nextSeed());
+    Seat* onTurn = seat(gintTurn);
+    connect(onTurn, &Seat::moveMade, this, &FrmMain::seat_MoveMade, Qt::UniqueConnection);
+    onTurn->takeTurn(visiblePosition(gintTurn), began);
 }
 
-bool FrmMain::computerMayPlay(const ComputerMove& move) const {
-    return gintTurn == 2 && move.handSlot >= 1 && move.handSlot <= 5 &&
-           blnP2InHand[move.handSlot] && move.location >= 1 && move.location <= 9 &&
-           !blnBoardUsed[move.location];
-}
-
-// Whatever the computer was thinking about no longer counts.
-void FrmMain::computerTurnEnds() {
-    m_computerTurn = false;
-    m_computerPaced = false;
-    m_computerMove.reset();
-    tmrComputer->setEnabled(false);
-    m_computer->forget();
-}
-
-void FrmMain::computer_MoveReady(quint64, int handSlot, int location) {
-    if (!m_computerTurn)
+// A seat's move, played through the handlers a person's presses run: only
+// the seat that stands behind the player on turn may move, and only while
+// the board is in front of the person.
+void FrmMain::seat_MoveMade(int handSlot, int location) {
+    auto* from = qobject_cast<Seat*>(sender());
+    if (!from || from != seat(gintTurn))
         return;
-    m_computerMove = ComputerMove{handSlot, location};
-    computerMoveLands();
-}
-
-void FrmMain::tmrComputer_Timer() {
-    tmrComputer->setEnabled(false);
-    if (!m_computerTurn)
+    if (!isVisible() || isMinimised() || platform::Form::activeForm() != this)
         return;
-    m_computerPaced = true;
-    computerMoveLands();
-}
-
-// Plays the computer's move through the handlers a person's clicks run, once
-// it is paced, answered, and the board is in front of the person.
-void FrmMain::computerMoveLands() {
-    if (!m_computerTurn || !m_computerPaced || !m_computerMove)
+    const auto& inHand = gintTurn == 1 ? blnP1InHand : blnP2InHand;
+    if (handSlot < 1 || handSlot > 5 || !inHand[handSlot] || location < 1 || location > 9 ||
+        blnBoardUsed[location]) {
+        qWarning("Player %d's seat chose hand slot %d and square %d, which is not a move here.",
+                 int(gintTurn), handSlot, location);
         return;
-    if (!isVisible() || platform::Form::activeForm() != this)
-        return; // activation starts the pace again
-    ComputerMove move = *m_computerMove;
-    computerTurnEnds();
-    if (!computerMayPlay(move)) {
-        // A decision that is not a move of this position is a fault of the
-        // decision code; the person's game goes on with the first legal move.
-        qWarning("The computer chose hand slot %d and square %d, which is not a move here.",
-                 move.handSlot, move.location);
-        for (int s = 1; s <= 5 && !computerMayPlay(move); ++s)
-            for (int l = 1; l <= 9 && !computerMayPlay(move); ++l)
-                move = {s, l};
     }
-    imgP2_MouseDown(move.handSlot);
-    imgBoard_MouseDown(move.location);
+    if (gintTurn == 1)
+        imgP1_MouseDown(handSlot);
+    else
+        imgP2_MouseDown(handSlot);
+    imgBoard_MouseDown(location);
+}
+
+void FrmMain::seatsSeeBoard(bool inFront) {
+    for (int P = 1; P <= 2; ++P)
+        seat(P)->boardShown(inFront);
+}
+
+// Whatever the seats were asked no longer counts.
+void FrmMain::seatsWithdraw() {
+    for (int P = 1; P <= 2; ++P)
+        seat(P)->withdraw();
+}
+
+namespace {
+
+computer::Card edgesOf(const platform::Recordset& table) {
+    return {table.intValue(QStringLiteral("fldNorth")), table.intValue(QStringLiteral("fldEast")),
+            table.intValue(QStringLiteral("fldSouth")), table.intValue(QStringLiteral("fldWest"))};
+}
+
+// The cards of a hand table whose slots still hold a card.
+std::array<std::optional<computer::Card>, 5> handOf(platform::Recordset& hand,
+                                                    const std::array<bool, 6>& inHand) {
+    std::array<std::optional<computer::Card>, 5> cards{};
+    hand.MoveFirst();
+    for (int s = 1; s <= 5; ++s) {
+        if (!inHand[s])
+            continue;
+        hand.Find(store::locationCriterion(s));
+        cards[s - 1] = edgesOf(hand);
+        hand.MoveFirst();
+    }
+    return cards;
+}
+
+} // namespace
+
+const std::vector<computer::Card>& FrmMain::cardList() {
+    // The card list never changes while the program runs: read once.
+    static std::vector<computer::Card> cards;
+    if (cards.empty()) {
+        platform::Recordset& all = store::AllCards;
+        all.MoveFirst();
+        for (int n = 1; n <= all.recordCount(); ++n) {
+            all.Find(store::autoNumberCriterion(n));
+            cards.push_back(edgesOf(all));
+        }
+        all.MoveFirst();
+    }
+    return cards;
+}
+
+computer::Position FrmMain::visiblePosition(int player) const {
+    computer::Position position;
+    DirtyBoard.MoveFirst();
+    for (int l = 1; l <= 9; ++l) {
+        DirtyBoard.Find(store::locationCriterion(l));
+        const int owner = DirtyBoard.intValue(QStringLiteral("fldOwner"));
+        // The decision code plays owner 2 against owner 1.
+        position.owner[l - 1] = owner == 0 ? 0 : owner == player ? 2 : 1;
+        if (owner != 0)
+            position.board[l - 1] = edgesOf(DirtyBoard);
+        DirtyBoard.MoveFirst();
+    }
+    const bool first = player == 1;
+    position.hand = handOf(first ? P1Hand : P2Hand, first ? blnP1InHand : blnP2InHand);
+    const auto& otherInHand = first ? blnP2InHand : blnP1InHand;
+    for (int s = 1; s <= 5; ++s)
+        position.opponentCardsLeft += otherInHand[s] ? 1 : 0;
+    // Open Hand shows the other player's cards face up: they are known too.
+    position.opponentHandKnown = frmOptions->gblnHand;
+    if (position.opponentHandKnown)
+        position.opponentHand = handOf(first ? P2Hand : P1Hand, otherInHand);
+    position.cardList = cardList();
+    position.rule = frmOptions->gblnBasicCombo ? computer::Rule::BasicCombo : computer::Rule::Basic;
+    return position;
 }
 
 // ---- End of a hand, round and match ----------------------------------------------
@@ -693,7 +757,7 @@ void FrmMain::imgExit_MouseUp() {
 void FrmMain::Form_Unload() {
     tmrHideHand->setEnabled(false);
     tmr1->setEnabled(false);
-    computerTurnEnds();
+    seatsWithdraw();
     for (platform::Form* form : std::initializer_list<platform::Form*>{
              frmPlayer1, frmPlayer2, frmOptions, frmHelp, frmMessage, frmWinner})
         form->Unload();

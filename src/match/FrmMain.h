@@ -1,5 +1,6 @@
 #pragma once
 
+#include "computer/Computer.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "rules/BoardView.h"
@@ -8,14 +9,17 @@
 
 #include <array>
 #include <memory>
-#include <optional>
+#include <vector>
 
-class ComputerPlayer;
+class ComputerSeat;
+class Seat;
 
 // The main window: the board, both hands, names, scores, round lights and
 // the menu buttons, and the owner of the match state that the other windows
 // read and set to hand control back and forth. It owns the one rules engine
-// and shows its captures.
+// and shows its captures. Whatever stands behind each side (a person here,
+// the computer, ...) is its seat: the board asks the seat on turn for its
+// move and plays it through the same handlers a click runs.
 class FrmMain : public platform::Form, public rules::BoardView {
     Q_OBJECT
   public:
@@ -57,15 +61,23 @@ class FrmMain : public platform::Form, public rules::BoardView {
     platform::Label* lblPlayer2Score = nullptr;
     platform::Timer* tmrHideHand = nullptr;
     platform::Timer* tmr1 = nullptr;
-    // Paces the computer's move: it lands no sooner than this after its turn
-    // has begun (the person's placement, or the reveal of its hand).
+    // Paces the computer's move as player 2: its seat's timer.
     platform::Timer* tmrComputer = nullptr;
 
-    // Player 2 is the computer in this match.
-    bool computerPlays() const;
-    // The computer's turn has begun and its move has not landed yet.
-    bool computerTurn() const { return m_computerTurn; }
-    ComputerPlayer* computerPlayer() const { return m_computer; }
+    // What stands behind `player` (1 or 2).
+    Seat* seat(int player) const;
+    // Player 2's seat is the computer, its turn has begun and its move has
+    // not landed yet.
+    bool computerTurn() const;
+    // The computer's seat for player 2.
+    ComputerSeat* computerPlayer() const;
+    // The hand in play as `player` may know it: his own hand, the board, the
+    // card list and the rule; the other hand only under Open Hand, where it
+    // is face up for everyone, and otherwise only how many cards it holds.
+    // In the position, the player's own cards are owner 2 and the other's 1.
+    computer::Position visiblePosition(int player) const;
+    // Every card of the card list, read once.
+    static const std::vector<computer::Card>& cardList();
 
     // Read-only views of the private state, for checks of the match.
     qint16 cardsPlaced() const { return intCardsPlaced; }
@@ -84,6 +96,8 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void Form_Activate() override;
     void Form_Unload() override;
     void Form_QueryClose() override;
+    void Form_LostFocus() override;
+    void Form_Minimised(bool minimised) override;
     bool Form_KeyDown(QKeyEvent* event) override;
 
   private:
@@ -115,11 +129,10 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void tmrHideHand_Timer();
     void tmr1_Timer();
 
-    void computerTurnBegins();
-    void computerTurnEnds();
-    void computer_MoveReady(quint64 request, int handSlot, int location);
-    void tmrComputer_Timer();
-    void computerMoveLands();
+    void seatTurnBegins(qint64 began);
+    void seat_MoveMade(int handSlot, int location);
+    void seatsSeeBoard(bool inFront);
+    void seatsWithdraw();
 
     qint16 intCardsPlaced = 0;
     std::array<bool, 6> blnP1InHand{};
@@ -137,13 +150,4 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // The player whose placement is capturing, and what he took.
     int m_mover = 0;
     QStringList m_captures;
-    ComputerPlayer* m_computer = nullptr;
-    bool m_computerTurn = false;
-    bool m_computerPaced = false;
-    struct ComputerMove {
-        int handSlot;
-        int location;
-    };
-    std::optional<ComputerMove> m_computerMove;
-    bool computerMayPlay(const ComputerMove& move) const;
 };

@@ -4,6 +4,9 @@
 #include "options/ComputerChoice.h"
 #include "platform/Accessibility.h"
 #include "platform/DropDown.h"
+#include "seats/ComputerSeat.h"
+#include "seats/PersonSeat.h"
+#include "seats/Seats.h"
 #include "selection/FrmPlayer.h"
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
@@ -70,11 +73,23 @@ std::optional<computer::Level> FrmOptions::player2Computer() const {
     return options::computerLevel(gstrPlayer2Name);
 }
 
+// Player 2's name decides who plays that side: the computer at the level it
+// names, or a person here.
+void FrmOptions::takeSeats() {
+    if (const std::optional<computer::Level> level = player2Computer()) {
+        seats::computer(2)->setLevel(*level);
+        seats::setSeat(2, seats::computer(2));
+    } else {
+        seats::setSeat(2, seats::person(2));
+    }
+}
+
 void FrmOptions::Form_Load() {
     imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
     imgHelp->LoadPicture(pictureName(QStringLiteral("\\images\\HelpUp.jpg")));
     gstrPlayer1Name = txtPlayer1Name->Text();
     gstrPlayer2Name = txtPlayer2Name->Text();
+    takeSeats();
     gblnBasic = true;
     gblnHand = false;
     lblRuleOpts[0]->setCaption(QStringLiteral("X"));
@@ -87,6 +102,7 @@ void FrmOptions::Form_Load() {
 void FrmOptions::Form_Activate() {
     gstrPlayer1Name = txtPlayer1Name->Text();
     gstrPlayer2Name = txtPlayer2Name->Text();
+    takeSeats();
     if (frmMain->gblnNewGame) {
         setEditable(true);
         txtPlayer1Name->SetFocus();
@@ -146,6 +162,7 @@ void FrmOptions::imgDone_MouseUp() {
     imgDone->Refresh();
     gstrPlayer1Name = txtPlayer1Name->Text();
     gstrPlayer2Name = txtPlayer2Name->Text();
+    takeSeats();
     Hide();
     if (frmMain->gblnNewGame)
         frmPlayer1->Show();

@@ -56,4 +56,5 @@ class FrmOptions : public platform::Form {
     void imgHelp_MouseUp();
     void txtPlayerName_GotFocus(platform::TextBox* box);
     void setEditable(bool editable);
+    void takeSeats();
 };

@@ -5,10 +5,13 @@
 #include "platform/ProgramFolder.h"
 
 #include <QCache>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -380,10 +383,15 @@ void TextBox::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
 }
 
-Timer::Timer(QObject* parent, int intervalMs, bool enabled) : QObject(parent) {
+Timer::Timer(QObject* parent, int intervalMs, bool enabled)
+    : QObject(parent), m_interval(intervalMs) {
     m_timer.setInterval(intervalMs);
     m_timer.setSingleShot(false);
     connect(&m_timer, &QTimer::timeout, this, [this] {
+        // A first tick counted from an earlier origin: the next come an
+        // interval apart.
+        if (m_timer.interval() != m_interval)
+            m_timer.setInterval(m_interval);
         if (!isDying())
             emit Tick();
     });
@@ -393,9 +401,26 @@ Timer::Timer(QObject* parent, int intervalMs, bool enabled) : QObject(parent) {
 
 void Timer::setEnabled(bool enabled) {
     if (enabled && !m_timer.isActive())
-        m_timer.start();
+        m_timer.start(m_interval);
     else if (!enabled)
         m_timer.stop();
+}
+
+void Timer::setPrecise(bool precise) {
+    m_timer.setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
+}
+
+void Timer::startFrom(qint64 origin) {
+    // One millisecond more: the origin and the clock are whole milliseconds,
+    // and the tick must not come before a full interval has passed.
+    const qint64 remaining = m_interval - (monotonicNow() - origin) + 1;
+    m_timer.start(int(std::clamp<qint64>(remaining, 0, m_interval + 1)));
+}
+
+qint64 monotonicNow() {
+    QElapsedTimer clock;
+    clock.start();
+    return clock.msecsSinceReference();
 }
 
 bool Timer::tick() {

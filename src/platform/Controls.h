@@ -149,7 +149,14 @@ class Timer : public QObject {
     explicit Timer(QObject* parent, int intervalMs, bool enabled = false);
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_timer.isActive(); }
-    int interval() const { return m_timer.interval(); }
+    int interval() const { return m_interval; }
+    // Ticks no sooner than the interval: Qt's default coarse timers may come
+    // up to 5 % early.
+    void setPrecise(bool precise);
+    // Enables the timer (again, if it runs) so that its first tick comes one
+    // interval after `origin`, in milliseconds of the monotonic clock
+    // (QElapsedTimer's), and the following ones an interval apart.
+    void startFrom(qint64 origin);
     // Delivers a tick now if the timer is enabled; returns whether it did.
     bool tick();
 
@@ -158,7 +165,11 @@ class Timer : public QObject {
 
   private:
     QTimer m_timer;
+    int m_interval;
 };
+
+// Milliseconds of the monotonic clock (QElapsedTimer's) now.
+qint64 monotonicNow();
 
 // Pictures come at their design size ("DoneUp.jpg") and, for high-density
 // screens, at twice that size beside it under the name Qt's convention gives

@@ -38,6 +38,33 @@ std::function<void(Form*)> g_modalHook;
 qint64 g_lastInput = -1;
 // A press was ignored; the release that ends it is ignored too.
 bool g_swallowRelease = false;
+// When the input event being handled happened (monotonic milliseconds), or
+// negative once the event loop has moved on.
+qint64 g_inputAt = -1;
+bool g_inputClearPosted = false;
+
+void noteInputTime(const QInputEvent* event) {
+    const qint64 now = monotonicNow();
+    g_inputAt = now;
+    // An X server stamps its events in milliseconds of the same monotonic
+    // clock, cut to 32 bits: an event that waited in the queue began earlier.
+    // Other platforms' stamps (and the tests') are of another clock.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const quint32 age = quint32(now) - quint32(event->timestamp());
+        if (age <= 2000)
+            g_inputAt = now - age;
+    }
+    if (!g_inputClearPosted && qApp) {
+        g_inputClearPosted = true;
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                g_inputAt = -1;
+                g_inputClearPosted = false;
+            },
+            Qt::QueuedConnection);
+    }
+}
 
 #ifdef QUORVEL_HAVE_XCB
 xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
@@ -61,6 +88,8 @@ class PressGuard : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
+        if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType())
+            noteInputTime(static_cast<QInputEvent*>(event));
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
             type != QEvent::MouseButtonRelease)
             return false;
@@ -68,6 +97,7 @@ class PressGuard : public QObject {
         if (!widget)
             return false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
+        noteInputTime(mouse);
         const qint64 at = qint64(mouse->timestamp());
         g_lastInput = at;
         if (type == QEvent::MouseButtonRelease) {
@@ -122,6 +152,10 @@ void Form::setModalHook(std::function<void(Form*)> hook) {
 
 void Form::resetActivation() {
     g_active = nullptr;
+}
+
+qint64 Form::inputEventTime() {
+    return g_inputAt >= 0 ? g_inputAt : monotonicNow();
 }
 
 void Form::setDesign(const QString& caption, int widthTwips, int heightTwips,
@@ -295,6 +329,12 @@ void Form::paintEvent(QPaintEvent*) {
     if (ratio != m_backgroundDensity)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_background);
+}
+
+void Form::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isDying())
+        Form_Minimised(isMinimised());
 }
 
 void Form::closeEvent(QCloseEvent* event) {

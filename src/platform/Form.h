@@ -48,6 +48,11 @@ class Form : public QWidget {
     static void setModalHook(std::function<void(Form*)> hook);
     // Forgets which window is active (tests that build fresh windows).
     static void resetActivation();
+    // When the mouse or key event being handled now happened, in
+    // milliseconds of the monotonic clock (QElapsedTimer's); now when no
+    // input event is being handled or its time is not known.
+    static qint64 inputEventTime();
+    bool isMinimised() const { return windowState() & Qt::WindowMinimized; }
 
   protected:
     virtual void Form_Load() {}
@@ -60,6 +65,8 @@ class Form : public QWidget {
     virtual void Form_QueryClose() {}
     // The window's own keys; the default leaves every key to the controls.
     virtual bool Form_KeyDown(QKeyEvent*) { return false; }
+    // The player has minimised the window or brought it back.
+    virtual void Form_Minimised(bool) {}
 
     // Design: caption, fixed size in twips, embedded background picture.
     void setDesign(const QString& caption, int widthTwips, int heightTwips,
@@ -70,6 +77,7 @@ class Form : public QWidget {
 
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     friend class PressGuard;

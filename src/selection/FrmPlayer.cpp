@@ -1,17 +1,15 @@
 #include "selection/FrmPlayer.h"
 
-#include "match/ComputerPlayer.h"
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
-#include "platform/Random.h"
+#include "seats/ComputerSeat.h"
+#include "seats/Seats.h"
 #include "store/Tables.h"
 #include "windows/Forms.h"
 #include "windows/FrmMessage.h"
 
 #include <QKeyEvent>
-
-#include <cmath>
 
 const FrmPlayer::Differences& FrmPlayer::player1() {
     static const Differences d{1,
@@ -67,12 +65,13 @@ FrmPlayer::FrmPlayer(const Differences& d) : platform::Form(d.objectName), m_dif
     imgPlate->setEmbedded(d.plate);
     imgDone = new Picture(this);
     imgDone->setRect(6780, d.doneTop, 1395, 375);
+    // Clicks and keys here choose only for a side played here.
     connect(imgDone, &Picture::MouseDown, this, [this] {
-        if (!computerChooses())
+        if (seat()->takesLocalInput())
             imgDone_MouseDown();
     });
     connect(imgDone, &Picture::MouseUp, this, [this] {
-        if (!computerChooses())
+        if (seat()->takesLocalInput())
             imgDone_MouseUp();
     });
     // Each card lies in front of its selection frame.
@@ -83,21 +82,33 @@ FrmPlayer::FrmPlayer(const Differences& d) : platform::Form(d.objectName), m_dif
         imgSelect[i]->hide();
         imgCard[i] = new Picture(this, i);
         imgCard[i]->setRect(443 + 1020 * (i - 1), 1620, 795, 1275);
-        // The computer's offer is chosen by the computer alone.
         connect(imgCard[i], &Picture::Click, this, [this](int Index) {
-            if (!computerChooses())
+            if (seat()->takesLocalInput())
                 imgCard_Click(Index);
         });
     }
     tmr1 = new platform::Timer(this, 2000);
     connect(tmr1, &platform::Timer::Tick, this, &FrmPlayer::tmr1_Timer);
     describeControls();
-    tmrComputer = new platform::Timer(this, 500);
-    connect(tmrComputer, &platform::Timer::Tick, this, &FrmPlayer::tmrComputer_Timer);
+    tmrComputer = seats::computer(d.player)->tmrChoose;
+}
+
+Seat* FrmPlayer::seat() const {
+    return seats::seat(m_differences.player);
 }
 
 bool FrmPlayer::computerChooses() const {
-    return m_differences.player == 2 && frmOptions->player2Computer().has_value();
+    return seat() == seats::computer(m_differences.player);
+}
+
+Seat::Offer FrmPlayer::offer() const {
+    Seat::Offer offer;
+    for (int i = 1; i <= 8; ++i) {
+        const CardEdges& e = m_offerEdges[i];
+        offer.cards[i - 1] = {e.north, e.east, e.south, e.west};
+    }
+    offer.cardList = FrmMain::cardList();
+    return offer;
 }
 
 bool FrmPlayer::choosing() const {
@@ -121,13 +132,10 @@ void FrmPlayer::defaultState() {
 void FrmPlayer::DealStock() {
     platform::SaveGroup group;
     platform::Recordset& stock = *m_differences.stock;
-    platform::Random& random = platform::Random::instance();
     intSelected = 0;
     for (int i = 1; i <= 8; ++i) {
-        random.reseedFromClock();
-        const double r = random.next();
-        // Nearest whole number, a half going to the even neighbour.
-        const int n = static_cast<int>(std::nearbyint(r * 605 + 1));
+        // Drawn at random here, unless the seat's offer is dealt elsewhere.
+        const int n = seat()->offeredCard(i);
         store::AllCards.Find(store::autoNumberCriterion(n));
         stock.Find(store::locationCriterion(i));
         store::copyCard(store::AllCards, stock);
@@ -148,32 +156,31 @@ void FrmPlayer::Form_Load() {
     defaultState();
 }
 
+// Deals the offer unless the player has started choosing from it, and asks
+// the seat to choose: a person's seat waits for his clicks, the computer's
+// marks and confirms at its pace, so that the person sees it choose.
 void FrmPlayer::dealOrKeepOffer() {
     if (!blnCardClicked) {
         defaultState();
         DealStock();
+        if (!frmOptions->gblnHand && !seat()->showsHiddenCards())
+            showBacks();
     }
     imgMsg->LoadPicture(pictureName(QStringLiteral("\\images\\52start.jpg")));
+    Seat* chooser = seat();
+    connect(chooser, &Seat::marksChosen, this, &FrmPlayer::seat_MarksChosen, Qt::UniqueConnection);
+    connect(chooser, &Seat::selectionMade, this, &FrmPlayer::seat_SelectionMade,
+            Qt::UniqueConnection);
+    chooser->chooseSelection(offer());
 }
 
 void FrmPlayer::Form_Activate() {
     lblName->setCaption(m_differences.player == 1 ? frmOptions->gstrPlayer1Name
                                                   : frmOptions->gstrPlayer2Name);
     imgMsg->Clear();
-    if (computerChooses()) {
-        // The computer's offer is dealt at once; under Closed Hand the person
-        // sees only its backs. Its marks and its Done follow at the pace of
-        // tmrComputer, so that the person sees it choose.
-        if (!choosing())
-            return;
-        dealOrKeepOffer();
-        if (!frmOptions->gblnHand)
-            showBacks();
-        m_computerStep = 0;
-        tmrComputer->setEnabled(true);
-        return;
-    }
-    if (frmOptions->gblnHand) {
+    // Open Hand, or a side whose cards stay face down at this screen (the
+    // computer's under Closed Hand): the offer is dealt at once.
+    if (frmOptions->gblnHand || !seat()->showsHiddenCards()) {
         if (choosing())
             dealOrKeepOffer();
         return;
@@ -200,23 +207,28 @@ void FrmPlayer::showBacks() {
         imgCard[i]->LoadPicture(pictureName(m_differences.placeholder));
 }
 
-// The computer marks its five cards and confirms, through the handlers a
-// person's clicks run.
-void FrmPlayer::tmrComputer_Timer() {
-    if (!computerChooses() || !isVisible() || !choosing()) {
-        tmrComputer->setEnabled(false);
-        return;
-    }
-    if (m_computerStep++ == 0) {
-        const std::array<bool, 8> marked =
-            computer::chooseSelection(ComputerPlayer::readOffer(), *frmOptions->player2Computer(),
-                                      ComputerPlayer::nextSeed());
+// The seat's marks, through the handler a click on a card runs; marks go
+// before new ones, so that a sixth is never asked for. Only the seat behind
+// this window's player marks, and only while it shows its offer.
+bool FrmPlayer::markAs(const Seat::Marks& marks) {
+    if (!isVisible() || !choosing())
+        return false;
+    for (const bool mark : {false, true})
         for (int i = 1; i <= 8; ++i)
-            if (marked[i - 1] != imgSelect[i]->Visible())
+            if (marks[i - 1] == mark && imgSelect[i]->Visible() != mark)
                 imgCard_Click(i);
+    return true;
+}
+
+void FrmPlayer::seat_MarksChosen(Seat::Marks marks) {
+    if (sender() == seat())
+        markAs(marks);
+}
+
+// The seat confirms: its marks, then Done through its press and release.
+void FrmPlayer::seat_SelectionMade(Seat::Marks marks) {
+    if (sender() != seat() || !markAs(marks))
         return;
-    }
-    tmrComputer->setEnabled(false);
     imgDone_MouseDown();
     imgDone_MouseUp();
 }
@@ -299,7 +311,7 @@ void FrmPlayer::imgDone_MouseUp() {
 
 void FrmPlayer::Form_Unload() {
     tmr1->setEnabled(false);
-    tmrComputer->setEnabled(false);
+    seat()->withdraw();
     defaultState();
     m_differences.stock->close();
 }

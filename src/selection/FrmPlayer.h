@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "seats/Seat.h"
 #include "windows/Spoken.h"
 
 #include <array>
@@ -14,7 +15,9 @@ class Recordset;
 // list, lets its player mark exactly five, and hands over to the next window
 // when the choice is confirmed. The two players' windows behave alike; a
 // small table of differences (offer table, colour, names, what follows the
-// choice) makes one of them frmPlayer1 and the other frmPlayer2.
+// choice) makes one of them frmPlayer1 and the other frmPlayer2. The seat
+// behind the window's player chooses: a person with his clicks, the computer
+// through the same handlers.
 class FrmPlayer : public platform::Form {
     Q_OBJECT
   public:
@@ -44,12 +47,16 @@ class FrmPlayer : public platform::Form {
     platform::Picture* imgPlate = nullptr; // imgPlayer1 / imgPlayer2
     platform::Label* lblName = nullptr;
     platform::Timer* tmr1 = nullptr;
-    // Paces the computer's choice in player 2's window: its marks appear at
-    // the first tick, its Done at the second.
+    // Paces the computer's choice when it plays this window's side (its
+    // seat's timer): its marks appear at the first tick, its Done at the second.
     platform::Timer* tmrComputer = nullptr;
 
-    // This window is player 2's and player 2 is the computer.
+    // The seat behind this window's player.
+    Seat* seat() const;
+    // This window's side is played by the computer.
     bool computerChooses() const;
+    // The offer as dealt, for the seat that chooses from it.
+    Seat::Offer offer() const;
 
     qint16 selectedCount() const { return intSelected; }
     bool cardClicked() const { return blnCardClicked; }
@@ -73,8 +80,10 @@ class FrmPlayer : public platform::Form {
     void tmr1_Timer();
     bool choosing() const;
     void dealOrKeepOffer();
-    void tmrComputer_Timer();
     void showBacks();
+    void seat_MarksChosen(Seat::Marks marks);
+    void seat_SelectionMade(Seat::Marks marks);
+    bool markAs(const Seat::Marks& marks);
 
     const Differences& m_differences;
     qint16 intSelected = 0;
@@ -82,5 +91,4 @@ class FrmPlayer : public platform::Form {
     bool blnOfferShown = false;
     // The edges of each offered card, read as it was dealt.
     std::array<CardEdges, 9> m_offerEdges{};
-    int m_computerStep = 0;
 };

@@ -4,6 +4,7 @@
 #include "options/FrmOptions.h"
 #include "platform/Form.h"
 #include "platform/ProgramFolder.h"
+#include "seats/Seats.h"
 #include "selection/FrmPlayer.h"
 #include "windows/FrmHelp.h"
 #include "windows/FrmMessage.h"
@@ -21,6 +22,7 @@ FrmMain* frmMain = nullptr;
 
 void createForms() {
     destroyForms();
+    seats::create();
     frmSplash = new FrmSplash;
     frmPlayer1 = new FrmPlayer(FrmPlayer::player1());
     frmPlayer2 = new FrmPlayer(FrmPlayer::player2());
@@ -50,6 +52,7 @@ void destroyForms() {
     frmPlayer2 = nullptr;
     frmPlayer1 = nullptr;
     frmSplash = nullptr;
+    seats::destroy();
 }
 
 QString pictureName(const QString& literal) {
