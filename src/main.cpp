@@ -116,11 +116,10 @@ int main(int argc, char* argv[]) {
     platform::initialise();
 
     // Installed, the user's own copy of the card database is made or mended,
-    // and only while no other game holds it: a game that is running may be
-    // writing it. The lock lies beside the file, so a new file keeps it; on a
-    // first start the user's folder, and with it the lock, exists only after.
-    refuseSecondGame();
-    platform::prepareDatabase(store::databaseProblem);
+    // and only by the game that holds its lock: a game that is running may be
+    // writing it, and two first starts must not both make it. Once it is
+    // made, the new file is locked too.
+    platform::prepareDatabase(store::databaseProblem, refuseSecondGame);
     refuseSecondGame();
 
     store::emptyTablesOnExit();

@@ -19,9 +19,10 @@ namespace platform {
 struct GameFiles {
     enum class Layout { Portable, Installed };
     Layout layout = Layout::Portable;
-    QString dataFolder;   // pictures and rules document, read-only when installed
-    QString databaseFile; // the card database the game opens and writes
-    QString templateFile; // installed: the database the user's copy is made from
+    QString dataFolder;        // pictures and rules document, read-only when installed
+    QString databaseFile;      // the card database the game opens and writes
+    QString templateFile;      // installed: the database the user's copy is made from
+    QString userFolderProblem; // installed: why the user's folder cannot be had, or ""
 };
 
 // The layout of a binary in `binaryFolder`, with `userDataFolder` as the
@@ -31,20 +32,47 @@ GameFiles gameFilesFor(const QString& binaryFolder, const QString& userDataFolde
 // The layout of the running program, decided on the first call.
 const GameFiles& gameFiles();
 
-// Checks a card database file and returns its first problem, or "".
-using DatabaseCheck = std::function<QString(const QString& file)>;
+// The per-user data folder as the XDG rules name it, from the bytes of the
+// environment: $XDG_DATA_HOME/Quorvel/Quorvel where XDG_DATA_HOME is an
+// absolute path (a relative one is ignored), else ~/.local/share/Quorvel/Quorvel,
+// with the account's home from the password database where HOME is unset,
+// empty or relative. Returned as bytes: a name that is not UTF-8 must reach
+// the file system unchanged.
+QByteArray userDataFolder();
+
+// Makes `folder` and every folder above it that is missing. Returns "" or a
+// report that names the part in the way (a file where a folder belongs) or
+// the system's reason (no permission, no space left).
+QString makeFolder(const QByteArray& folder);
+
+// What checking a card database found.
+struct DatabaseProblem {
+    QString text;         // "" when the file is sound
+    bool damaged = false; // the file itself is at fault; false when the disk
+                          // failed or is full, which says nothing of the file
+};
+
+// Checks a card database file and returns its first problem.
+using DatabaseCheck = std::function<DatabaseProblem(const QString& file)>;
 
 // Makes sure the user's database exists and passes `check`: on first start it
-// is copied from the template. A copy that fails is set aside under a name
-// saying when and why (it may hold the user's own card list, so it is never
-// deleted), a fresh copy takes its place, and standard error says so once. A
-// template that fails is a fatal report naming it. Returns the name the
-// damaged copy was set aside under, or "".
+// is copied from the template. A copy that is damaged is set aside under a
+// name saying when and why (it may hold the user's own card list, so it is
+// never deleted), a fresh copy takes its place, and standard error says so
+// once; the fresh copy is complete before the damaged one moves, so that a
+// full disk never leaves the user without a database. A copy that cannot be
+// checked because the disk fails or is full stays where it is, and so does a
+// sound one. A template that fails, or a disk without room for the copy, is
+// a fatal report naming it. Returns the name the damaged copy was set aside
+// under, or "".
 QString prepareUserDatabase(const QString& templateFile, const QString& userFile,
                             const DatabaseCheck& check);
 
-// prepareUserDatabase() for the running program when it is installed;
-// nothing in the portable layout. True when it made a new database file.
-bool prepareDatabase(const DatabaseCheck& check);
+// The running program's card database made ready: installed, the user's
+// folder is made, then `lock` is taken (a report it returns is fatal), and
+// only then prepareUserDatabase() runs, so that two games started together
+// never both make the copy. Portable, only `lock` is taken. True when it made
+// a new database file.
+bool prepareDatabase(const DatabaseCheck& check, const std::function<void()>& lock);
 
 } // namespace platform

@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QList>
+
+#include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -16,6 +19,8 @@ QString g_folder;
 // The folder's name as a person reads it, when it is named through a
 // descriptor; undecodable bytes show as U+FFFD.
 QString g_readableFolder;
+// Other folders named through a descriptor, with their names as read.
+QList<std::pair<QString, QString>> g_readableOthers;
 } // namespace
 
 QString binaryFolder() {
@@ -46,12 +51,18 @@ QString programFolder() {
 }
 
 QString readableNames(const QString& text) {
+    QString readable = text;
+    for (const auto& [descriptor, name] : g_readableOthers)
+        readable.replace(descriptor, name);
     const QString folder = binaryFolder();
     if (g_readableFolder.isEmpty() || !g_folder.isEmpty())
-        return text;
-    QString readable = text;
+        return readable;
     readable.replace(folder, g_readableFolder);
     return readable;
+}
+
+void nameDescriptorFolder(const QString& descriptorPath, const QString& readable) {
+    g_readableOthers.append({descriptorPath, readable});
 }
 
 void setProgramFolder(const QString& folder) {

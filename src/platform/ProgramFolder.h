@@ -20,6 +20,10 @@ QString binaryFolder();
 // U+FFFD.
 QString readableNames(const QString& text);
 
+// Names a folder reached through a descriptor ("/proc/self/fd/7") as a
+// person reads it, for readableNames().
+void nameDescriptorFolder(const QString& descriptorPath, const QString& readable);
+
 // Lets tests run the game on a copy of the program folder, which then holds
 // the card database as well.
 void setProgramFolder(const QString& folder);

@@ -5,6 +5,7 @@
 #include "store/Tables.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -60,6 +61,21 @@ std::optional<qint16> smallNumber(const QVariant& v) {
     return static_cast<qint16>(*n);
 }
 
+// Whether SQLite failed for a reason outside the file's contents: the disk
+// failed, is full, or the file could not be opened or locked. Damage (a file
+// that is no database, or a damaged one) and a missing table are not.
+bool isDiskFailure(const QSqlError& error) {
+    if (error.type() == QSqlError::NoError)
+        return false;
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    if (!ok)
+        return false;
+    enum { Busy = 5, Locked = 6, NoMem = 7, IoErr = 10, Full = 13, CantOpen = 14 };
+    return code == Busy || code == Locked || code == NoMem || code == IoErr || code == Full ||
+           code == CantOpen;
+}
+
 QString describe(const QVariant& v) {
     return v.isNull() ? QStringLiteral("nothing") : "\"" + v.toString() + "\"";
 }
@@ -72,12 +88,18 @@ bool isNumberField(const QString& field) {
 // The picture stem (fldPath) of the card each draw number 1..CardCount finds.
 using CardPaths = std::array<QString, CardCount + 1>;
 
-QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths) {
+QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths,
+                   QSqlError* error = nullptr) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT rowid, * FROM \"%1\" ORDER BY rowid").arg(need.name)))
+    if (!query.exec(QStringLiteral("SELECT rowid, * FROM \"%1\" ORDER BY rowid").arg(need.name))) {
+        if (error)
+            *error = query.lastError();
+        if (isDiskFailure(query.lastError()))
+            return QStringLiteral("%1.").arg(query.lastError().databaseText());
         return QStringLiteral("The card database has no table %1 (%2).")
             .arg(need.name, query.lastError().databaseText());
+    }
     const QSqlRecord record = query.record();
     QStringList required;
     if (need.slotCount > 0)
@@ -309,41 +331,105 @@ QString lockFile(const QString& databaseFile) {
     return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".lock");
 }
 
-QString acquireInstanceLock(const QString& databaseFile) {
-    if (g_lockFd >= 0)
+namespace {
+
+// The byte of the database file whose lock says "a game plays on this file".
+// SQLite locks bytes near 1 GiB of the file and nothing near this offset, so
+// the lock never meets its own; an open-file-description lock stays with its
+// descriptor, not with the process's other descriptors of the file.
+constexpr off_t GameByte = off_t(1) << 62;
+
+int g_fileLockFd = -1;
+dev_t g_fileLockDevice = 0;
+ino_t g_fileLockInode = 0;
+
+QString alreadyRunning(const QString& databaseFile) {
+    return QCoreApplication::translate("StartupCheck",
+                                       "Quorvel is already running with the card database "
+                                       "\"%1\"; only one game can use it at a time.")
+        .arg(databaseFile);
+}
+
+// Locks the database file itself, so that a link to it under another name (a
+// symbolic or hard link from another game's folder) cannot put two games on
+// one file. A file the game cannot write is left alone: the start-up check
+// refuses it.
+QString lockDatabaseFile(const QString& databaseFile) {
+    const QByteArray path = QFile::encodeName(databaseFile);
+    struct stat named {};
+    if (::stat(path.constData(), &named) != 0 || !S_ISREG(named.st_mode))
         return {};
-    const QString name = lockFile(databaseFile);
-    const QByteArray path = QFile::encodeName(name);
-    // Non-blocking, so that a pipe in its place cannot hold the start; never
-    // following a link, so that the lock cannot be pointed elsewhere.
-    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
-    if (fd < 0 && (errno == EACCES || errno == EROFS))
-        fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        // A folder the game cannot write is reported by the start-up check,
-        // which names the folder; no copy can play there anyway.
-        if (errno == EACCES || errno == EROFS || errno == ENOENT)
-            return {};
-        return QStringLiteral("The lock file \"%1\" cannot be opened: %2.")
-            .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
-    }
+    if (g_fileLockFd >= 0 && named.st_dev == g_fileLockDevice && named.st_ino == g_fileLockInode)
+        return {};
+    const int fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {};
     struct stat info {};
+    struct flock byte {};
+    byte.l_type = F_WRLCK;
+    byte.l_whence = SEEK_SET;
+    byte.l_start = GameByte;
+    byte.l_len = 1;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return QStringLiteral("The lock file \"%1\" is not a regular file; remove it and start "
-                              "again.")
-            .arg(name);
+        return {};
     }
-    // The kernel drops a flock() lock with the last descriptor, also when the
-    // program is killed, so a lock file left behind never blocks a start.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::fcntl(fd, F_OFD_SETLK, &byte) != 0) {
+        const int error = errno;
         ::close(fd);
-        return QStringLiteral("Quorvel is already running with the card database \"%1\"; only "
-                              "one game can use it at a time.")
-            .arg(databaseFile);
+        if (error == EAGAIN || error == EACCES)
+            return alreadyRunning(databaseFile);
+        return {};
     }
-    g_lockFd = fd;
+    // The file made in place of the one locked before (a first start, a
+    // damaged copy set aside): the lock moves with it.
+    if (g_fileLockFd >= 0)
+        ::close(g_fileLockFd);
+    g_fileLockFd = fd;
+    g_fileLockDevice = info.st_dev;
+    g_fileLockInode = info.st_ino;
     return {};
+}
+
+} // namespace
+
+QString acquireInstanceLock(const QString& databaseFile) {
+    if (g_lockFd < 0) {
+        const QString name = lockFile(databaseFile);
+        const QByteArray path = QFile::encodeName(name);
+        // Non-blocking, so that a pipe in its place cannot hold the start;
+        // never following a link, so that the lock cannot be pointed elsewhere.
+        int fd =
+            ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (fd < 0 && (errno == EACCES || errno == EROFS))
+            fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            // A folder the game cannot write is reported by the start-up
+            // check, which names the folder; no copy can play there anyway.
+            if (errno == EACCES || errno == EROFS || errno == ENOENT)
+                return {};
+            return QCoreApplication::translate("StartupCheck",
+                                               "The lock file \"%1\" cannot be opened: %2.")
+                .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(fd);
+            return QCoreApplication::translate("StartupCheck",
+                                               "The lock file \"%1\" is not a regular file; "
+                                               "remove it and start again.")
+                .arg(name);
+        }
+        // The kernel drops a flock() lock with the last descriptor, also when
+        // the program is killed, so a lock file left behind never blocks a
+        // start.
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            return alreadyRunning(databaseFile);
+        }
+        g_lockFd = fd;
+    }
+    return lockDatabaseFile(databaseFile);
 }
 
 void releaseInstanceLock() {
@@ -351,16 +437,20 @@ void releaseInstanceLock() {
         ::close(g_lockFd);
         g_lockFd = -1;
     }
+    if (g_fileLockFd >= 0) {
+        ::close(g_fileLockFd);
+        g_fileLockFd = -1;
+    }
 }
 
-QString databaseProblem(const QString& file) {
+platform::DatabaseProblem databaseProblem(const QString& file) {
     const QFileInfo info(file);
     if (!info.isFile() || !info.isReadable())
-        return QStringLiteral("The file cannot be read.");
+        return {QCoreApplication::translate("StartupCheck", "The file cannot be read."), true};
     if (info.size() == 0)
-        return QStringLiteral("The file is empty.");
+        return {QCoreApplication::translate("StartupCheck", "The file is empty."), true};
     const QString name = QStringLiteral("quorvel-check");
-    QString problem;
+    platform::DatabaseProblem problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         // Read-only, and without a log beside it as an unchanging file, so
@@ -371,16 +461,20 @@ QString databaseProblem(const QString& file) {
             url.setQuery(QStringLiteral("immutable=1"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
-        if (!db.open())
-            problem = db.lastError().text();
+        QSqlError error;
+        if (!db.open()) {
+            error = db.lastError();
+            problem.text = error.text();
+        }
         CardPaths paths;
         for (const TableNeed& need : tableNeeds()) {
-            if (!problem.isEmpty())
+            if (!problem.text.isEmpty())
                 break;
-            problem = checkTable(need, db, paths);
+            problem.text = checkTable(need, db, paths, &error);
         }
-        if (problem.isEmpty())
-            problem = triggerProblem(db);
+        if (problem.text.isEmpty())
+            problem.text = triggerProblem(db);
+        problem.damaged = !problem.text.isEmpty() && !isDiskFailure(error);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/GameFiles.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +19,10 @@ namespace store {
 QString firstStartupProblem();
 
 // The tables and card list of the card database `file` as the start-up check
-// sees them, read through a connection of its own; returns the first problem
-// or "". Decides whether a user's copy of the installed database is damaged.
-QString databaseProblem(const QString& file);
+// sees them, read through a connection of its own; returns the first problem,
+// and whether it lies in the file or in a disk that failed or is full.
+// Decides whether a user's copy of the installed database is damaged.
+platform::DatabaseProblem databaseProblem(const QString& file);
 
 // The pictures of the images folder that the windows load.
 const QStringList& imageFiles();
@@ -33,9 +36,13 @@ constexpr int CardCount = 606;
 
 // Refuses a second copy of the game on the same card database: holds an
 // exclusive lock on a lock file beside it (".Cards.mdb.lock") for the life of
-// the program. The lock file is never replaced along with the database (a
-// restored backup, a copy renamed over it), and the file itself stays free for
-// other programs. Returns "" when the lock is held, otherwise the report.
+// the program, and one on a byte of the database file itself that SQLite
+// never locks. The lock file is never replaced along with the database (a
+// restored backup, a copy renamed over it); the file's own lock follows it
+// under any name (a symbolic or hard link from another folder), and other
+// programs still read and write the file. Called again once the database has
+// been made, it locks the new file. Returns "" when the locks are held,
+// otherwise the report.
 QString acquireInstanceLock(const QString& databaseFile);
 void releaseInstanceLock();
 

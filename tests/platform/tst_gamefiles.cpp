@@ -1,7 +1,10 @@
 // Where the game's files live: the portable and the installed layout told
 // apart from the binary's folder, and the user's own card database made from
 // the installed template, kept when sound, and set aside and made afresh
-// when damaged, with the template's own damage a fatal report.
+// when damaged, with the template's own damage a fatal report. Then the real
+// binary, installed, as a hostile user meets it: two first starts at once, a
+// link to another game's database, a full disk, and the environment that
+// names the data folder.
 
 #include "platform/Fatal.h"
 #include "platform/GameFiles.h"
@@ -9,17 +12,27 @@
 #include "support/TestFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
+#include <pwd.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using platform::GameFiles;
@@ -76,6 +89,180 @@ bool renameCard(const QString& file, const QString& name) {
     return ok;
 }
 
+// An installed game made from the build's program folder: PREFIX/bin/quorvel
+// and PREFIX/share/quorvel holding the template database and rules document,
+// with the picture folders linked from the build.
+class InstalledGame {
+  public:
+    InstalledGame() {
+        const QString share = m_dir.filePath(QStringLiteral("usr/share/quorvel"));
+        m_ok = m_dir.isValid() && QDir().mkpath(m_dir.filePath(QStringLiteral("usr/bin"))) &&
+               QDir().mkpath(share) &&
+               QFile::copy(QStringLiteral(QUORVEL_PROGRAM_DIR "/quorvel"), binary()) &&
+               QFile::copy(Template, share + "/Cards.mdb") &&
+               QFile::copy(QStringLiteral(QUORVEL_PROGRAM_DIR "/QorRules.rtf"),
+                           share + "/QorRules.rtf") &&
+               QFile::link(QStringLiteral(QUORVEL_PROGRAM_DIR "/images"), share + "/images") &&
+               QFile::link(QStringLiteral(QUORVEL_PROGRAM_DIR "/cards"), share + "/cards") &&
+               ::chmod(QFile::encodeName(binary()).constData(), 0755) == 0 &&
+               ::chmod(QFile::encodeName(m_dir.path()).constData(), 0755) == 0;
+    }
+    bool isValid() const { return m_ok; }
+    QString binary() const { return m_dir.filePath(QStringLiteral("usr/bin/quorvel")); }
+    QString templateFile() const {
+        return m_dir.filePath(QStringLiteral("usr/share/quorvel/Cards.mdb"));
+    }
+
+  private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+};
+
+QProcessEnvironment gameEnvironment(const QString& dataHome) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("XDG_DATA_HOME"));
+    if (!dataHome.isNull())
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    return env;
+}
+
+// Whether `process` has its own handler of SIGTERM: the game sets it once its
+// database is ready and its windows are made.
+bool catchesTermination(const QProcess& process) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    return false;
+}
+
+// Waits until `process` plays on its database: it has opened it (its log
+// appears once the splash window's timer has run the start-up check) and
+// will leave it through the quit handler. False when it ended instead.
+bool waitUntilPlaying(QProcess& process, const QString& database, int timeoutMs = 15000) {
+    QElapsedTimer clock;
+    clock.start();
+    if (!process.waitForStarted(5000))
+        return false;
+    while (clock.elapsed() < timeoutMs) {
+        if (process.state() != QProcess::Running)
+            return false;
+        if (catchesTermination(process) && QFileInfo::exists(database + "-wal"))
+            return true;
+        process.waitForFinished(50);
+    }
+    return false;
+}
+
+// What `process` has written to standard error so far, left to be read again.
+QString errorsOf(QProcess& process) {
+    process.setReadChannel(QProcess::StandardError);
+    return QString::fromLocal8Bit(process.peek(1 << 20));
+}
+
+struct Ended {
+    bool finished = false;
+    int code = -1;
+    QString errors;
+};
+
+Ended runToEnd(QProcess& process, int timeoutMs = 15000) {
+    Ended ended;
+    ended.finished = process.waitForFinished(timeoutMs);
+    if (!ended.finished) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+    ended.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    ended.errors = errorsOf(process);
+    return ended;
+}
+
+bool endPlaying(QProcess& process) {
+    process.terminate();
+    const bool ended = process.waitForFinished(10000) &&
+                       process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (!ended)
+        qWarning("the game ended with status %d (%s)", process.exitCode(),
+                 process.exitStatus() == QProcess::NormalExit ? "normal exit" : "crashed");
+    return ended;
+}
+
+// The names in `folder` by their bytes: Qt leaves out names that are not UTF-8.
+QList<QByteArray> rawEntries(const QString& folder) {
+    QList<QByteArray> names;
+    if (DIR* dir = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent* entry = ::readdir(dir))
+            if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                names << QByteArray(entry->d_name);
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// A small file system of its own, so that the disk really fills: a tmpfs
+// mounted for the test (root only), unmounted when it goes.
+class SmallDisk {
+  public:
+    explicit SmallDisk(int kilobytes) {
+        m_ok =
+            m_dir.isValid() && ::geteuid() == 0 &&
+            ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0,
+                    QStringLiteral("size=%1k,mode=755").arg(kilobytes).toLatin1().constData()) == 0;
+    }
+    ~SmallDisk() {
+        if (m_ok)
+            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+    }
+    bool isValid() const { return m_ok; }
+    QString path() const { return m_dir.path(); }
+    // Takes every free block but `spareKb`.
+    bool fill(int spareKb = 0) {
+        const QString spare = m_dir.filePath(QStringLiteral("spare"));
+        if (spareKb > 0) {
+            QFile file(spare);
+            if (!file.open(QIODevice::WriteOnly) ||
+                file.write(QByteArray(spareKb * 1024, 's')) != spareKb * 1024 || !file.flush())
+                return false;
+        }
+        fillUp();
+        return spareKb == 0 || QFile::remove(spare);
+    }
+    void fillUp() {
+        QFile filler(m_dir.filePath(QStringLiteral("filler-%1").arg(++m_fillers)));
+        if (!filler.open(QIODevice::WriteOnly))
+            return; // not even a new file fits
+        const QByteArray block(1024, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        filler.close();
+        // The last, partly written block: smaller writes take what is left.
+        QFile rest(m_dir.filePath(QStringLiteral("filler-%1").arg(++m_fillers)));
+        if (rest.open(QIODevice::WriteOnly))
+            while (rest.write("r", 1) == 1 && rest.flush()) {
+            }
+    }
+    void makeRoom() {
+        for (int n = 1; n <= m_fillers; ++n)
+            QFile::remove(m_dir.filePath(QStringLiteral("filler-%1").arg(n)));
+        m_fillers = 0;
+    }
+
+  private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+    int m_fillers = 0;
+};
+
 } // namespace
 
 class GameFilesTest : public QObject {
@@ -87,6 +274,14 @@ class GameFilesTest : public QObject {
     void userDatabase();
     void damagedTwiceInOneSecond();
     void damagedTemplate();
+
+    void twoFirstStartsAtOnce();
+    void linkToAnotherGamesDatabase_data();
+    void linkToAnotherGamesDatabase();
+    void fullDisk_data();
+    void fullDisk();
+    void dataFolderFromEnvironment_data();
+    void dataFolderFromEnvironment();
 };
 
 void GameFilesTest::layout_data() {
@@ -237,7 +432,7 @@ void GameFilesTest::userDatabase() {
 
     // The user's database is there and sound, in every case.
     QVERIFY(QFileInfo(user).isFile());
-    QCOMPARE(store::databaseProblem(user), QString());
+    QCOMPARE(store::databaseProblem(user).text, QString());
     if (kind == QLatin1String("sound") || kind == QLatin1String("edited") ||
         kind == QLatin1String("killed")) {
         QCOMPARE(bytesOf(user), before); // the user's own cards stay
@@ -319,6 +514,285 @@ void GameFilesTest::damagedTemplate() {
         message = e.message();
     }
     QVERIFY2(message.contains(damaged + ".gone"), qPrintable(message));
+}
+
+// Two games started together on a first start, 20 times: one plays, the
+// other is refused, and nothing is left beside the database.
+void GameFilesTest::twoFirstStartsAtOnce() {
+    InstalledGame game;
+    QVERIFY(game.isValid());
+    QTemporaryDir homes;
+    constexpr int Pairs = 20;
+    constexpr int AtOnce = 4; // pairs racing side by side, each on its own folder
+    for (int first = 0; first < Pairs; first += AtOnce) {
+        std::vector<std::unique_ptr<QProcess>> games;
+        QStringList folders;
+        for (int pair = first; pair < first + AtOnce; ++pair) {
+            const QString data = homes.filePath(QStringLiteral("data%1").arg(pair));
+            folders << data + "/Quorvel/Quorvel";
+            for (int side = 0; side < 2; ++side) {
+                games.push_back(std::make_unique<QProcess>());
+                games.back()->setProcessEnvironment(gameEnvironment(data));
+            }
+        }
+        for (auto& process : games)
+            process->start(game.binary(), {});
+        for (auto& process : games)
+            QVERIFY(process->waitForStarted(5000));
+        for (int pair = 0; pair < AtOnce; ++pair) {
+            QProcess& a = *games[2 * pair];
+            QProcess& b = *games[2 * pair + 1];
+            const QString database = folders[pair] + "/Cards.mdb";
+            // The refused game ends at once; the other plays on.
+            QElapsedTimer clock;
+            clock.start();
+            while (a.state() == QProcess::Running && b.state() == QProcess::Running &&
+                   clock.elapsed() < 15000) {
+                a.waitForFinished(20);
+                b.waitForFinished(20);
+            }
+            QVERIFY2(a.state() == QProcess::Running || b.state() == QProcess::Running,
+                     qPrintable(QStringLiteral("pair %1: neither game plays: %2 / %3")
+                                    .arg(first + pair)
+                                    .arg(errorsOf(a), errorsOf(b))));
+            QProcess& refused = a.state() == QProcess::Running ? b : a;
+            QProcess& playing = a.state() == QProcess::Running ? a : b;
+            const Ended ended = runToEnd(refused);
+            QCOMPARE(ended.code, 2);
+            QVERIFY2(ended.errors.contains(QStringLiteral("already running")),
+                     qPrintable(ended.errors));
+            QVERIFY2(
+                waitUntilPlaying(playing, database),
+                qPrintable(QStringLiteral("pair %1: %2").arg(first + pair).arg(errorsOf(playing))));
+            QVERIFY(endPlaying(playing));
+            QCOMPARE(entries(folders[pair]),
+                     (QStringList{QStringLiteral(".Cards.mdb.lock"), QStringLiteral("Cards.mdb")}));
+            QCOMPARE(store::databaseProblem(database).text, QString());
+        }
+    }
+}
+
+void GameFilesTest::linkToAnotherGamesDatabase_data() {
+    QTest::addColumn<bool>("symbolic");
+    QTest::newRow("symbolic link") << true;
+    QTest::newRow("hard link") << false;
+}
+
+// The user's database is a link to the database of a portable game that is
+// playing: the installed game is refused, and the other plays on.
+void GameFilesTest::linkToAnotherGamesDatabase() {
+    QFETCH(bool, symbolic);
+    InstalledGame game;
+    QVERIFY(game.isValid());
+    TestFolder portable;
+    const QString portableBinary = portable.file(QStringLiteral("quorvel"));
+    QVERIFY(QFile::copy(QStringLiteral(QUORVEL_PROGRAM_DIR "/quorvel"), portableBinary));
+    QVERIFY(::chmod(QFile::encodeName(portableBinary).constData(), 0755) == 0);
+    const QString portableDatabase = portable.file(QStringLiteral("Cards.mdb"));
+    QProcess other;
+    other.setProcessEnvironment(gameEnvironment(QString()));
+    other.start(portableBinary, {});
+    QVERIFY2(waitUntilPlaying(other, portableDatabase), qPrintable(errorsOf(other)));
+
+    QTemporaryDir home;
+    const QString folder = home.filePath(QStringLiteral("data/Quorvel/Quorvel"));
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray link = QFile::encodeName(folder + "/Cards.mdb");
+    QVERIFY(symbolic
+                ? ::symlink(QFile::encodeName(portableDatabase).constData(), link.constData()) == 0
+                : ::link(QFile::encodeName(portableDatabase).constData(), link.constData()) == 0);
+    QProcess second;
+    second.setProcessEnvironment(gameEnvironment(home.filePath(QStringLiteral("data"))));
+    second.start(game.binary(), {});
+    const Ended ended = runToEnd(second);
+    QCOMPARE(ended.code, 2);
+    QVERIFY2(ended.errors.contains(QStringLiteral("already running")), qPrintable(ended.errors));
+    // Neither name was set aside or replaced.
+    QCOMPARE(entries(folder),
+             (QStringList{QStringLiteral(".Cards.mdb.lock"), QStringLiteral("Cards.mdb")}));
+    QVERIFY(QFileInfo(folder + "/Cards.mdb").isSymLink() == symbolic);
+    QCOMPARE(other.state(), QProcess::Running);
+    QVERIFY(endPlaying(other));
+}
+
+void GameFilesTest::fullDisk_data() {
+    QTest::addColumn<QString>("copy"); // the user's copy before the start
+    QTest::addColumn<int>("spareKb");  // room left on the disk
+    QTest::newRow("first start, no room") << QString() << 0;
+    QTest::newRow("first start, room for half the copy") << QString() << 32;
+    QTest::newRow("sound copy with a killed game's log") << QStringLiteral("killed") << 0;
+    QTest::newRow("damaged copy") << QStringLiteral("damaged") << 0;
+}
+
+// The user's data folder on a disk that is full: the game says so plainly,
+// sets nothing aside, leaves nothing half made, and keeps the user's copy as
+// it was; once there is room again it plays (on the same copy, or on a fresh
+// one beside the damaged copy set aside).
+void GameFilesTest::fullDisk() {
+    QFETCH(QString, copy);
+    QFETCH(int, spareKb);
+    InstalledGame game;
+    QVERIFY(game.isValid());
+    SmallDisk disk(512);
+    if (!disk.isValid())
+        QSKIP("a small file system needs root and the right to mount one");
+    const QString folder = disk.path() + "/Quorvel/Quorvel";
+    const QString user = folder + "/Cards.mdb";
+    const QByteArray original = bytesOf(Template);
+    QVERIFY(QDir().mkpath(folder));
+    if (copy == QLatin1String("damaged"))
+        QVERIFY(write(user, original.left(original.size() / 2)));
+    if (copy == QLatin1String("killed")) {
+        // The last placement is only in the log, as a killed game leaves it.
+        QTemporaryDir work;
+        const QString file = work.filePath(QStringLiteral("Cards.mdb"));
+        QVERIFY(write(file, original));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "kill");
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode=WAL")));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
+            QVERIFY(q.exec(QStringLiteral(
+                "UPDATE DirtyBoard SET fldID = 1005, fldOwner = 1 WHERE fldLocation = 5")));
+            QVERIFY(write(user, bytesOf(file)));
+            QVERIFY(write(user + "-wal", bytesOf(file + "-wal")));
+            q.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("kill");
+    }
+    const QStringList before = entries(folder);
+    const QByteArray bytesBefore = bytesOf(user);
+    QVERIFY(disk.fill(spareKb));
+
+    QProcess full;
+    full.setProcessEnvironment(gameEnvironment(disk.path()));
+    full.start(game.binary(), {});
+    const Ended ended = runToEnd(full);
+    QCOMPARE(ended.code, 2);
+    QVERIFY2(ended.errors.contains(QStringLiteral("no space left"), Qt::CaseInsensitive),
+             qPrintable(ended.errors));
+    QVERIFY2(!ended.errors.contains(QStringLiteral("set aside")), qPrintable(ended.errors));
+    QStringList after = entries(folder);
+    after.removeAll(QStringLiteral(".Cards.mdb.lock"));
+    after.removeAll(QStringLiteral("Cards.mdb-shm")); // SQLite's, when it got that far
+    QCOMPARE(after, before);
+    QCOMPARE(bytesOf(user), bytesBefore);
+
+    disk.makeRoom();
+    QProcess roomy;
+    roomy.setProcessEnvironment(gameEnvironment(disk.path()));
+    roomy.start(game.binary(), {});
+    QVERIFY2(waitUntilPlaying(roomy, user), qPrintable(errorsOf(roomy)));
+    QVERIFY2(endPlaying(roomy), qPrintable(errorsOf(roomy)));
+    const QString said = errorsOf(roomy);
+    const QStringList setAside = QDir(folder).entryList({QStringLiteral("Cards.mdb.damaged-*")});
+    QCOMPARE(setAside.size(), copy == QLatin1String("damaged") ? 1 : 0);
+    if (copy == QLatin1String("damaged")) {
+        QCOMPARE(bytesOf(folder + "/" + setAside.first()), bytesBefore);
+        QVERIFY2(said.contains(QStringLiteral("set aside")), qPrintable(said));
+    }
+    QCOMPARE(store::databaseProblem(user).text, QString());
+}
+
+void GameFilesTest::dataFolderFromEnvironment_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::newRow("XDG_DATA_HOME relative: ignored") << QStringLiteral("relative");
+    QTest::newRow("XDG_DATA_HOME not UTF-8: the folder of its bytes") << QStringLiteral("bytes");
+    QTest::newRow("XDG_DATA_HOME a file") << QStringLiteral("file");
+    QTest::newRow("HOME unset: the account's home") << QStringLiteral("no home");
+    QTest::newRow("HOME empty: the account's home") << QStringLiteral("empty home");
+}
+
+// Where the installed game keeps the user's database, as the environment and
+// the XDG rules name it.
+void GameFilesTest::dataFolderFromEnvironment() {
+    QFETCH(QString, setting);
+    InstalledGame game;
+    QVERIFY(game.isValid());
+    QTemporaryDir root;
+    QVERIFY(::chmod(QFile::encodeName(root.path()).constData(), 0755) == 0);
+    const QString home = root.filePath(QStringLiteral("home"));
+    const QString work = root.filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkpath(home) && QDir().mkpath(work));
+    // The shell sets what a QString cannot carry: bytes that are not UTF-8.
+    QString assignments = QStringLiteral("HOME=\"$1\"; export HOME; unset XDG_DATA_HOME; ");
+    QStringList runAs;
+    if (setting == QLatin1String("relative"))
+        assignments += QStringLiteral("XDG_DATA_HOME=relative/data; export XDG_DATA_HOME; ");
+    if (setting == QLatin1String("bytes"))
+        assignments += QStringLiteral(
+            "XDG_DATA_HOME=\"$(printf '%s/caf\\351 \\377' \"$2\")\"; export XDG_DATA_HOME; ");
+    if (setting == QLatin1String("file")) {
+        QVERIFY(write(root.filePath(QStringLiteral("plain")), "not a folder"));
+        assignments += QStringLiteral("XDG_DATA_HOME=\"$2/plain\"; export XDG_DATA_HOME; ");
+    }
+    const passwd* account = ::getpwuid(65534);
+    if (setting.endsWith(QLatin1String("home"))) {
+        // The account's home from the password database; as an unprivileged
+        // account, so that no real home is written.
+        if (::geteuid() != 0 || !account ||
+            QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("needs root and setpriv to run the game as another account");
+        assignments += setting == QLatin1String("no home") ? QStringLiteral("unset HOME; ")
+                                                           : QStringLiteral("HOME=; export HOME; ");
+        runAs = {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                 QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                 QStringLiteral("--")};
+    }
+    QProcess process;
+    process.setProcessEnvironment(gameEnvironment(QString()));
+    process.setWorkingDirectory(work);
+    const QStringList arguments =
+        QStringList{QStringLiteral("-c"), assignments + QStringLiteral("shift 2; exec \"$@\""),
+                    QStringLiteral("sh"), home, root.path()} +
+        runAs + QStringList{game.binary()};
+    process.start(QStringLiteral("sh"), arguments);
+    QVERIFY(process.waitForStarted(5000));
+
+    if (setting == QLatin1String("relative") || setting == QLatin1String("bytes")) {
+        const QByteArray folder =
+            setting == QLatin1String("relative")
+                ? QFile::encodeName(home) + "/.local/share/Quorvel/Quorvel"
+                : QFile::encodeName(root.path()) + "/caf\xe9 \xff/Quorvel/Quorvel";
+        QElapsedTimer clock;
+        clock.start();
+        bool made = false;
+        while (!made && process.state() == QProcess::Running && clock.elapsed() < 15000) {
+            made = ::access((folder + "/Cards.mdb-wal").constData(), F_OK) == 0 &&
+                   catchesTermination(process);
+            process.waitForFinished(50);
+        }
+        QVERIFY2(made, qPrintable(errorsOf(process)));
+        QVERIFY(endPlaying(process));
+        // Nothing under the working folder, and no folder under another name
+        // (the name as a QString would spell it, with U+FFFD).
+        QCOMPARE(entries(work), QStringList());
+        QList<QByteArray> beside = rawEntries(root.path());
+        if (setting == QLatin1String("bytes")) {
+            QVERIFY(beside.removeOne("caf\xe9 \xff"));
+            // A name QTemporaryDir can remove.
+            QVERIFY(::rename(QFile::encodeName(root.path()) + "/caf\xe9 \xff",
+                             QFile::encodeName(root.filePath(QStringLiteral("bytes")))) == 0);
+        }
+        QCOMPARE(beside, (QList<QByteArray>{"home", "work"}));
+        return;
+    }
+    const Ended ended = runToEnd(process);
+    QCOMPARE(ended.code, 2);
+    if (setting == QLatin1String("file")) {
+        QVERIFY2(ended.errors.contains(QStringLiteral("is a file, not a folder")) &&
+                     ended.errors.contains(root.filePath(QStringLiteral("plain"))) &&
+                     !ended.errors.contains(QStringLiteral("lock")),
+                 qPrintable(ended.errors));
+    } else {
+        const QString expected =
+            QFile::decodeName(account->pw_dir) + QStringLiteral("/.local/share/Quorvel/Quorvel");
+        QVERIFY2(ended.errors.contains(QStringLiteral("\"%1\"").arg(expected)),
+                 qPrintable(ended.errors));
+    }
 }
 
 QTEST_MAIN(GameFilesTest)
