@@ -55,6 +55,7 @@ install(FILES ${QUORVEL_PACKAGING_DIR}/Cards.mdb ${CMAKE_SOURCE_DIR}/data/QorRul
         DESTINATION ${QUORVEL_DATA_DIR})
 install(DIRECTORY ${QUORVEL_PROGRAM_DIR}/images ${QUORVEL_PROGRAM_DIR}/cards
         DESTINATION ${QUORVEL_DATA_DIR})
+install(FILES ${QUORVEL_QM_FILES} DESTINATION ${QUORVEL_DATA_DIR}/translations)
 install(FILES ${QUORVEL_PACKAGING_DIR}/${QUORVEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUORVEL_PACKAGING_DIR}/${QUORVEL_APP_ID}.metainfo.xml
@@ -92,6 +93,8 @@ win three rounds wins the match.")
 # The fonts and the SQLite driver are loaded at run time and so are named
 # here; the libraries are added from dpkg-shlibdeps by CPackProject.cmake.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite")
+# Qt's own texts (the help's frame, a report's button) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_QUORVEL_BINARY ${QUORVEL_PROGRAM_DIR}/quorvel)
 set(CPACK_PROJECT_CONFIG_FILE ${QUORVEL_PACKAGING_SOURCE}/CPackProject.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

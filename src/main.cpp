@@ -3,6 +3,7 @@
 #include "platform/Fatal.h"
 #include "platform/GameFiles.h"
 #include "platform/Platform.h"
+#include "platform/Translations.h"
 #include "store/StartupCheck.h"
 #include "store/Tables.h"
 #include "windows/Forms.h"
@@ -39,16 +40,18 @@ int readCommandLine(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("A card game for two players who share one screen and one mouse."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "A card game for two players who share one screen and one mouse."));
     // Qt's own options keep their single dash ("-platform xcb").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOption({QStringLiteral("computer"),
-                      QStringLiteral("Let the computer play player 2 at <level>: easy, normal "
-                                     "or hard."),
-                      QStringLiteral("level")});
+    parser.addOption(
+        {QStringLiteral("computer"),
+         QCoreApplication::translate(
+             "main", "Let the computer play player 2 at <level>: easy, normal or hard."),
+         //: The value of --computer in the help text, as in "--computer <level>".
+         QCoreApplication::translate("main", "level")});
     // The window system's options, read by QApplication itself.
     for (const char* name : {"platform", "display", "style", "stylesheet", "session", "geometry",
                              "qwindowgeometry", "qwindowtitle", "qwindowicon", "platformtheme"}) {
@@ -62,15 +65,17 @@ int readCommandLine(int argc, char* argv[]) {
         parser.addOption(option);
     }
     const QString program = QFileInfo(arguments.value(0)).fileName();
-    const QString tryHelp = QStringLiteral("Try \"%1 --help\" for the options.\n").arg(program);
+    const QString tryHelp =
+        QCoreApplication::translate("main", "Try \"%1 --help\" for the options.\n").arg(program);
     if (!parser.parse(arguments)) {
         print(stderr, QStringLiteral("%1: %2\n%3").arg(program, parser.errorText(), tryHelp));
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("%1: unexpected argument \"%2\"; the game takes no file "
-                                     "names.\n%3")
-                          .arg(program, parser.positionalArguments().constFirst(), tryHelp));
+        print(stderr,
+              QCoreApplication::translate(
+                  "main", "%1: unexpected argument \"%2\"; the game takes no file names.\n%3")
+                  .arg(program, parser.positionalArguments().constFirst(), tryHelp));
         return 2;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
@@ -85,7 +90,8 @@ int readCommandLine(int argc, char* argv[]) {
     }
     const QString level = parser.value(QStringLiteral("computer"));
     if (parser.isSet(QStringLiteral("computer")) && !options::applyComputerOption(level)) {
-        print(stderr, QStringLiteral("%1: --computer takes easy, normal or hard, not \"%2\"\n%3")
+        print(stderr, QCoreApplication::translate(
+                          "main", "%1: --computer takes easy, normal or hard, not \"%2\"\n%3")
                           .arg(program, level, tryHelp));
         return 2;
     }
@@ -107,10 +113,17 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("quorvel.github.io"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
-    if (const int status = readCommandLine(argc, argv); status >= 0)
-        return status;
+    {
+        // The command line is read in the player's language, before any window
+        // system is touched; translations need an application object.
+        QCoreApplication commandLine(argc, argv);
+        platform::useSystemLanguage();
+        if (const int status = readCommandLine(argc, argv); status >= 0)
+            return status;
+    }
 
     QApplication app(argc, argv);
+    platform::useSystemLanguage();
     // The program ends when the main window unloads, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::initialise();

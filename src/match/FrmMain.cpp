@@ -45,7 +45,7 @@ constexpr int LightTop[] = {6690, 6180, 5685};
 } // namespace
 
 FrmMain::FrmMain() : platform::Form(QStringLiteral("frmMain")) {
-    setDesign(QStringLiteral("Quorvel"), 8880, 7875, QStringLiteral(":/embedded/main.jpg"));
+    setDesign(tr("Quorvel"), 8880, 7875, QStringLiteral(":/embedded/main.jpg"));
     setPlacement(Placement::CentreOwner);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -187,7 +187,7 @@ void FrmMain::showCapture(int location, const QString& name) {
     if (m_mover != 0 && location >= 1 && location <= 9) {
         m_squareOwner[location] = m_mover;
         m_captures
-            << QStringLiteral("Square %1 taken by %2.").arg(location).arg(playerName(m_mover));
+            << tr("Square %1 taken by %2.").arg(QString::number(location), playerName(m_mover));
     }
 }
 
@@ -359,7 +359,7 @@ void FrmMain::DealHands() {
         tmrHideHand->setEnabled(true);
     gblnPostNewHand = false;
     boardAndHandsChanged();
-    platform::announce(this, QStringLiteral("Hands dealt. %1 begins.").arg(playerName(gintTurn)));
+    platform::announce(this, tr("Hands dealt. %1 begins.").arg(playerName(gintTurn)));
     // Open Hand has nothing to reveal: the seat that begins is asked now.
     if (open)
         seatTurnBegins(platform::monotonicNow());
@@ -416,9 +416,10 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     playCard(P, i, L);
     m_mover = 0;
     gintTurn = P == 1 ? 2 : 1;
-    QString spoken = QStringLiteral("%1 placed a card on square %2.").arg(playerName(P)).arg(L);
+    QString spoken = tr("%1 placed a card on square %2.").arg(playerName(P), QString::number(L));
     for (const QString& capture : std::as_const(m_captures))
-        spoken += QLatin1Char(' ') + capture;
+        //: Joins the sentences said after a placement (a capture, whose turn it is).
+        spoken = tr("%1 %2").arg(spoken, capture);
     if (intCardsPlaced >= 8) {
         boardAndHandsChanged();
         platform::announce(this, spoken);
@@ -434,7 +435,7 @@ void FrmMain::imgBoard_MouseDown(int Index) {
         seatTurnBegins(platform::Form::inputEventTime());
     }
     boardAndHandsChanged();
-    platform::announce(this, spoken + QStringLiteral(" %1's turn.").arg(playerName(gintTurn)));
+    platform::announce(this, tr("%1 %2").arg(spoken, tr("%1's turn.").arg(playerName(gintTurn))));
 }
 
 // Moves the card of hand slot `i` of player P onto square L and lets the
@@ -651,7 +652,7 @@ bool FrmMain::CheckWinner() {
         P = s1 > s2 ? 1 : s2 > s1 ? 2 : 0;
 
     if (P == 0) {
-        frmMessage->lblMsg->setCaption(QStringLiteral("Get ready for the next hand"));
+        frmMessage->lblMsg->setCaption(tr("Get ready for the next hand"));
         frmMessage->lblMsg->setForeColor(Black);
         frmMessage->ShowModal();
         ResetHand();
@@ -663,8 +664,8 @@ bool FrmMain::CheckWinner() {
     // A round is always won by one player and three wins end the match, so
     // rounds 1 to 5 are all there are; anything else is a broken state.
     if (gintRound < 1 || gintRound > 5)
-        platform::fatal(QStringLiteral("Round %1 cannot be recorded: a match has rounds 1 to 5.")
-                            .arg(gintRound));
+        platform::fatal(
+            tr("Round %1 cannot be recorded: a match has rounds 1 to 5.").arg(gintRound));
     qint16& won = P == 1 ? gintP1GamesWon : gintP2GamesWon;
     ++won;
     const qint16 W = won;
@@ -677,8 +678,7 @@ bool FrmMain::CheckWinner() {
     const QColor colour = P == 1 ? Red : Blue;
 
     if (W != 3) {
-        frmMessage->lblMsg->setCaption(name + QStringLiteral(" won this round.  ") +
-                                       QStringLiteral("Ready for next round"));
+        frmMessage->lblMsg->setCaption(tr("%1 won this round.  Ready for next round").arg(name));
         frmMessage->lblMsg->setForeColor(colour);
         frmMessage->ShowModal();
         intP1RoundScore[gintRound] = PlayRules().gintPlayer1Score;
@@ -700,14 +700,15 @@ bool FrmMain::CheckWinner() {
         qint16 sum = 0;
         for (int r = 1; r <= 5; ++r)
             if (__builtin_add_overflow(sum, rounds[r], &sum))
-                platform::fatal(QStringLiteral("A match total overflows a 16-bit integer."));
+                platform::fatal(tr("A match total overflows a 16-bit integer."));
         return sum;
     };
     const qint16 total1 = total(intP1RoundScore);
     const qint16 total2 = total(intP2RoundScore);
     gblnWinner = true;
-    frmMessage->lblMsg->setCaption(name + QStringLiteral("\r\n") + QStringLiteral(" wins with ") +
-                                   QString::number(P == 1 ? total1 : total2));
+    //: The message ending a match: the winner's name, a line break, the winner's total.
+    frmMessage->lblMsg->setCaption(
+        tr("%1\r\n wins with %2").arg(name, QString::number(P == 1 ? total1 : total2)));
     frmMessage->lblMsg->setForeColor(colour);
     frmWinner->lblP1Name->setCaption(QStringLiteral("  ") +
                                      platform::isolated(frmOptions->gstrPlayer1Name) +
@@ -783,44 +784,41 @@ QString FrmMain::playerName(int player) const {
 
 QString FrmMain::squareName(int L) const {
     if (!blnBoardUsed[L] || m_squareOwner[L] == 0)
-        return QStringLiteral("Square %1, empty").arg(L);
-    return QStringLiteral("Square %1: %2 card, %3")
-        .arg(L)
-        .arg(m_squareOwner[L] == 1 ? QStringLiteral("red") : QStringLiteral("blue"))
-        .arg(m_squareEdges[L].spoken());
+        return tr("Square %1, empty").arg(L);
+    return (m_squareOwner[L] == 1 ? tr("Square %1: red card, %2") : tr("Square %1: blue card, %2"))
+        .arg(QString::number(L), m_squareEdges[L].spoken());
 }
 
 QString FrmMain::handCardName(int P, int s) const {
-    const QString card = QStringLiteral("%1's card %2 of 5").arg(playerName(P)).arg(s);
+    const QString name = playerName(P);
+    const QString slot = QString::number(s);
     // A card back says nothing about the card behind it.
     const platform::Picture* picture = (P == 1 ? imgP1 : imgP2)[s];
     if (picture->pictureName() == pictureName(P == 1 ? BackRed : BackBlue))
-        return card + QStringLiteral(", face down");
+        return tr("%1's card %2 of 5, face down").arg(name, slot);
     if (!(P == 1 ? blnP1InHand : blnP2InHand)[s])
-        return card + QStringLiteral(", empty");
-    return card + QStringLiteral(": ") + m_handEdges[P][s].spoken();
+        return tr("%1's card %2 of 5, empty").arg(name, slot);
+    return tr("%1's card %2 of 5: %3").arg(name, slot, m_handEdges[P][s].spoken());
 }
 
 void FrmMain::describeControls() {
     using platform::describe;
     using platform::Description;
-    describe(imgPlayer1,
-             {.role = QAccessible::Graphic, .name = [] { return QStringLiteral("Player 1"); }});
-    describe(imgPlayer2,
-             {.role = QAccessible::Graphic, .name = [] { return QStringLiteral("Player 2"); }});
+    describe(imgPlayer1, {.role = QAccessible::Graphic, .name = [] { return tr("Player 1"); }});
+    describe(imgPlayer2, {.role = QAccessible::Graphic, .name = [] { return tr("Player 2"); }});
     describe(imgBegin,
              {.role = QAccessible::Graphic, .name = [this] {
                   const QString shown = imgBegin->pictureName();
                   if (shown.isEmpty())
                       return QString();
-                  return QStringLiteral("%1 begins")
+                  return tr("%1 begins")
                       .arg(playerName(shown.endsWith(QLatin1String("begin1.jpg")) ? 1 : 2));
               }});
     for (int P = 1; P <= 2; ++P)
         for (int s = 1; s <= 5; ++s)
             describe((P == 1 ? imgP1Select : imgP2Select)[s],
                      {.role = QAccessible::Graphic, .name = [this, P, s] {
-                          return QStringLiteral("Frame of %1's card %2").arg(playerName(P)).arg(s);
+                          return tr("Frame of %1's card %2").arg(playerName(P), QString::number(s));
                       }});
     for (int l = 1; l <= 9; ++l)
         describe(imgBoard[l], {.role = QAccessible::Button,
@@ -835,34 +833,37 @@ void FrmMain::describeControls() {
                  .selected = [this, P,
                               s] { return (P == 1 ? imgP1Select : imgP2Select)[s]->Visible(); }});
     const std::pair<platform::Picture*, const char*> buttons[] = {
-        {imgNewGame, "New Game"}, {imgOptions, "Options"}, {imgHelp, "Help"}, {imgExit, "Exit"}};
+        {imgNewGame, QT_TR_NOOP("New Game")},
+        {imgOptions, QT_TR_NOOP("Options")},
+        {imgHelp, QT_TR_NOOP("Help")},
+        {imgExit, QT_TR_NOOP("Exit")}};
     for (const auto& [picture, words] : buttons) {
-        const QString name = QString::fromLatin1(words);
-        describe(picture,
-                 {.role = QAccessible::Button, .name = [name] { return name; }, .focusable = true});
+        const char* source = words;
+        describe(picture, {.role = QAccessible::Button,
+                           .name = [source] { return tr(source); },
+                           .focusable = true});
     }
     for (int P = 1; P <= 2; ++P) {
         describe(P == 1 ? lblPlayer1Name : lblPlayer2Name,
                  {.role = QAccessible::StaticText, .name = [this, P] {
-                      return QStringLiteral("Player %1, %2: %3")
-                          .arg(P)
-                          .arg(P == 1 ? QStringLiteral("red") : QStringLiteral("blue"))
+                      return (P == 1 ? tr("Player 1, red: %1") : tr("Player 2, blue: %1"))
                           .arg((P == 1 ? lblPlayer1Name : lblPlayer2Name)->caption());
                   }});
         describe(P == 1 ? lblPlayer1Score : lblPlayer2Score,
                  {.role = QAccessible::StaticText, .name = [this, P] {
-                      return QStringLiteral("%1's score: %2")
-                          .arg(playerName(P))
-                          .arg((P == 1 ? lblPlayer1Score : lblPlayer2Score)->caption().toInt());
+                      return tr("%1's score: %2")
+                          .arg(
+                              playerName(P),
+                              QString::number(
+                                  (P == 1 ? lblPlayer1Score : lblPlayer2Score)->caption().toInt()));
                   }});
         for (int i = 0; i < 3; ++i)
             describe((P == 1 ? imgRedLight : imgBlueLight)[i],
                      {.role = QAccessible::Graphic, .name = [this, P, i] {
                           const int won = P == 1 ? gintP1GamesWon : gintP2GamesWon;
-                          return QStringLiteral("%1's round light %2: %3")
-                              .arg(playerName(P))
-                              .arg(i + 1)
-                              .arg(won > i ? QStringLiteral("won") : QStringLiteral("not won"));
+                          return (won > i ? tr("%1's round light %2: won")
+                                          : tr("%1's round light %2: not won"))
+                              .arg(playerName(P), QString::number(i + 1));
                       }});
     }
 }

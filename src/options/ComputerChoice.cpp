@@ -1,17 +1,19 @@
 #include "options/ComputerChoice.h"
 
+#include <QCoreApplication>
+
 namespace options {
 
 namespace {
 const QString Person = QStringLiteral("Mirela");
-QString g_startingName = Person;
+// The computer level chosen on the command line, -1 for a person.
+qsizetype g_startingLevel = -1;
 } // namespace
 
-const QStringList& computerNames() {
-    static const QStringList names{QStringLiteral("Computer (easy)"),
-                                   QStringLiteral("Computer (normal)"),
-                                   QStringLiteral("Computer (hard)")};
-    return names;
+QStringList computerNames() {
+    return {QCoreApplication::translate("ComputerChoice", "Computer (easy)"),
+            QCoreApplication::translate("ComputerChoice", "Computer (normal)"),
+            QCoreApplication::translate("ComputerChoice", "Computer (hard)")};
 }
 
 std::optional<computer::Level> computerLevel(const QString& player2Name) {
@@ -28,7 +30,7 @@ std::optional<computer::Level> computerLevel(const QString& player2Name) {
 }
 
 QString startingPlayer2Name() {
-    return g_startingName;
+    return g_startingLevel < 0 ? Person : computerNames().value(g_startingLevel);
 }
 
 bool applyComputerOption(const QString& value) {
@@ -37,12 +39,12 @@ bool applyComputerOption(const QString& value) {
     const qsizetype level = levels.indexOf(value);
     if (level < 0)
         return false;
-    g_startingName = computerNames()[level];
+    g_startingLevel = level;
     return true;
 }
 
 void resetStartingPlayer2() {
-    g_startingName = Person;
+    g_startingLevel = -1;
 }
 
 } // namespace options

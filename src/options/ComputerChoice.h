@@ -9,9 +9,10 @@
 
 namespace options {
 
-// The names under which the computer plays player 2, easy to hard. Player 2
-// is the computer exactly when its name is one of them.
-const QStringList& computerNames();
+// The names under which the computer plays player 2, easy to hard, in the
+// player's language. Player 2 is the computer exactly when its name is one of
+// them.
+QStringList computerNames();
 std::optional<computer::Level> computerLevel(const QString& player2Name);
 
 // The name player 2 has when the options window is created: "Mirela", a

@@ -185,19 +185,19 @@ void FrmOptions::imgHelp_MouseUp() {
 // ---- Keyboard and screen reader ------------------------------------------------------
 
 void FrmOptions::describeControls() {
-    setAccessibleName(QStringLiteral("Options"));
-    txtPlayer1Name->setAccessibleName(QStringLiteral("Player 1"));
-    txtPlayer2Name->setAccessibleName(QStringLiteral("Player 2"));
+    setAccessibleName(tr("Options"));
+    txtPlayer1Name->setAccessibleName(tr("Player 1"));
+    txtPlayer2Name->setAccessibleName(tr("Player 2"));
     const std::pair<platform::Label*, const char*> marks[] = {
-        {lblHandOpt[0], "Open Hand"},
-        {lblHandOpt[1], "Closed Hand"},
-        {lblRuleOpts[0], "Basic Rules"},
-        {lblRuleOpts[1], "Basic Combo Rules"}};
+        {lblHandOpt[0], QT_TR_NOOP("Open Hand")},
+        {lblHandOpt[1], QT_TR_NOOP("Closed Hand")},
+        {lblRuleOpts[0], QT_TR_NOOP("Basic Rules")},
+        {lblRuleOpts[1], QT_TR_NOOP("Basic Combo Rules")}};
     for (const auto& [mark, words] : marks) {
-        const QString name = QString::fromLatin1(words);
+        const char* source = words;
         platform::Label* label = mark;
         platform::describe(label, {.role = QAccessible::RadioButton,
-                                   .name = [name] { return name; },
+                                   .name = [source] { return tr(source); },
                                    .checked = [label] { return !label->caption().isEmpty(); },
                                    .focusable = true});
     }
@@ -208,12 +208,12 @@ void FrmOptions::describeControls() {
                 for (platform::Label* each : *group)
                     platform::descriptionChanged(each);
             });
-    platform::describe(imgDone, {.role = QAccessible::Button,
-                                 .name = [] { return QStringLiteral("Done"); },
-                                 .focusable = true});
-    platform::describe(imgHelp, {.role = QAccessible::Button,
-                                 .name = [] { return QStringLiteral("Help"); },
-                                 .focusable = true});
+    platform::describe(
+        imgDone,
+        {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
+    platform::describe(
+        imgHelp,
+        {.role = QAccessible::Button, .name = [] { return tr("Help"); }, .focusable = true});
     // The designed tab order: the two names, then the marks and the buttons.
     QWidget* order[] = {txtPlayer1Name, txtPlayer2Name, lblHandOpt[0], lblHandOpt[1],
                         lblRuleOpts[0], lblRuleOpts[1], imgDone,       imgHelp};

@@ -5,6 +5,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImageReader>
@@ -90,13 +91,15 @@ QPixmap loadPictureFile(const QString& nativeName, qreal devicePixelRatio) {
         return *cached;
     const QFileInfo info(nativeName);
     if (!info.exists())
-        fatal(QStringLiteral("The picture \"%1\" is missing.").arg(nativeName));
+        fatal(QCoreApplication::translate("Picture", "The picture \"%1\" is missing.")
+                  .arg(nativeName));
     if (info.size() == 0)
-        fatal(QStringLiteral("The picture \"%1\" is empty.").arg(nativeName));
+        fatal(
+            QCoreApplication::translate("Picture", "The picture \"%1\" is empty.").arg(nativeName));
     QImageReader reader(nativeName);
     QImage image = reader.read();
     if (image.isNull())
-        fatal(QStringLiteral("The picture \"%1\" cannot be loaded: %2")
+        fatal(QCoreApplication::translate("Picture", "The picture \"%1\" cannot be loaded: %2")
                   .arg(nativeName, reader.errorString()));
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     cache(nativeName, pixmap, 1);

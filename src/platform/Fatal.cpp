@@ -4,6 +4,7 @@
 #include "platform/Recordset.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -45,7 +46,8 @@ void fatal(const QString& report) {
     if (g_dying)
         std::_Exit(FatalExitStatus);
     g_dying = true;
-    const QByteArray text = "Quorvel: fatal error: " + message.toUtf8() + "\n";
+    const QByteArray text =
+        QCoreApplication::translate("Fatal", "Quorvel: fatal error: %1\n").arg(message).toUtf8();
     std::fputs(text.constData(), stderr);
     std::fflush(stderr);
     if (canShowDialog()) {
@@ -53,9 +55,10 @@ void fatal(const QString& report) {
         // the dialog's event loop cannot run game handlers.
         for (QWidget* w : QApplication::topLevelWidgets())
             w->setEnabled(false);
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvel"),
-                        QStringLiteral("Quorvel cannot continue.\n\n%1").arg(message),
-                        QMessageBox::Ok);
+        QMessageBox box(
+            QMessageBox::Critical, QStringLiteral("Quorvel"),
+            QCoreApplication::translate("Fatal", "Quorvel cannot continue.\n\n%1").arg(message),
+            QMessageBox::Ok);
         box.setEnabled(true);
         box.exec();
     }

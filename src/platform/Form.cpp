@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -243,7 +244,8 @@ void Form::Show() {
 void Form::ShowModal() {
     Load();
     if (m_modalLoop)
-        fatal(QStringLiteral("Window %1 is already shown modally.").arg(objectName()));
+        fatal(QCoreApplication::translate("Form", "Window %1 is already shown modally.")
+                  .arg(objectName()));
     // What the handler has saved so far reaches the file before the wait.
     Database::flush();
     m_returnTo = g_active;

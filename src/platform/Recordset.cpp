@@ -34,13 +34,13 @@ QSet<Recordset*>& allRecordsets() {
 void execOrFatal(const QString& sql, const QString& what) {
     QSqlQuery query(Database::connection());
     if (!query.exec(sql))
-        fatal(QStringLiteral("%1 failed in the card database \"%2\": %3")
+        fatal(QCoreApplication::translate("Recordset", "%1 failed in the card database \"%2\": %3")
                   .arg(what, g_fileName, query.lastError().text()));
 }
 
 void check(bool ok, const QSqlQuery& query, const QString& what) {
     if (!ok)
-        fatal(QStringLiteral("%1 failed in the card database \"%2\": %3")
+        fatal(QCoreApplication::translate("Recordset", "%1 failed in the card database \"%2\": %3")
                   .arg(what, g_fileName, query.lastError().text()));
 }
 } // namespace
@@ -49,23 +49,28 @@ void Database::open(const QString& file) {
     g_fileName = file;
     const QFileInfo info(file);
     if (!info.exists())
-        fatal(QStringLiteral("The card database \"%1\" does not exist.").arg(file));
+        fatal(QCoreApplication::translate("Recordset", "The card database \"%1\" does not exist.")
+                  .arg(file));
     if (!info.isFile() || !info.isReadable())
-        fatal(QStringLiteral("The card database \"%1\" cannot be read.").arg(file));
+        fatal(QCoreApplication::translate("Recordset", "The card database \"%1\" cannot be read.")
+                  .arg(file));
     if (!info.isWritable())
-        fatal(QStringLiteral("The card database \"%1\" is read-only; the game keeps its cards "
-                             "in it and must be able to write it.")
+        fatal(QCoreApplication::translate(
+                  "Recordset", "The card database \"%1\" is read-only; the game keeps its cards "
+                               "in it and must be able to write it.")
                   .arg(file));
     // SQLite would turn an empty file into a new, empty database: refuse it
     // before opening so that the file stays exactly as it was.
     if (info.size() == 0)
-        fatal(QStringLiteral("The card database \"%1\" is empty.").arg(file));
+        fatal(QCoreApplication::translate("Recordset", "The card database \"%1\" is empty.")
+                  .arg(file));
     // The write-ahead log lives beside the database; without a writable folder
     // the first read already fails with a misleading "read-only database".
     if (!QFileInfo(info.absolutePath()).isWritable())
-        fatal(QStringLiteral("The folder \"%1\" of the card database is read-only; the game "
-                             "keeps its log of changes beside the database and must be able to "
-                             "write there.")
+        fatal(QCoreApplication::translate(
+                  "Recordset", "The folder \"%1\" of the card database is read-only; the game "
+                               "keeps its log of changes beside the database and must be able to "
+                               "write there.")
                   .arg(info.absolutePath()));
     QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
                           ? QSqlDatabase::database(ConnectionName, false)
@@ -73,22 +78,25 @@ void Database::open(const QString& file) {
     db.setDatabaseName(file);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
-        fatal(QStringLiteral("The card database \"%1\" cannot be opened: %2")
+        fatal(QCoreApplication::translate("Recordset",
+                                          "The card database \"%1\" cannot be opened: %2")
                   .arg(file, db.lastError().text()));
     QSqlQuery query(db);
     // Reading the schema proves that the file is a database at all.
     if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
-        fatal(QStringLiteral("\"%1\" is not a card database: %2")
+        fatal(QCoreApplication::translate("Recordset", "\"%1\" is not a card database: %2")
                   .arg(file, query.lastError().text()));
     // Write-ahead logging with normal syncing: each save is a small atomic
     // commit, readers are never blocked, and a killed program leaves the file
     // consistent.
     if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next() ||
         query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-        fatal(QStringLiteral("The card database \"%1\" cannot be written (is its folder "
-                             "read-only?): %2")
+        fatal(QCoreApplication::translate(
+                  "Recordset", "The card database \"%1\" cannot be written (is its folder "
+                               "read-only?): %2")
                   .arg(file, query.lastError().text()));
-    check(query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")), query, "Setting up");
+    check(query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")), query,
+          QCoreApplication::translate("Recordset", "Setting up"));
 }
 
 bool Database::isOpen() {
@@ -110,7 +118,7 @@ void Database::close() {
     for (Recordset* rs : recordsets())
         rs->forgetStatement();
     if (g_groupDepth > 0 && isOpen())
-        execOrFatal(QStringLiteral("COMMIT"), QStringLiteral("Saving"));
+        execOrFatal(QStringLiteral("COMMIT"), QCoreApplication::translate("Recordset", "Saving"));
     g_groupDepth = 0;
     {
         QSqlDatabase db = QSqlDatabase::database(ConnectionName, false);
@@ -129,7 +137,8 @@ void Database::closeFile() {
 
 void Database::beginGroup() {
     if (g_groupDepth++ == 0 && isOpen())
-        execOrFatal(QStringLiteral("BEGIN"), QStringLiteral("Starting a save"));
+        execOrFatal(QStringLiteral("BEGIN"),
+                    QCoreApplication::translate("Recordset", "Starting a save"));
 }
 
 void Database::endGroup() {
@@ -141,14 +150,15 @@ void Database::endGroup() {
         QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
         return;
     }
-    execOrFatal(QStringLiteral("COMMIT"), QStringLiteral("Saving"));
+    execOrFatal(QStringLiteral("COMMIT"), QCoreApplication::translate("Recordset", "Saving"));
 }
 
 void Database::flush() {
     if (g_groupDepth == 0 || !isOpen())
         return;
-    execOrFatal(QStringLiteral("COMMIT"), QStringLiteral("Saving"));
-    execOrFatal(QStringLiteral("BEGIN"), QStringLiteral("Starting a save"));
+    execOrFatal(QStringLiteral("COMMIT"), QCoreApplication::translate("Recordset", "Saving"));
+    execOrFatal(QStringLiteral("BEGIN"),
+                QCoreApplication::translate("Recordset", "Starting a save"));
 }
 
 std::optional<qlonglong> wholeNumber(const QVariant& value) {
@@ -192,8 +202,9 @@ void Recordset::open(const QString& table, bool readOnly) {
     if (m_open)
         close();
     if (!Database::isOpen())
-        fatal(
-            QStringLiteral("Table %1 cannot be opened: the card database is not open.").arg(table));
+        fatal(QCoreApplication::translate(
+                  "Recordset", "Table %1 cannot be opened: the card database is not open.")
+                  .arg(table));
     m_table = table;
     m_readOnly = readOnly;
     m_columns.clear();
@@ -206,7 +217,8 @@ void Recordset::open(const QString& table, bool readOnly) {
     query.setForwardOnly(true);
     const QString sql = QStringLiteral("SELECT rowid, * FROM \"%1\" ORDER BY rowid").arg(table);
     if (!query.exec(sql))
-        fatal(QStringLiteral("Table %1 cannot be opened in the card database \"%2\": %3")
+        fatal(QCoreApplication::translate(
+                  "Recordset", "Table %1 cannot be opened in the card database \"%2\": %3")
                   .arg(table, Database::fileName(), query.lastError().text()));
     const QSqlRecord record = query.record();
     for (int i = 1; i < record.count(); ++i)
@@ -234,20 +246,21 @@ void Recordset::close() {
 
 void Recordset::MoveFirst() {
     if (!m_open)
-        fatal(QStringLiteral("Table %1 is not open.").arg(m_table));
+        fatal(QCoreApplication::translate("Recordset", "Table %1 is not open.").arg(m_table));
     save();
     m_current = 0;
 }
 
 void Recordset::Find(const QString& criterion) {
     if (!m_open)
-        fatal(QStringLiteral("Table %1 is not open.").arg(m_table));
+        fatal(QCoreApplication::translate("Recordset", "Table %1 is not open.").arg(m_table));
     const int eq = criterion.indexOf(QLatin1Char('='));
     bool ok = false;
     const QString field = criterion.left(eq).trimmed();
     const qlonglong wanted = criterion.mid(eq + 1).trimmed().toLongLong(&ok);
     if (eq < 0 || !ok)
-        fatal(QStringLiteral("Table %1: the search \"%2\" cannot be understood.")
+        fatal(QCoreApplication::translate("Recordset",
+                                          "Table %1: the search \"%2\" cannot be understood.")
                   .arg(m_table, criterion));
     const int col = column(field);
     int found = static_cast<int>(m_rows.size());
@@ -265,16 +278,19 @@ void Recordset::Find(const QString& criterion) {
 int Recordset::column(const QString& field) const {
     const int col = m_columns.indexOf(field);
     if (col < 0)
-        fatal(QStringLiteral("Table %1 of the card database has no field %2.").arg(m_table, field));
+        fatal(QCoreApplication::translate("Recordset",
+                                          "Table %1 of the card database has no field %2.")
+                  .arg(m_table, field));
     return col;
 }
 
 void Recordset::requireCurrent(const QString& field) const {
     if (!m_open)
-        fatal(QStringLiteral("Table %1 is not open.").arg(m_table));
+        fatal(QCoreApplication::translate("Recordset", "Table %1 is not open.").arg(m_table));
     if (EOF_())
-        fatal(QStringLiteral("Table %1: no current record for field %2 (the record searched for "
-                             "was not found).")
+        fatal(QCoreApplication::translate(
+                  "Recordset", "Table %1: no current record for field %2 (the record searched for "
+                               "was not found).")
                   .arg(m_table, field));
 }
 
@@ -287,13 +303,15 @@ qint16 Recordset::intValue(const QString& field) const {
     const QVariant v = value(field);
     const std::optional<qlonglong> number = wholeNumber(v);
     if (!number)
-        fatal(QStringLiteral("Table %1, record %2: field %3 holds \"%4\" where a number belongs.")
+        fatal(QCoreApplication::translate(
+                  "Recordset", "Table %1, record %2: field %3 holds \"%4\" where a number belongs.")
                   .arg(m_table)
                   .arg(m_current + 1)
                   .arg(field, v.toString()));
     const qlonglong n = *number;
     if (n < -32768 || n > 32767)
-        fatal(QStringLiteral("Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.")
+        fatal(QCoreApplication::translate(
+                  "Recordset", "Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.")
                   .arg(m_table)
                   .arg(m_current + 1)
                   .arg(field)
@@ -308,7 +326,8 @@ QString Recordset::textValue(const QString& field) const {
 void Recordset::setValue(const QString& field, const QVariant& value) {
     requireCurrent(field);
     if (m_readOnly)
-        fatal(QStringLiteral("Table %1 is read-only; field %2 cannot be written.")
+        fatal(QCoreApplication::translate("Recordset",
+                                          "Table %1 is read-only; field %2 cannot be written.")
                   .arg(m_table, field));
     m_rows[m_current][column(field)] = value;
     m_dirty = true;
@@ -329,7 +348,9 @@ void Recordset::save() {
         sql += QStringLiteral(" WHERE rowid = ?");
         auto update = std::make_unique<QSqlQuery>(Database::connection());
         if (!update->prepare(sql))
-            check(false, *update, QStringLiteral("Saving a record of table %1").arg(m_table));
+            check(false, *update,
+                  QCoreApplication::translate("Recordset", "Saving a record of table %1")
+                      .arg(m_table));
         m_update = std::move(update);
         recordsets().insert(this);
     }
@@ -337,9 +358,11 @@ void Recordset::save() {
     for (int i = 0; i < m_rows[m_current].size(); ++i)
         query.bindValue(i, m_rows[m_current][i]);
     query.bindValue(m_columns.size(), m_rowIds[m_current]);
-    check(query.exec(), query, QStringLiteral("Saving a record of table %1").arg(m_table));
+    check(query.exec(), query,
+          QCoreApplication::translate("Recordset", "Saving a record of table %1").arg(m_table));
     if (query.numRowsAffected() != 1)
-        fatal(QStringLiteral("Table %1: record %2 disappeared from the card database.")
+        fatal(QCoreApplication::translate("Recordset",
+                                          "Table %1: record %2 disappeared from the card database.")
                   .arg(m_table)
                   .arg(m_current + 1));
 }

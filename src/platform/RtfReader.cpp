@@ -1,6 +1,7 @@
 #include "platform/RtfReader.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHash>
 #include <QList>
@@ -322,7 +323,7 @@ class Reader {
     RtfResult run() {
         const bool header = skipToHeader();
         if (!header)
-            noteProblem(QStringLiteral("not a rich-text document"));
+            noteProblem(QCoreApplication::translate("RtfReader", "not a rich-text document"));
         m_cursor.beginEditBlock();
         while (m_p < m_end && !m_stopped)
             step();
@@ -330,9 +331,10 @@ class Reader {
         finishBlock();
         m_cursor.endEditBlock();
         if (m_overflow > 0 || m_stack.size() > 1)
-            noteProblem(QStringLiteral("the document ends before all its groups are closed"));
+            noteProblem(QCoreApplication::translate(
+                "RtfReader", "the document ends before all its groups are closed"));
         if (!m_sawText)
-            noteProblem(QStringLiteral("the document holds no text"));
+            noteProblem(QCoreApplication::translate("RtfReader", "the document holds no text"));
         return RtfResult{header && m_sawText, m_problem};
     }
 
@@ -394,7 +396,8 @@ class Reader {
         m_skipChars = 0;
         if (m_overflow > 0 || static_cast<int>(m_stack.size()) > rtfMaxGroupDepth) {
             noteProblem(
-                QStringLiteral("groups are nested more than %1 deep").arg(rtfMaxGroupDepth));
+                QCoreApplication::translate("RtfReader", "groups are nested more than %1 deep")
+                    .arg(rtfMaxGroupDepth));
             ++m_overflow;
             return;
         }
@@ -760,12 +763,13 @@ class Reader {
 
     void appendUnit(char16_t unit) {
         if (m_textUnits >= rtfMaxTextUnits) {
-            stop(QStringLiteral("the document text is cut off at 8 MB"));
+            stop(QCoreApplication::translate("RtfReader", "the document text is cut off at 8 MB"));
             return;
         }
         if (m_strayClose || m_rootClosed) {
             if (unit != u' ' && unit != u'\t')
-                noteProblem(QStringLiteral("the braces of the document do not balance"));
+                noteProblem(QCoreApplication::translate(
+                    "RtfReader", "the braces of the document do not balance"));
         }
         const CharProps& chr = top().chr;
         if (!m_pending.isEmpty() && !(chr == m_pendingProps))
@@ -787,7 +791,9 @@ class Reader {
         if (top().dest != Dest::Text)
             return;
         if (m_paragraphs >= kMaxParagraphs) {
-            stop(QStringLiteral("the document is cut off at %1 paragraphs").arg(kMaxParagraphs));
+            stop(
+                QCoreApplication::translate("RtfReader", "the document is cut off at %1 paragraphs")
+                    .arg(kMaxParagraphs));
             return;
         }
         flush();

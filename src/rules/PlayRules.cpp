@@ -5,6 +5,8 @@
 #include "platform/Recordset.h"
 #include "store/Tables.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // One neighbour of a square: where it lies, which of its edges faces the
@@ -41,7 +43,8 @@ bool exists(int board, const Neighbour& n) {
 qint16 addScore(qint16 score, qint16 edge, int player) {
     qint16 sum = 0;
     if (__builtin_add_overflow(score, edge, &sum))
-        platform::fatal(QStringLiteral("Player %1's score overflows a 16-bit integer (%2 + %3).")
+        platform::fatal(QCoreApplication::translate(
+                            "PlayRules", "Player %1's score overflows a 16-bit integer (%2 + %3).")
                             .arg(player)
                             .arg(score)
                             .arg(edge));

@@ -14,7 +14,7 @@
 const FrmPlayer::Differences& FrmPlayer::player1() {
     static const Differences d{1,
                                QStringLiteral("frmPlayer1"),
-                               QStringLiteral("Quorvel  -  Player 1"),
+                               QT_TR_NOOP("Quorvel  -  Player 1"),
                                &store::P1Stock,
                                QStringLiteral("P1Stock"),
                                QStringLiteral("r.jpg"),
@@ -33,7 +33,7 @@ const FrmPlayer::Differences& FrmPlayer::player1() {
 const FrmPlayer::Differences& FrmPlayer::player2() {
     static const Differences d{2,
                                QStringLiteral("frmPlayer2"),
-                               QStringLiteral("Quorvel  -  Player 2"),
+                               QT_TR_NOOP("Quorvel  -  Player 2"),
                                &store::P2Stock,
                                QStringLiteral("P2Stock"),
                                QStringLiteral("b.jpg"),
@@ -51,7 +51,7 @@ const FrmPlayer::Differences& FrmPlayer::player2() {
 
 FrmPlayer::FrmPlayer(const Differences& d) : platform::Form(d.objectName), m_differences(d) {
     using platform::Picture;
-    setDesign(d.caption, 8820, 3300, QStringLiteral(":/embedded/strip.jpg"));
+    setDesign(tr(d.caption), 8820, 3300, QStringLiteral(":/embedded/strip.jpg"));
     imgMsg = new Picture(this);
     imgMsg->setRect(3000, d.msgTop, 3000, 1005);
     imgMsg->setStretch(false);
@@ -59,7 +59,7 @@ FrmPlayer::FrmPlayer(const Differences& d) : platform::Form(d.objectName), m_dif
     lblName->setRect(360, d.nameTop, 2175, d.nameHeight);
     lblName->setFontSpec(QStringLiteral("Times New Roman"), 14.25, true, true);
     lblName->setForeColor(QColor(0xE0, 0xE0, 0xE0));
-    lblName->setCaption(d.player == 1 ? QStringLiteral("Player 1") : QStringLiteral("Player 2"));
+    lblName->setCaption(d.player == 1 ? tr("Player 1") : tr("Player 2"));
     imgPlate = new Picture(this);
     imgPlate->setRect(540, d.plateTop, 1815, d.plateHeight);
     imgPlate->setEmbedded(d.plate);
@@ -279,7 +279,7 @@ void FrmPlayer::imgDone_MouseUp() {
     imgDone->Refresh();
     if (choosing()) {
         if (intSelected < 5) {
-            frmMessage->lblMsg->setCaption(QStringLiteral("You must select 5 cards to play"));
+            frmMessage->lblMsg->setCaption(tr("You must select 5 cards to play"));
             frmMessage->ShowModal();
             return;
         }
@@ -319,19 +319,19 @@ void FrmPlayer::Form_Unload() {
 // ---- Keyboard and screen reader ------------------------------------------------------
 
 QString FrmPlayer::offeredCardName(int i) const {
-    const QString card = QStringLiteral("Offered card %1 of 8").arg(i);
     // Card backs stand for an offer not dealt yet (or kept from the other player).
     if (!blnOfferShown)
-        return card + QStringLiteral(", face down");
+        return tr("Offered card %1 of 8, face down").arg(i);
+    const bool marked = imgSelect[i]->Visible();
     // The computer's offer under Closed Hand is dealt but shows its backs:
     // its edges are no more spoken than shown; its marks are seen.
     if (imgCard[i]->pictureName() == pictureName(m_differences.placeholder))
-        return QStringLiteral("%1, face down, %2")
-            .arg(card,
-                 imgSelect[i]->Visible() ? QStringLiteral("marked") : QStringLiteral("not marked"));
-    return QStringLiteral("%1: %2, %3")
-        .arg(card, m_offerEdges[i].spoken(),
-             imgSelect[i]->Visible() ? QStringLiteral("marked") : QStringLiteral("not marked"));
+        return (marked ? tr("Offered card %1 of 8, face down, marked")
+                       : tr("Offered card %1 of 8, face down, not marked"))
+            .arg(i);
+    return (marked ? tr("Offered card %1 of 8: %2, marked")
+                   : tr("Offered card %1 of 8: %2, not marked"))
+        .arg(QString::number(i), m_offerEdges[i].spoken());
 }
 
 void FrmPlayer::describeControls() {
@@ -345,25 +345,25 @@ void FrmPlayer::describeControls() {
                 [this, i] { platform::descriptionChanged(imgCard[i]); });
     }
     for (int i = 1; i <= 8; ++i)
-        platform::describe(imgSelect[i],
-                           {.role = QAccessible::Graphic, .name = [i] {
-                                return QStringLiteral("Frame of offered card %1").arg(i);
-                            }});
+        platform::describe(imgSelect[i], {.role = QAccessible::Graphic, .name = [i] {
+                                              return tr("Frame of offered card %1").arg(i);
+                                          }});
     platform::describe(imgPlate, {.role = QAccessible::Graphic, .name = [this] {
-                                      return QStringLiteral("Player %1").arg(m_differences.player);
+                                      return m_differences.player == 1 ? tr("Player 1")
+                                                                       : tr("Player 2");
                                   }});
     // The prompt picture's words, while it shows.
     platform::describe(imgMsg, {.role = QAccessible::Graphic, .name = [this] {
                                     return imgMsg->hasPicture()
-                                               ? QStringLiteral("Choose 5 cards, then press Done")
+                                               ? tr("Choose 5 cards, then press Done")
                                                : QString();
                                 }});
-    platform::describe(imgDone, {.role = QAccessible::Button,
-                                 .name = [] { return QStringLiteral("Done"); },
-                                 .focusable = true});
+    platform::describe(
+        imgDone,
+        {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
     platform::describe(lblName, {.role = QAccessible::StaticText, .name = [this] {
-                                     return QStringLiteral("Player %1: %2")
-                                         .arg(m_differences.player)
+                                     return (m_differences.player == 1 ? tr("Player 1: %1")
+                                                                       : tr("Player 2: %1"))
                                          .arg(lblName->caption());
                                  }});
 }

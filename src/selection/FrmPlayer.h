@@ -24,7 +24,7 @@ class FrmPlayer : public platform::Form {
     struct Differences {
         int player;                 // 1 or 2
         QString objectName;         // "frmPlayer1"
-        QString caption;            // window caption
+        const char* caption;        // window caption, translated as the window is made
         platform::Recordset* stock; // the offer table
         QString stockTable;         // its name in the database
         QString suffix;             // "r.jpg" / "b.jpg"

@@ -97,7 +97,8 @@ QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths,
             *error = query.lastError();
         if (isDiskFailure(query.lastError()))
             return QStringLiteral("%1.").arg(query.lastError().databaseText());
-        return QStringLiteral("The card database has no table %1 (%2).")
+        return QCoreApplication::translate("StartupCheck",
+                                           "The card database has no table %1 (%2).")
             .arg(need.name, query.lastError().databaseText());
     }
     const QSqlRecord record = query.record();
@@ -112,7 +113,8 @@ QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths,
         required << QStringLiteral("fldOwner");
     for (const QString& field : required)
         if (record.indexOf(field) < 0)
-            return QStringLiteral("Table %1 of the card database has no field %2.")
+            return QCoreApplication::translate("StartupCheck",
+                                               "Table %1 of the card database has no field %2.")
                 .arg(need.name, field);
     if (!need.cardFields)
         return {};
@@ -129,8 +131,9 @@ QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths,
         for (const QString& field : required) {
             const QVariant v = query.value(record.indexOf(field));
             if (isNumberField(field) && !smallNumber(v))
-                return QStringLiteral("Table %1, record %2: field %3 holds %4 where a whole "
-                                      "number from -32768 to 32767 belongs.")
+                return QCoreApplication::translate(
+                           "StartupCheck", "Table %1, record %2: field %3 holds %4 where a whole "
+                                           "number from -32768 to 32767 belongs.")
                     .arg(need.name)
                     .arg(row)
                     .arg(field, describe(v));
@@ -145,8 +148,10 @@ QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths,
                 continue;
             found[n] = true;
             if (*smallNumber(query.value(idColumn)) == 0)
-                return QStringLiteral("Table AllCards: the card with fldAutoNumber %1 has fldID 0, "
-                                      "which marks an empty slot.")
+                return QCoreApplication::translate(
+                           "StartupCheck",
+                           "Table AllCards: the card with fldAutoNumber %1 has fldID 0, "
+                           "which marks an empty slot.")
                     .arg(n);
             paths[n] = query.value(pathColumn).toString();
         }
@@ -154,8 +159,10 @@ QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths,
     if (need.autoNumber) {
         for (int n = 1; n <= CardCount; ++n)
             if (!found[n])
-                return QStringLiteral("Table AllCards has no card with fldAutoNumber %1 (it must "
-                                      "hold one card for every number from 1 to %2).")
+                return QCoreApplication::translate(
+                           "StartupCheck",
+                           "Table AllCards has no card with fldAutoNumber %1 (it must "
+                           "hold one card for every number from 1 to %2).")
                     .arg(n)
                     .arg(CardCount);
     }
@@ -168,11 +175,14 @@ QString checkTable(const TableNeed& need, QSqlDatabase db, CardPaths& paths,
                 ++position;
             if (position >= locations.size())
                 return locations.contains(slot)
-                           ? QStringLiteral("Table %1: the record of slot %2 is out of order "
-                                            "(records must lie in ascending order of fldLocation).")
+                           ? QCoreApplication::translate(
+                                 "StartupCheck",
+                                 "Table %1: the record of slot %2 is out of order "
+                                 "(records must lie in ascending order of fldLocation).")
                                  .arg(need.name)
                                  .arg(slot)
-                           : QStringLiteral(
+                           : QCoreApplication::translate(
+                                 "StartupCheck",
                                  "Table %1 has no record for slot %2 (fldLocation = %2).")
                                  .arg(need.name)
                                  .arg(slot);
@@ -188,13 +198,16 @@ QString triggerProblem(QSqlDatabase db) {
     query.setForwardOnly(true);
     if (!query.exec(
             QStringLiteral("SELECT name, tbl_name FROM sqlite_master WHERE type = 'trigger'")))
-        return QStringLiteral("The card database cannot be read: %1").arg(query.lastError().text());
+        return QCoreApplication::translate("StartupCheck", "The card database cannot be read: %1")
+            .arg(query.lastError().text());
     while (query.next()) {
         const QString table = query.value(1).toString();
         for (const TableNeed& need : tableNeeds())
             if (table.compare(need.name, Qt::CaseInsensitive) == 0)
-                return QStringLiteral("Table %1 of the card database has a trigger (\"%2\"); the "
-                                      "game's tables must take its writes as they are.")
+                return QCoreApplication::translate(
+                           "StartupCheck",
+                           "Table %1 of the card database has a trigger (\"%2\"); the "
+                           "game's tables must take its writes as they are.")
                     .arg(need.name, query.value(0).toString());
     }
     return {};
@@ -207,7 +220,8 @@ QString cardPictureProblems(const CardPaths& paths) {
             const QString problem =
                 pictureProblem(platform::nativeFileName(folder + paths[n] + QLatin1String(colour)));
             if (!problem.isEmpty())
-                return QStringLiteral("%1 (card %2 of AllCards)").arg(problem).arg(n);
+                return QCoreApplication::translate("StartupCheck", "%1 (card %2 of AllCards)")
+                    .arg(problem, QString::number(n));
         }
     }
     return {};
@@ -215,20 +229,55 @@ QString cardPictureProblems(const CardPaths& paths) {
 
 // Refuses anything but a regular file before it is opened: reading a pipe
 // or a device would wait for ever, and a folder is no file at all.
-QString regularFileProblem(const QString& fileName, const QString& what) {
+// The reports of one kind of file, each a whole sentence for translators.
+struct FileReports {
+    const char* missing;
+    const char* unreadable;
+    const char* folder;
+    const char* pipe;
+    const char* socket;
+    const char* device;
+};
+
+const FileReports PictureReports{
+    QT_TRANSLATE_NOOP("StartupCheck", "The picture \"%1\" is missing."),
+    QT_TRANSLATE_NOOP("StartupCheck", "The picture \"%1\" cannot be read: %2."),
+    QT_TRANSLATE_NOOP("StartupCheck", "The picture \"%1\" is not a regular file (it is a folder)."),
+    QT_TRANSLATE_NOOP("StartupCheck", "The picture \"%1\" is not a regular file (it is a pipe)."),
+    QT_TRANSLATE_NOOP("StartupCheck", "The picture \"%1\" is not a regular file (it is a socket)."),
+    QT_TRANSLATE_NOOP("StartupCheck", "The picture \"%1\" is not a regular file (it is a device)."),
+};
+
+const FileReports RulesReports{
+    QT_TRANSLATE_NOOP("StartupCheck", "The rules document \"%1\" is missing."),
+    QT_TRANSLATE_NOOP("StartupCheck", "The rules document \"%1\" cannot be read: %2."),
+    QT_TRANSLATE_NOOP("StartupCheck",
+                      "The rules document \"%1\" is not a regular file (it is a folder)."),
+    QT_TRANSLATE_NOOP("StartupCheck",
+                      "The rules document \"%1\" is not a regular file (it is a pipe)."),
+    QT_TRANSLATE_NOOP("StartupCheck",
+                      "The rules document \"%1\" is not a regular file (it is a socket)."),
+    QT_TRANSLATE_NOOP("StartupCheck",
+                      "The rules document \"%1\" is not a regular file (it is a device)."),
+};
+
+QString report(const char* sentence) {
+    return QCoreApplication::translate("StartupCheck", sentence);
+}
+
+QString regularFileProblem(const QString& fileName, const FileReports& reports) {
     struct stat info {};
     if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
         return errno == ENOENT || errno == ENOTDIR
-                   ? QStringLiteral("The %1 \"%2\" is missing.").arg(what, fileName)
-                   : QStringLiteral("The %1 \"%2\" cannot be read: %3.")
-                         .arg(what, fileName, QString::fromLocal8Bit(std::strerror(errno)));
+                   ? report(reports.missing).arg(fileName)
+                   : report(reports.unreadable)
+                         .arg(fileName, QString::fromLocal8Bit(std::strerror(errno)));
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("The %1 \"%2\" is not a regular file (it is a %3).")
-            .arg(what, fileName,
-                 S_ISDIR(info.st_mode)    ? QStringLiteral("folder")
-                 : S_ISFIFO(info.st_mode) ? QStringLiteral("pipe")
-                 : S_ISSOCK(info.st_mode) ? QStringLiteral("socket")
-                                          : QStringLiteral("device"));
+        return report(S_ISDIR(info.st_mode)    ? reports.folder
+                      : S_ISFIFO(info.st_mode) ? reports.pipe
+                      : S_ISSOCK(info.st_mode) ? reports.socket
+                                               : reports.device)
+            .arg(fileName);
     return {};
 }
 
@@ -266,32 +315,39 @@ const QStringList& imageFiles() {
 }
 
 QString pictureProblem(const QString& fileName) {
-    const QString notRegular = regularFileProblem(fileName, QStringLiteral("picture"));
+    const QString notRegular = regularFileProblem(fileName, PictureReports);
     if (!notRegular.isEmpty())
         return notRegular;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The picture \"%1\" cannot be read.").arg(fileName);
+        return QCoreApplication::translate("StartupCheck", "The picture \"%1\" cannot be read.")
+            .arg(fileName);
     const QByteArray data = file.readAll();
     if (data.isEmpty())
-        return QStringLiteral("The picture \"%1\" is empty.").arg(fileName);
+        return QCoreApplication::translate("StartupCheck", "The picture \"%1\" is empty.")
+            .arg(fileName);
     const bool jpeg = data.startsWith("\xFF\xD8");
     const bool gif = data.startsWith("GIF87a") || data.startsWith("GIF89a");
     if (!jpeg && !gif)
-        return QStringLiteral("The file \"%1\" is not a picture (JPEG or GIF).").arg(fileName);
+        return QCoreApplication::translate("StartupCheck",
+                                           "The file \"%1\" is not a picture (JPEG or GIF).")
+            .arg(fileName);
     // A cut-off file lacks its end marker; decoders would show it half grey.
     const bool complete = jpeg ? data.endsWith("\xFF\xD9") : data.endsWith(";");
     if (!complete)
-        return QStringLiteral("The picture \"%1\" is truncated.").arg(fileName);
+        return QCoreApplication::translate("StartupCheck", "The picture \"%1\" is truncated.")
+            .arg(fileName);
     QBuffer buffer;
     buffer.setData(data);
     QImageReader reader(&buffer);
     if (!reader.canRead() || !reader.size().isValid() || reader.size().isEmpty())
-        return QStringLiteral("The picture \"%1\" cannot be read as a picture: %2")
+        return QCoreApplication::translate("StartupCheck",
+                                           "The picture \"%1\" cannot be read as a picture: %2")
             .arg(fileName, reader.errorString());
     // The header alone tells the size; nothing is decoded here.
     if (!withinAllocationLimit(reader.size(), reader.imageFormat()))
-        return QStringLiteral("The picture \"%1\" is too large to load (%2 x %3 pixels).")
+        return QCoreApplication::translate(
+                   "StartupCheck", "The picture \"%1\" is too large to load (%2 x %3 pixels).")
             .arg(fileName)
             .arg(reader.size().width())
             .arg(reader.size().height());
@@ -320,8 +376,7 @@ QString firstStartupProblem() {
     const QString problem = cardPictureProblems(paths);
     if (!problem.isEmpty())
         return problem;
-    return regularFileProblem(folder + QStringLiteral("/QorRules.rtf"),
-                              QStringLiteral("rules document"));
+    return regularFileProblem(folder + QStringLiteral("/QorRules.rtf"), RulesReports);
 }
 
 QString lockFile(const QString& databaseFile) {

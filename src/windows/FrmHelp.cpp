@@ -14,8 +14,7 @@
 #include <QTextBrowser>
 
 FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
-    setDesign(QStringLiteral("Quorvel  -  Help"), 8820, 7845,
-              QStringLiteral(":/embedded/main.jpg"));
+    setDesign(tr("Quorvel  -  Help"), 8820, 7845, QStringLiteral(":/embedded/main.jpg"));
     setPlacement(Placement::CentreOwner);
     setWindowIcon(QIcon(QStringLiteral(":/embedded/icon.png")));
     rtfHelp = new QTextBrowser(this);
@@ -28,10 +27,10 @@ FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
     imgDone->setRect(3743, 7140, 1335, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmHelp::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmHelp::imgDone_MouseUp);
-    rtfHelp->setAccessibleName(QStringLiteral("Rules"));
-    platform::describe(imgDone, {.role = QAccessible::Button,
-                                 .name = [] { return QStringLiteral("Done"); },
-                                 .focusable = true});
+    rtfHelp->setAccessibleName(tr("Rules"));
+    platform::describe(
+        imgDone,
+        {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
 }
 
 void FrmHelp::Form_Load() {
@@ -39,17 +38,17 @@ void FrmHelp::Form_Load() {
     const QString file = platform::nativeFileName(pictureName(QStringLiteral("\\QorRules.rtf")));
     QFile rules(file);
     if (!rules.exists())
-        platform::fatal(QStringLiteral("The rules document \"%1\" is missing.").arg(file));
+        platform::fatal(tr("The rules document \"%1\" is missing.").arg(file));
     if (!rules.open(QIODevice::ReadOnly))
-        platform::fatal(QStringLiteral("The rules document \"%1\" cannot be read: %2")
-                            .arg(file, rules.errorString()));
+        platform::fatal(
+            tr("The rules document \"%1\" cannot be read: %2").arg(file, rules.errorString()));
     // The document is small; anything beyond a few megabytes is not ours.
     const QByteArray data = rules.read(16 * 1024 * 1024);
     const platform::RtfResult result =
         platform::readRtf(data, rtfHelp->document(), rtfHelp->font());
     if (!result.ok)
-        platform::fatal(QStringLiteral("The rules document \"%1\" cannot be shown: %2")
-                            .arg(file, result.problem));
+        platform::fatal(
+            tr("The rules document \"%1\" cannot be shown: %2").arg(file, result.problem));
     rtfHelp->moveCursor(QTextCursor::Start);
     rtfHelp->verticalScrollBar()->setValue(0);
 }

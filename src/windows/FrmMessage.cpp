@@ -15,21 +15,22 @@ QString spokenMessage(const QString& caption) {
 } // namespace
 
 FrmMessage::FrmMessage() : platform::Form(QStringLiteral("frmMessage")) {
-    setDesign(QStringLiteral("Form1"), 5265, 1005, QStringLiteral(":/embedded/message.jpg"));
+    //: The designed caption of the message window, a placeholder name.
+    setDesign(tr("Form1"), 5265, 1005, QStringLiteral(":/embedded/message.jpg"));
     setPlacement(Placement::CentreOwner);
     lblMsg = new platform::Label(this);
     lblMsg->setRect(240, 180, 3135, 675);
     lblMsg->setFontSpec(QStringLiteral("Arial"), 12, true, true);
-    lblMsg->setCaption(QStringLiteral("Ready for the next round"));
+    lblMsg->setCaption(tr("Ready for the next round"));
     imgDone = new platform::Picture(this);
     imgDone->setRect(3540, 300, 1395, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmMessage::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmMessage::imgDone_MouseUp);
     platform::describe(this, {.role = QAccessible::AlertMessage,
                               .name = [this] { return spokenMessage(lblMsg->caption()); }});
-    platform::describe(imgDone, {.role = QAccessible::Button,
-                                 .name = [] { return QStringLiteral("Done"); },
-                                 .focusable = true});
+    platform::describe(
+        imgDone,
+        {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
 }
 
 void FrmMessage::Form_Load() {

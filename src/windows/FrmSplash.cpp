@@ -13,13 +13,14 @@
 #include <QShowEvent>
 
 FrmSplash::FrmSplash() : platform::Form(QStringLiteral("frmSplash")) {
-    setDesign(QStringLiteral("Form1"), 6735, 4485, QStringLiteral(":/embedded/splash.jpg"));
+    //: The designed caption of the splash window, a placeholder name.
+    setDesign(tr("Form1"), 6735, 4485, QStringLiteral(":/embedded/splash.jpg"));
     // Enabled when the window shows, not now: the other windows are built
     // after this one and before it shows, and the second is the player's.
     tmrOne = new platform::Timer(this, 1000, false);
     connect(tmrOne, &platform::Timer::Tick, this, &FrmSplash::tmrOne_Timer);
     // The designed caption is a placeholder; a screen reader names the program.
-    setAccessibleName(QStringLiteral("Quorvel"));
+    setAccessibleName(tr("Quorvel"));
 }
 
 void FrmSplash::showEvent(QShowEvent* event) {

@@ -6,7 +6,8 @@
 #include <QKeyEvent>
 
 FrmWinner::FrmWinner() : platform::Form(QStringLiteral("frmWinner")) {
-    setDesign(QStringLiteral("Form1"), 8280, 3885, QStringLiteral(":/embedded/winner.jpg"));
+    //: The designed caption of the results window, a placeholder name.
+    setDesign(tr("Form1"), 8280, 3885, QStringLiteral(":/embedded/winner.jpg"));
     auto label = [this](int left, int top, int width, int height, const QString& caption,
                         double points, bool underline = false) {
         auto* l = new platform::Label(this);
@@ -22,8 +23,7 @@ FrmWinner::FrmWinner() : platform::Form(QStringLiteral("frmWinner")) {
     const int p2Labels[] = {3, 8, 9, 10, 11, 12};
     for (int row = 0; row < 6; ++row) {
         const int top = row < 5 ? 1260 + 240 * row : 2580;
-        const QString caption =
-            row < 5 ? QStringLiteral("Round %1").arg(row + 1) : QStringLiteral("Total");
+        const QString caption = row < 5 ? tr("Round %1").arg(row + 1) : tr("Total");
         Label[p1Labels[row]] = label(840, top, 1035, 255, caption, 9.75);
         Label[p2Labels[row]] = label(4920, top, 1035, 255, caption, 9.75);
     }
@@ -37,10 +37,10 @@ FrmWinner::FrmWinner() : platform::Form(QStringLiteral("frmWinner")) {
     imgDone->setRect(3420, 3180, 1395, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmWinner::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmWinner::imgDone_MouseUp);
-    setAccessibleName(QStringLiteral("Game Stats"));
-    platform::describe(imgDone, {.role = QAccessible::Button,
-                                 .name = [] { return QStringLiteral("Done"); },
-                                 .focusable = true});
+    setAccessibleName(tr("Game Stats"));
+    platform::describe(
+        imgDone,
+        {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
 }
 
 void FrmWinner::Form_Load() {
@@ -63,14 +63,16 @@ void FrmWinner::imgDone_MouseUp() {
 void FrmWinner::Form_Activate() {
     auto column = [](platform::Label* name, const std::array<platform::Label*, 6>& rounds,
                      platform::Label* total) {
-        QString spoken = name->caption().trimmed() + QLatin1Char(':');
-        for (int r = 1; r <= 5; ++r)
-            spoken += QStringLiteral(" round %1 %2,").arg(r).arg(rounds[r]->caption());
-        return spoken + QStringLiteral(" total %1.").arg(total->caption());
+        //: One player's column of the results, read out: the name, then the
+        //: five rounds' scores and the total.
+        return tr("%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.")
+            .arg(name->caption().trimmed(), rounds[1]->caption(), rounds[2]->caption(),
+                 rounds[3]->caption(), rounds[4]->caption(), rounds[5]->caption(),
+                 total->caption());
     };
-    platform::announce(this, QStringLiteral("Game Stats. ") +
-                                 column(lblP1Name, lblP1RndScore, lblP1Total) + QLatin1Char(' ') +
-                                 column(lblP2Name, lblP2RndScore, lblP2Total));
+    platform::announce(this, tr("Game Stats. %1 %2")
+                                 .arg(column(lblP1Name, lblP1RndScore, lblP1Total),
+                                      column(lblP2Name, lblP2RndScore, lblP2Total)));
 }
 
 bool FrmWinner::Form_KeyDown(QKeyEvent* event) {

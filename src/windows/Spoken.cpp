@@ -2,6 +2,8 @@
 
 #include "platform/Recordset.h"
 
+#include <QCoreApplication>
+
 CardEdges CardEdges::of(const platform::Recordset& record) {
     return {record.intValue(QStringLiteral("fldNorth")), record.intValue(QStringLiteral("fldEast")),
             record.intValue(QStringLiteral("fldSouth")),
@@ -9,7 +11,8 @@ CardEdges CardEdges::of(const platform::Recordset& record) {
 }
 
 QString CardEdges::spoken() const {
-    return QStringLiteral("north %1, east %2, south %3, west %4")
+    //: A card's four edge values as a screen reader speaks them.
+    return QCoreApplication::translate("CardEdges", "north %1, east %2, south %3, west %4")
         .arg(north)
         .arg(east)
         .arg(south)

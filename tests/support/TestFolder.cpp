@@ -28,7 +28,7 @@ TestFolder::TestFolder(Pictures pictures) {
     QFile::copy(source + "/QorRules.rtf", m_dir.filePath("QorRules.rtf"));
     QFile(m_dir.filePath("Cards.mdb"))
         .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    for (const char* sub : {"images", "cards"}) {
+    for (const char* sub : {"images", "cards", "translations"}) {
         if (pictures == Pictures::Copied)
             copyTree(source + "/" + sub, m_dir.filePath(sub));
         else

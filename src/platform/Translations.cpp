@@ -1,0 +1,123 @@
+#include "platform/Translations.h"
+
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+namespace platform {
+
+namespace {
+const QLatin1String FilePrefix("quorvel_");
+
+struct Installed {
+    QString language;
+    std::unique_ptr<QTranslator> program;
+    std::unique_ptr<QTranslator> qt;
+};
+
+Installed& installed() {
+    static Installed i;
+    return i;
+}
+
+void uninstall() {
+    Installed& i = installed();
+    for (auto* translator : {&i.program, &i.qt}) {
+        if (*translator && QCoreApplication::instance())
+            QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
+    i.language.clear();
+}
+} // namespace
+
+QString chooseLanguage(const QStringList& preferred, const QStringList& shipped) {
+    for (QString name : preferred) {
+        // POSIX names carry an encoding or modifier ("de_DE.UTF-8@euro").
+        name = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+        if (name.isEmpty())
+            continue;
+        if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
+            return QString();
+        const QLocale wanted(name);
+        if (wanted.language() == QLocale::English)
+            return QString();
+        // QLocale falls back to C for a name it does not know.
+        if (wanted.language() == QLocale::C || wanted.language() == QLocale::AnyLanguage)
+            continue;
+        for (const QString& language : shipped) {
+            const QLocale offered(language);
+            if (offered.language() == wanted.language() &&
+                offered.territory() == wanted.territory())
+                return language;
+        }
+        for (const QString& language : shipped) {
+            const QLocale offered(language);
+            if (offered.language() == wanted.language() && offered.script() == wanted.script())
+                return language;
+        }
+    }
+    return QString();
+}
+
+QString translationsFolder() {
+    return programFolder() + QStringLiteral("/translations");
+}
+
+QStringList shippedLanguages() {
+    QStringList languages;
+    const QStringList files =
+        QDir(translationsFolder())
+            .entryList({FilePrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
+        languages << file.mid(FilePrefix.size()).chopped(3);
+    return languages;
+}
+
+bool useLanguage(const QString& language) {
+    Installed& i = installed();
+    if (!language.isEmpty() && language == i.language) {
+        // The same translation for a new application object (the command line
+        // is read under one of its own).
+        for (auto* translator : {i.program.get(), i.qt.get()})
+            if (translator) {
+                QCoreApplication::removeTranslator(translator);
+                QCoreApplication::installTranslator(translator);
+            }
+        return true;
+    }
+    uninstall();
+    if (language.isEmpty())
+        return true;
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(FilePrefix + language, translationsFolder()))
+        return false;
+    i.language = language;
+    QCoreApplication::installTranslator(program.get());
+    i.program = std::move(program);
+    // Qt's own texts (the command line's help, standard buttons); a language
+    // Qt has no translation for keeps them in English.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        i.qt = std::move(qt);
+    }
+    return true;
+}
+
+void useSystemLanguage() {
+    useLanguage(chooseLanguage(QLocale::system().uiLanguages(), shippedLanguages()));
+}
+
+QString currentLanguage() {
+    return installed().language;
+}
+
+} // namespace platform

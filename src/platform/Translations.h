@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// The language the program speaks. The player's languages come from the
+// system locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them); the
+// first of them that is English, or that the program is translated into,
+// wins. English needs no translation: its texts are the program's own.
+//
+// A language is named like its translation file: "de", "pt_BR", "zh_CN".
+
+// The language chosen for `preferred` (BCP 47 or POSIX names, most wanted
+// first) among `shipped`: the same language and territory, else the same
+// language in the same script ("pt-PT" takes "pt_BR", "zh-TW" does not take
+// "zh_CN"). "" for English, or when nothing preferred is shipped.
+QString chooseLanguage(const QStringList& preferred, const QStringList& shipped);
+
+// The folder of the translation files "quorvel_<language>.qm", in the
+// program folder.
+QString translationsFolder();
+
+// The languages whose translation file lies in translationsFolder(), sorted.
+QStringList shippedLanguages();
+
+// Installs the program's translation for `language` and Qt's own for its
+// standard texts into the running application, replacing any installed
+// before; "" speaks English again. False if the program's file cannot be
+// loaded (the program then speaks English).
+bool useLanguage(const QString& language);
+
+// useLanguage() with the language chosen from the system locale.
+void useSystemLanguage();
+
+// The language installed by useLanguage(), "" for English.
+QString currentLanguage();
+
+} // namespace platform

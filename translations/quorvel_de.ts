@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>Nord %1, Ost %2, Süd %3, West %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Computer (leicht)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Computer (mittel)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Computer (schwer)</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>Quorvel kann nicht weiterlaufen.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel: schwerer Fehler: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>Das Fenster %1 wird bereits modal angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  Hilfe</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Die Spielregeln „%1“ fehlen.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Spielregeln „%1“ können nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>Die Spielregeln „%1“ können nicht angezeigt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>Feld %1 von %2 erobert.</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>Die Karten sind ausgeteilt. %1 beginnt.</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 hat eine Karte auf Feld %2 gelegt.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>%1 ist am Zug.</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>Macht euch bereit für den nächsten Durchgang</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>Runde %1 kann nicht eingetragen werden: Eine Partie hat die Runden 1 bis 5.</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 hat diese Runde gewonnen.  Bereit für die nächste Runde</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>Eine Gesamtpunktzahl der Partie übersteigt eine 16-Bit-Ganzzahl.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ gewinnt mit %2</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>Feld %1, leer</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>Feld %1: rote Karte, %2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>Feld %1: blaue Karte, %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>Karte %2 von 5 von %1, verdeckt</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>Karte %2 von 5 von %1, leer</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>Karte %2 von 5 von %1: %3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Spieler 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Spieler 2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>%1 beginnt</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>Rahmen um Karte %2 von %1</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>Spieler 1, rot: %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>Spieler 2, blau: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Punkte von %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>Rundenlicht %2 von %1: gewonnen</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>Rundenlicht %2 von %1: nicht gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>Bereit für die nächste Runde</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Spieler 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Spieler 2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Offene Hand</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Verdeckte Hand</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>Grundregeln</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>Grundregeln mit Kombo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  Spieler 1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  Spieler 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Spieler 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Spieler 2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>Wähle 5 Karten zum Spielen aus</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>Angebotene Karte %1 von 8, verdeckt</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>Angebotene Karte %1 von 8, verdeckt, markiert</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>Angebotene Karte %1 von 8, verdeckt, nicht markiert</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>Angebotene Karte %1 von 8: %2, markiert</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>Angebotene Karte %1 von 8: %2, nicht markiert</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>Rahmen um angebotene Karte %1</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>Wähle 5 Karten, dann drücke Fertig</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>Spieler 1: %1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>Spieler 2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Runde %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>Spielstatistik</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1: Runde 1 %2, Runde 2 %3, Runde 3 %4, Runde 4 %5, Runde 5 %6, gesamt %7.</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>Spielstatistik. %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die installierte Kartendatenbank „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>Deine Kartendatenbank kann nicht aus „%1“ angelegt werden: Das Schreiben von „%2“ ist fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>Die installierte Kartendatenbank „%1“ ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>Deine Kartendatenbank „%1“ kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>Der Ordner „%1“ für deine Kartendatenbank kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>Deine Kartendatenbank „%1“ ist beschädigt (%2) und kann nicht als „%3“ beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: Deine Kartendatenbank „%1“ ist beschädigt: %2 Sie wurde als „%3“ beiseitegelegt und eine neue Kopie aus „%4“ angelegt.
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: Deine Kartendatenbank „%1“ ist nicht lesbar: %2 Sie wurde als „%3“ beiseitegelegt und eine neue Kopie aus „%4“ angelegt.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>Das Bild „%1“ fehlt.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>Das Bild „%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>Das Bild „%1“ kann nicht geladen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>Die Punktzahl von Spieler %1 übersteigt eine 16-Bit-Ganzzahl (%2 + %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>%1 ist in der Kartendatenbank „%2“ fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>Die Kartendatenbank „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>Die Kartendatenbank „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>Die Kartendatenbank „%1“ ist schreibgeschützt; das Spiel bewahrt seine Karten darin auf und muss sie schreiben können.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>Die Kartendatenbank „%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>Der Ordner „%1“ der Kartendatenbank ist schreibgeschützt; das Spiel legt sein Änderungsprotokoll neben der Datenbank ab und muss dort schreiben können.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Die Kartendatenbank „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>„%1“ ist keine Kartendatenbank: %2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>Die Kartendatenbank „%1“ kann nicht geschrieben werden (ist ihr Ordner schreibgeschützt?): %2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>Das Einrichten</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Das Speichern</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>Der Beginn des Speicherns</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>Die Tabelle %1 kann nicht geöffnet werden: Die Kartendatenbank ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>Die Tabelle %1 kann in der Kartendatenbank „%2“ nicht geöffnet werden: %3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>Die Tabelle %1 ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>Tabelle %1: Die Suche „%2“ ist unverständlich.</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>Die Tabelle %1 der Kartendatenbank hat kein Feld %2.</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>Tabelle %1: kein aktueller Datensatz für Feld %2 (der gesuchte Datensatz wurde nicht gefunden).</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>Tabelle %1, Datensatz %2: Feld %3 enthält „%4“, wo eine Zahl stehen muss.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>Tabelle %1, Datensatz %2: Feld %3 enthält %4, mehr als eine 16-Bit-Ganzzahl fasst.</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>Die Tabelle %1 ist schreibgeschützt; das Feld %2 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>Das Speichern eines Datensatzes der Tabelle %1</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>Tabelle %1: Der Datensatz %2 ist aus der Kartendatenbank verschwunden.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>kein Rich-Text-Dokument</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>das Dokument endet, bevor alle seine Gruppen geschlossen sind</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>das Dokument enthält keinen Text</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>Gruppen sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>der Text des Dokuments ist bei 8 MB abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>die geschweiften Klammern des Dokuments sind nicht ausgeglichen</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>das Dokument ist nach %1 Absätzen abgeschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>Die Kartendatenbank hat keine Tabelle %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>Die Tabelle %1 der Kartendatenbank hat kein Feld %2.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>Tabelle %1, Datensatz %2: Feld %3 enthält %4, wo eine ganze Zahl von -32768 bis 32767 stehen muss.</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>Tabelle AllCards: Die Karte mit fldAutoNumber %1 hat fldID 0, was einen leeren Platz kennzeichnet.</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>Die Tabelle AllCards hat keine Karte mit fldAutoNumber %1 (sie muss für jede Zahl von 1 bis %2 eine Karte enthalten).</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>Tabelle %1: Der Datensatz von Platz %2 steht an falscher Stelle (die Datensätze müssen aufsteigend nach fldLocation geordnet sein).</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>Die Kartendatenbank kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>Die Tabelle %1 der Kartendatenbank hat einen Trigger („%2“); die Tabellen des Spiels müssen seine Schreibvorgänge unverändert übernehmen.</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1 (Karte %2 von AllCards)</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>Das Bild „%1“ fehlt.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Das Bild „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>Das Bild „%1“ ist keine gewöhnliche Datei (es ist ein Ordner).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>Das Bild „%1“ ist keine gewöhnliche Datei (es ist eine Pipe).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>Das Bild „%1“ ist keine gewöhnliche Datei (es ist ein Socket).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>Das Bild „%1“ ist keine gewöhnliche Datei (es ist ein Gerät).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Die Spielregeln „%1“ fehlen.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Die Spielregeln „%1“ können nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>Die Spielregeln „%1“ sind keine gewöhnliche Datei (sondern ein Ordner).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>Die Spielregeln „%1“ sind keine gewöhnliche Datei (sondern eine Pipe).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>Die Spielregeln „%1“ sind keine gewöhnliche Datei (sondern ein Socket).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>Die Spielregeln „%1“ sind keine gewöhnliche Datei (sondern ein Gerät).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>Das Bild „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>Das Bild „%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>Die Datei „%1“ ist kein Bild (JPEG oder GIF).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>Das Bild „%1“ ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>Das Bild „%1“ kann nicht als Bild gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>Das Bild „%1“ ist zu groß zum Laden (%2 × %3 Pixel).</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Die Sperrdatei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>Die Sperrdatei „%1“ ist keine gewöhnliche Datei; entferne sie und starte erneut.</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>Quorvel läuft bereits mit der Kartendatenbank „%1“; nur ein Spiel kann sie gleichzeitig benutzen.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>Ein Kartenspiel für zwei Spieler, die sich einen Bildschirm und eine Maus teilen.</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>Lässt den Computer Spieler 2 auf Stufe &lt;stufe&gt; spielen: easy (leicht), normal (mittel) oder hard (schwer).</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>stufe</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>Die Optionen zeigt „%1 --help“.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1: unerwartetes Argument „%2“; das Spiel nimmt keine Dateinamen an.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --computer nimmt easy, normal oder hard an, nicht „%2“
+%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>norte %1, este %2, sur %3, oeste %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Ordenador (fácil)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Ordenador (normal)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Ordenador (difícil)</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>Quorvel no puede continuar.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel: error fatal: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>La ventana %1 ya se muestra en modo modal.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  Ayuda</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglamento</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Falta el reglamento «%1».</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer el reglamento «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>No se puede mostrar el reglamento «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>%2 captura la casilla %1.</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>Cartas repartidas. Empieza %1.</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 ha puesto una carta en la casilla %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>Turno de %1.</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>Preparaos para la siguiente mano</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>No se puede anotar la ronda %1: una partida tiene las rondas 1 a 5.</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 ha ganado esta ronda.  Listos para la siguiente</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>Un total de la partida supera un entero de 16 bits.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ gana con %2</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>Casilla %1, vacía</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>Casilla %1: carta roja, %2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>Casilla %1: carta azul, %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>Carta %2 de 5 de %1, boca abajo</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>Carta %2 de 5 de %1, vacía</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>Carta %2 de 5 de %1: %3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Jugador 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Jugador 2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>Empieza %1</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>Marco de la carta %2 de %1</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>Jugador 1, rojo: %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>Jugador 2, azul: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Puntos de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>Luz de ronda %2 de %1: ganada</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>Luz de ronda %2 de %1: no ganada</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>Listos para la siguiente ronda</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Jugador 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Jugador 2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Mano abierta</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Mano cerrada</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>Reglas básicas</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>Reglas básicas con combo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  Jugador 1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  Jugador 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Jugador 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Jugador 2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>Debes elegir 5 cartas para jugar</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>Carta ofrecida %1 de 8, boca abajo</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>Carta ofrecida %1 de 8, boca abajo, marcada</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>Carta ofrecida %1 de 8, boca abajo, sin marcar</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>Carta ofrecida %1 de 8: %2, marcada</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>Carta ofrecida %1 de 8: %2, sin marcar</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>Marco de la carta ofrecida %1</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>Elige 5 cartas y pulsa Listo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>Jugador 1: %1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>Jugador 2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Ronda %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1: ronda 1 %2, ronda 2 %3, ronda 3 %4, ronda 4 %5, ronda 5 %6, total %7.</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>Resultados. %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer la base de datos de cartas instalada «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>No se puede crear tu base de datos de cartas a partir de «%1»: falló la escritura de «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>La base de datos de cartas instalada «%1» está dañada: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>No se puede crear tu base de datos de cartas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>No se puede crear la carpeta «%1» para tu base de datos de cartas.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>Tu base de datos de cartas «%1» está dañada (%2) y no se puede apartar como «%3».</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: tu base de datos de cartas «%1» está dañada: %2 Se ha apartado como «%3» y se ha hecho una copia nueva a partir de «%4».
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: tu base de datos de cartas «%1» no se puede leer: %2 Se ha apartado como «%3» y se ha hecho una copia nueva a partir de «%4».
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>Falta la imagen «%1».</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>La imagen «%1» está vacía.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>No se puede cargar la imagen «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>La puntuación del jugador %1 supera un entero de 16 bits (%2 + %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>Falló %1 en la base de datos de cartas «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>La base de datos de cartas «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer la base de datos de cartas «%1».</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>La base de datos de cartas «%1» es de solo lectura; el juego guarda en ella sus cartas y necesita poder escribirla.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>La base de datos de cartas «%1» está vacía.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>La carpeta «%1» de la base de datos de cartas es de solo lectura; el juego guarda su registro de cambios junto a la base de datos y necesita poder escribir allí.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>No se puede abrir la base de datos de cartas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>«%1» no es una base de datos de cartas: %2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>No se puede escribir la base de datos de cartas «%1» (¿su carpeta es de solo lectura?): %2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>la preparación</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>el guardado</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>el inicio de un guardado</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>No se puede abrir la tabla %1: la base de datos de cartas no está abierta.</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>No se puede abrir la tabla %1 en la base de datos de cartas «%2»: %3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>La tabla %1 no está abierta.</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>Tabla %1: no se entiende la búsqueda «%2».</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>La tabla %1 de la base de datos de cartas no tiene el campo %2.</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>Tabla %1: no hay registro actual para el campo %2 (no se encontró el registro buscado).</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>Tabla %1, registro %2: el campo %3 contiene «%4» donde debe haber un número.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>Tabla %1, registro %2: el campo %3 contiene %4, más de lo que cabe en un entero de 16 bits.</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>La tabla %1 es de solo lectura; no se puede escribir el campo %2.</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>el guardado de un registro de la tabla %1</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>Tabla %1: el registro %2 ha desaparecido de la base de datos de cartas.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>no es un documento de texto enriquecido</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>el documento termina antes de cerrar todos sus grupos</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>el documento no contiene texto</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>hay grupos anidados a más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>el texto del documento se corta a los 8 MB</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>las llaves del documento no están equilibradas</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>el documento se corta a los %1 párrafos</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>La base de datos de cartas no tiene la tabla %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>La tabla %1 de la base de datos de cartas no tiene el campo %2.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>Tabla %1, registro %2: el campo %3 contiene %4 donde debe haber un número entero de -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>Tabla AllCards: la carta con fldAutoNumber %1 tiene fldID 0, que indica un hueco vacío.</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>La tabla AllCards no tiene ninguna carta con fldAutoNumber %1 (debe tener una carta por cada número de 1 a %2).</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>Tabla %1: el registro del hueco %2 está fuera de orden (los registros deben ir en orden ascendente de fldLocation).</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>No se puede leer la base de datos de cartas: %1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>La tabla %1 de la base de datos de cartas tiene un disparador («%2»); las tablas del juego deben aceptar sus escrituras tal cual.</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1 (carta %2 de AllCards)</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>Falta la imagen «%1».</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>No se puede leer la imagen «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>La imagen «%1» no es un archivo normal (es una carpeta).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>La imagen «%1» no es un archivo normal (es una tubería).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>La imagen «%1» no es un archivo normal (es un socket).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>La imagen «%1» no es un archivo normal (es un dispositivo).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Falta el reglamento «%1».</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>No se puede leer el reglamento «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>El reglamento «%1» no es un archivo normal (es una carpeta).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>El reglamento «%1» no es un archivo normal (es una tubería).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>El reglamento «%1» no es un archivo normal (es un socket).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>El reglamento «%1» no es un archivo normal (es un dispositivo).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer la imagen «%1».</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>La imagen «%1» está vacía.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>El archivo «%1» no es una imagen (JPEG o GIF).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>La imagen «%1» está truncada.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>No se puede leer «%1» como imagen: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>La imagen «%1» es demasiado grande para cargarla (%2 × %3 píxeles).</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo de bloqueo «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>El archivo de bloqueo «%1» no es un archivo normal; bórralo y vuelve a empezar.</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>Quorvel ya se está ejecutando con la base de datos de cartas «%1»; solo una partida puede usarla a la vez.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>Un juego de cartas para dos jugadores que comparten una pantalla y un ratón.</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>El ordenador juega como jugador 2 con el &lt;nivel&gt; easy (fácil), normal o hard (difícil).</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>Prueba «%1 --help» para ver las opciones.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1: argumento inesperado «%2»; el juego no admite nombres de archivo.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --computer admite easy, normal o hard, no «%2»
+%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>nord %1, est %2, sud %3, ouest %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Ordinateur (facile)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Ordinateur (normal)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Ordinateur (difficile)</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>Quorvel ne peut pas continuer.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel : erreur fatale : %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>La fenêtre %1 est déjà affichée en mode modal.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  Aide</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Les règles du jeu « %1 » sont introuvables.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire les règles du jeu « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>Impossible d’afficher les règles du jeu « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>Case %1 prise par %2.</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>Les cartes sont distribuées. %1 commence.</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 a posé une carte sur la case %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>Au tour de %1.</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>Préparez-vous pour la donne suivante</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>Impossible d’enregistrer la manche %1 : une partie compte les manches 1 à 5.</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 a gagné cette manche.  Prêts pour la manche suivante</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>Un total de la partie dépasse un entier de 16 bits.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ gagne avec %2</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>Case %1, vide</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>Case %1 : carte rouge, %2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>Case %1 : carte bleue, %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>Carte %2 sur 5 de %1, face cachée</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>Carte %2 sur 5 de %1, vide</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>Carte %2 sur 5 de %1 : %3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Joueur 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Joueur 2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>%1 commence</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>Cadre de la carte %2 de %1</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>Joueur 1, rouge : %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>Joueur 2, bleu : %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Score de %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>Voyant de manche %2 de %1 : gagné</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>Voyant de manche %2 de %1 : non gagné</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>Prêts pour la manche suivante</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Joueur 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Joueur 2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Main ouverte</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Main fermée</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>Règles de base</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>Règles de base avec combo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  Joueur 1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  Joueur 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Joueur 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Joueur 2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>Vous devez choisir 5 cartes pour jouer</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>Carte proposée %1 sur 8, face cachée</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>Carte proposée %1 sur 8, face cachée, marquée</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>Carte proposée %1 sur 8, face cachée, non marquée</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>Carte proposée %1 sur 8 : %2, marquée</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>Carte proposée %1 sur 8 : %2, non marquée</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>Cadre de la carte proposée %1</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>Choisissez 5 cartes, puis appuyez sur Terminé</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>Joueur 1 : %1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>Joueur 2 : %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Manche %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1 : manche 1 %2, manche 2 %3, manche 3 %4, manche 4 %5, manche 5 %6, total %7.</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>Résultats. %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire la base de cartes installée « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>Impossible de créer votre base de cartes à partir de « %1 » : l’écriture de « %2 » a échoué : %3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>La base de cartes installée « %1 » est endommagée : %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>Impossible de créer votre base de cartes « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>Impossible de créer le dossier « %1 » de votre base de cartes.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>Votre base de cartes « %1 » est endommagée (%2) et ne peut pas être mise de côté sous le nom « %3 ».</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel : votre base de cartes « %1 » est endommagée : %2 Elle a été mise de côté sous le nom « %3 » et une nouvelle copie a été faite à partir de « %4 ».
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel : votre base de cartes « %1 » est illisible : %2 Elle a été mise de côté sous le nom « %3 » et une nouvelle copie a été faite à partir de « %4 ».
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>L’image « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>L’image « %1 » est vide.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>Impossible de charger l’image « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>Le score du joueur %1 dépasse un entier de 16 bits (%2 + %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>Échec dans la base de cartes « %2 » (%1) : %3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>La base de cartes « %1 » n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>Impossible de lire la base de cartes « %1 ».</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>La base de cartes « %1 » est en lecture seule ; le jeu y conserve ses cartes et doit pouvoir y écrire.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>La base de cartes « %1 » est vide.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>Le dossier « %1 » de la base de cartes est en lecture seule ; le jeu conserve son journal des modifications à côté de la base et doit pouvoir y écrire.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Impossible d’ouvrir la base de cartes « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>« %1 » n’est pas une base de cartes : %2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>Impossible d’écrire dans la base de cartes « %1 » (son dossier est-il en lecture seule ?) : %2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>préparation</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>enregistrement</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>début d’un enregistrement</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>Impossible d’ouvrir la table %1 : la base de cartes n’est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>Impossible d’ouvrir la table %1 dans la base de cartes « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>La table %1 n’est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>Table %1 : la recherche « %2 » est incompréhensible.</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>La table %1 de la base de cartes n’a pas de champ %2.</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>Table %1 : aucun enregistrement courant pour le champ %2 (l’enregistrement cherché est introuvable).</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>Table %1, enregistrement %2 : le champ %3 contient « %4 » au lieu d’un nombre.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>Table %1, enregistrement %2 : le champ %3 contient %4, au-delà d’un entier de 16 bits.</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>La table %1 est en lecture seule ; impossible d’écrire le champ %2.</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>enregistrement d’une ligne de la table %1</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>Table %1 : l’enregistrement %2 a disparu de la base de cartes.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>ce n’est pas un document en texte enrichi</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>le document se termine avant que tous ses groupes soient fermés</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>le document ne contient aucun texte</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>des groupes sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>le texte du document est coupé à 8 Mo</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>les accolades du document ne sont pas équilibrées</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>le document est coupé après %1 paragraphes</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>La base de cartes n’a pas de table %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>La table %1 de la base de cartes n’a pas de champ %2.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>Table %1, enregistrement %2 : le champ %3 contient %4 au lieu d’un nombre entier de -32768 à 32767.</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>Table AllCards : la carte de fldAutoNumber %1 a fldID 0, qui marque un emplacement vide.</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>La table AllCards n’a pas de carte de fldAutoNumber %1 (elle doit contenir une carte pour chaque nombre de 1 à %2).</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>Table %1 : l’enregistrement de l’emplacement %2 n’est pas à sa place (les enregistrements doivent suivre l’ordre croissant de fldLocation).</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>Impossible de lire la base de cartes : %1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>La table %1 de la base de cartes a un déclencheur (« %2 ») ; les tables du jeu doivent accepter ses écritures telles quelles.</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1 (carte %2 de AllCards)</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>L’image « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Impossible de lire l’image « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>L’image « %1 » n’est pas un fichier ordinaire (c’est un dossier).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>L’image « %1 » n’est pas un fichier ordinaire (c’est un tube).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>L’image « %1 » n’est pas un fichier ordinaire (c’est une socket).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>L’image « %1 » n’est pas un fichier ordinaire (c’est un périphérique).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Les règles du jeu « %1 » sont introuvables.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Impossible de lire les règles du jeu « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>Les règles du jeu « %1 » ne sont pas un fichier ordinaire (c’est un dossier).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>Les règles du jeu « %1 » ne sont pas un fichier ordinaire (c’est un tube).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>Les règles du jeu « %1 » ne sont pas un fichier ordinaire (c’est une socket).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>Les règles du jeu « %1 » ne sont pas un fichier ordinaire (c’est un périphérique).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>Impossible de lire l’image « %1 ».</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>L’image « %1 » est vide.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>Le fichier « %1 » n’est pas une image (JPEG ou GIF).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>L’image « %1 » est tronquée.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>Impossible de lire « %1 » comme une image : %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>L’image « %1 » est trop grande pour être chargée (%2 × %3 pixels).</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir le fichier de verrou « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>Le fichier de verrou « %1 » n’est pas un fichier ordinaire ; supprimez-le et relancez le jeu.</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>Quorvel est déjà lancé avec la base de cartes « %1 » ; une seule partie peut l’utiliser à la fois.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>Un jeu de cartes pour deux joueurs qui partagent un écran et une souris.</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>Fait jouer l’ordinateur comme joueur 2 au &lt;niveau&gt; easy (facile), normal ou hard (difficile).</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>Essayez « %1 --help » pour voir les options.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1 : argument inattendu « %2 » ; le jeu n’accepte pas de noms de fichiers.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1 : --computer accepte easy, normal ou hard, pas « %2 »
+%3</translation>
+    </message>
+</context>
+</TS>

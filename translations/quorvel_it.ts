@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>nord %1, est %2, sud %3, ovest %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Computer (facile)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Computer (normale)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Computer (difficile)</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>Quorvel non può continuare.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel: errore fatale: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>La finestra %1 è già mostrata come modale.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  Aiuto</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regolamento</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Il regolamento «%1» non c’è.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il regolamento «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>Impossibile mostrare il regolamento «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>Casella %1 conquistata da %2.</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>Carte distribuite. Inizia %1.</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 ha messo una carta sulla casella %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>Tocca a %1.</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>Preparatevi per la prossima mano</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>Impossibile registrare la manche %1: una partita ha le manche da 1 a 5.</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 ha vinto questa manche.  Pronti per la prossima</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>Un totale della partita supera un intero a 16 bit.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ vince con %2</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>Casella %1, vuota</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>Casella %1: carta rossa, %2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>Casella %1: carta blu, %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>Carta %2 di 5 di %1, coperta</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>Carta %2 di 5 di %1, vuota</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>Carta %2 di 5 di %1: %3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Giocatore 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Giocatore 2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>Inizia %1</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>Cornice della carta %2 di %1</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>Giocatore 1, rosso: %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>Giocatore 2, blu: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Punti di %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>Luce di manche %2 di %1: vinta</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>Luce di manche %2 di %1: non vinta</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>Pronti per la prossima manche</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Giocatore 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Giocatore 2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Mano scoperta</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Mano coperta</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>Regole base</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>Regole base con combo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  Giocatore 1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  Giocatore 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Giocatore 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Giocatore 2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>Devi scegliere 5 carte per giocare</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>Carta offerta %1 di 8, coperta</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>Carta offerta %1 di 8, coperta, segnata</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>Carta offerta %1 di 8, coperta, non segnata</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>Carta offerta %1 di 8: %2, segnata</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>Carta offerta %1 di 8: %2, non segnata</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>Cornice della carta offerta %1</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>Scegli 5 carte, poi premi Fatto</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>Giocatore 1: %1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>Giocatore 2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Manche %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1: manche 1 %2, manche 2 %3, manche 3 %4, manche 4 %5, manche 5 %6, totale %7.</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>Risultati. %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il database delle carte installato «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>Impossibile creare il tuo database delle carte da «%1»: la scrittura di «%2» non è riuscita: %3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>Il database delle carte installato «%1» è danneggiato: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>Impossibile creare il tuo database delle carte «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>Impossibile creare la cartella «%1» per il tuo database delle carte.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>Il tuo database delle carte «%1» è danneggiato (%2) e non può essere messo da parte come «%3».</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: il tuo database delle carte «%1» è danneggiato: %2 È stato messo da parte come «%3» ed è stata creata una nuova copia da «%4».
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: il tuo database delle carte «%1» è illeggibile: %2 È stato messo da parte come «%3» ed è stata creata una nuova copia da «%4».
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>L’immagine «%1» non c’è.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>L’immagine «%1» è vuota.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>Impossibile caricare l’immagine «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>Il punteggio del giocatore %1 supera un intero a 16 bit (%2 + %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>Operazione non riuscita nel database delle carte «%2» (%1): %3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>Il database delle carte «%1» non esiste.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>Impossibile leggere il database delle carte «%1».</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>Il database delle carte «%1» è di sola lettura; il gioco vi conserva le sue carte e deve poterlo scrivere.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>Il database delle carte «%1» è vuoto.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>La cartella «%1» del database delle carte è di sola lettura; il gioco tiene il registro delle modifiche accanto al database e deve poterci scrivere.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Impossibile aprire il database delle carte «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>«%1» non è un database delle carte: %2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>Impossibile scrivere il database delle carte «%1» (la sua cartella è di sola lettura?): %2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>preparazione</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>salvataggio</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>inizio di un salvataggio</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>Impossibile aprire la tabella %1: il database delle carte non è aperto.</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>Impossibile aprire la tabella %1 nel database delle carte «%2»: %3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>La tabella %1 non è aperta.</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>Tabella %1: la ricerca «%2» non è comprensibile.</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>La tabella %1 del database delle carte non ha il campo %2.</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>Tabella %1: nessun record corrente per il campo %2 (il record cercato non è stato trovato).</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>Tabella %1, record %2: il campo %3 contiene «%4» dove va un numero.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>Tabella %1, record %2: il campo %3 contiene %4, oltre un intero a 16 bit.</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>La tabella %1 è di sola lettura; impossibile scrivere il campo %2.</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>salvataggio di un record della tabella %1</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>Tabella %1: il record %2 è sparito dal database delle carte.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>non è un documento rich text</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>il documento finisce prima che tutti i suoi gruppi siano chiusi</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>il documento non contiene testo</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>ci sono gruppi annidati per più di %1 livelli</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>il testo del documento è troncato a 8 MB</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>le parentesi graffe del documento non sono bilanciate</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>il documento è troncato dopo %1 paragrafi</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>Il database delle carte non ha la tabella %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>La tabella %1 del database delle carte non ha il campo %2.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>Tabella %1, record %2: il campo %3 contiene %4 dove va un numero intero da -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>Tabella AllCards: la carta con fldAutoNumber %1 ha fldID 0, che indica uno spazio vuoto.</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>La tabella AllCards non ha nessuna carta con fldAutoNumber %1 (deve contenere una carta per ogni numero da 1 a %2).</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>Tabella %1: il record dello spazio %2 è fuori ordine (i record devono seguire l’ordine crescente di fldLocation).</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>Impossibile leggere il database delle carte: %1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>La tabella %1 del database delle carte ha un trigger («%2»); le tabelle del gioco devono accettarne le scritture così come sono.</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1 (carta %2 di AllCards)</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>L’immagine «%1» non c’è.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Impossibile leggere l’immagine «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>L’immagine «%1» non è un file normale (è una cartella).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>L’immagine «%1» non è un file normale (è una pipe).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>L’immagine «%1» non è un file normale (è un socket).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>L’immagine «%1» non è un file normale (è un dispositivo).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Il regolamento «%1» non c’è.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Impossibile leggere il regolamento «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>Il regolamento «%1» non è un file normale (è una cartella).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>Il regolamento «%1» non è un file normale (è una pipe).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>Il regolamento «%1» non è un file normale (è un socket).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>Il regolamento «%1» non è un file normale (è un dispositivo).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>Impossibile leggere l’immagine «%1».</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>L’immagine «%1» è vuota.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>Il file «%1» non è un’immagine (JPEG o GIF).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>L’immagine «%1» è troncata.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>Impossibile leggere «%1» come immagine: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>L’immagine «%1» è troppo grande da caricare (%2 × %3 pixel).</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Impossibile aprire il file di blocco «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>Il file di blocco «%1» non è un file normale; eliminalo e avvia di nuovo.</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>Quorvel è già in esecuzione con il database delle carte «%1»; una sola partita alla volta può usarlo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Il file è vuoto.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>Un gioco di carte per due giocatori che condividono uno schermo e un mouse.</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>Fa giocare il computer come giocatore 2 al &lt;livello&gt; easy (facile), normal (normale) o hard (difficile).</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>livello</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>Usa «%1 --help» per vedere le opzioni.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1: argomento inatteso «%2»; il gioco non accetta nomi di file.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --computer accetta easy, normal o hard, non «%2»
+%3</translation>
+    </message>
+</context>
+</TS>

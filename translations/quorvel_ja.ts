@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>上 %1、右 %2、下 %3、左 %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>コンピューター（やさしい）</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>コンピューター（ふつう）</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>コンピューター（むずかしい）</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>Quorvel を続けられません。
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel: 致命的なエラー: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>ウィンドウ %1 はすでにモーダルで表示されています。</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  ヘルプ</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>ルール説明</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>決定</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>ルール説明「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>ルール説明「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>ルール説明「%1」を表示できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>マス %1 を %2 が奪いました。</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>手札が配られました。%1 の先攻です。</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 がマス %2 にカードを置きました。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>%1 の番です。</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>次のハンドの準備をしてください</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>ラウンド %1 を記録できません: マッチのラウンドは 1 から 5 までです。</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 がこのラウンドに勝ちました。  次のラウンドへ</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>マッチの合計が 16 ビット整数の範囲を超えました。</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ %2 点で勝利</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>マス %1、空き</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>マス %1: 赤のカード、%2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>マス %1: 青のカード、%2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>%1 のカード 5 枚中 %2 枚目、裏向き</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>%1 のカード 5 枚中 %2 枚目、空き</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>%1 のカード 5 枚中 %2 枚目: %3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>プレイヤー1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>プレイヤー2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>%1 の先攻</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>%1 のカード %2 の枠</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>プレイヤー1、赤: %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>プレイヤー2、青: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>%1 の得点: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>%1 のラウンドランプ %2: 勝ち</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>%1 のラウンドランプ %2: まだ</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>次のラウンドへ</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>決定</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>プレイヤー1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>プレイヤー2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>手札公開</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>手札非公開</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>基本ルール</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>基本コンボルール</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>決定</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  プレイヤー1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  プレイヤー2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>プレイヤー1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>プレイヤー2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>カードを 5 枚選んでください</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>提示カード 8 枚中 %1 枚目、裏向き</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>提示カード 8 枚中 %1 枚目、裏向き、選択済み</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>提示カード 8 枚中 %1 枚目、裏向き、未選択</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>提示カード 8 枚中 %1 枚目: %2、選択済み</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>提示カード 8 枚中 %1 枚目: %2、未選択</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>提示カード %1 の枠</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>カードを 5 枚選んで「決定」を押してください</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>決定</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>プレイヤー1: %1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>プレイヤー2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>ラウンド %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>決定</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1: ラウンド1 %2、ラウンド2 %3、ラウンド3 %4、ラウンド4 %5、ラウンド5 %6、合計 %7。</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>成績。%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>インストールされたカードデータベース「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>「%1」からカードデータベースを作成できません: 「%2」の書き込みに失敗しました: %3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>インストールされたカードデータベース「%1」が壊れています: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>カードデータベース「%1」を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>カードデータベース用のフォルダー「%1」を作成できません。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>カードデータベース「%1」が壊れていて（%2）、「%3」として退避できません。</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: カードデータベース「%1」が壊れています: %2 「%3」として退避し、「%4」から新しいコピーを作成しました。
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: カードデータベース「%1」を読み込めません: %2 「%3」として退避し、「%4」から新しいコピーを作成しました。
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>画像「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>画像「%1」が空です。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>画像「%1」を読み込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>プレイヤー%1 の得点が 16 ビット整数の範囲を超えました（%2 + %3）。</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>カードデータベース「%2」で%1に失敗しました: %3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>カードデータベース「%1」が存在しません。</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>カードデータベース「%1」を読み込めません。</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>カードデータベース「%1」は読み取り専用です。ゲームはカードをここに保存するため、書き込めなければなりません。</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>カードデータベース「%1」が空です。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>カードデータベースのフォルダー「%1」は読み取り専用です。ゲームは変更ログをデータベースの隣に置くため、そこに書き込めなければなりません。</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>カードデータベース「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>「%1」はカードデータベースではありません: %2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>カードデータベース「%1」に書き込めません（フォルダーが読み取り専用ではありませんか）: %2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>準備</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>保存の開始</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>テーブル %1 を開けません: カードデータベースが開いていません。</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>カードデータベース「%2」のテーブル %1 を開けません: %3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>テーブル %1 が開いていません。</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>テーブル %1: 検索「%2」を解釈できません。</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>カードデータベースのテーブル %1 にフィールド %2 がありません。</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>テーブル %1: フィールド %2 の現在のレコードがありません（検索したレコードが見つかりませんでした）。</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>テーブル %1、レコード %2: フィールド %3 に数値の代わりに「%4」が入っています。</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>テーブル %1、レコード %2: フィールド %3 の値 %4 は 16 ビット整数の範囲を超えています。</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>テーブル %1 は読み取り専用のため、フィールド %2 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>テーブル %1 のレコードの保存</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>テーブル %1: レコード %2 がカードデータベースから消えました。</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>リッチテキスト文書ではありません</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>すべてのグループが閉じる前に文書が終わっています</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>文書にテキストがありません</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>グループの入れ子が %1 段を超えています</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>文書のテキストは 8 MB で打ち切られました</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>文書の中かっこが対応していません</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>文書は %1 段落で打ち切られました</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>カードデータベースにテーブル %1 がありません（%2）。</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>カードデータベースのテーブル %1 にフィールド %2 がありません。</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>テーブル %1、レコード %2: フィールド %3 に -32768 から 32767 の整数の代わりに %4 が入っています。</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>テーブル AllCards: fldAutoNumber %1 のカードの fldID が 0 で、空きを表しています。</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>テーブル AllCards に fldAutoNumber %1 のカードがありません（1 から %2 までの各番号に 1 枚ずつ必要です）。</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>テーブル %1: スロット %2 のレコードの順序が正しくありません（レコードは fldLocation の昇順に並ぶ必要があります）。</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>カードデータベースを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>カードデータベースのテーブル %1 にトリガー（「%2」）があります。ゲームのテーブルは書き込みをそのまま受け付けなければなりません。</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1（AllCards のカード %2）</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>画像「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>画像「%1」を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>画像「%1」は通常のファイルではありません（フォルダーです）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>画像「%1」は通常のファイルではありません（パイプです）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>画像「%1」は通常のファイルではありません（ソケットです）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>画像「%1」は通常のファイルではありません（デバイスです）。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>ルール説明「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>ルール説明「%1」を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>ルール説明「%1」は通常のファイルではありません（フォルダーです）。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>ルール説明「%1」は通常のファイルではありません（パイプです）。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>ルール説明「%1」は通常のファイルではありません（ソケットです）。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>ルール説明「%1」は通常のファイルではありません（デバイスです）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>画像「%1」を読み込めません。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>画像「%1」が空です。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>ファイル「%1」は画像（JPEG または GIF）ではありません。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>画像「%1」が途中で切れています。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>「%1」を画像として読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>画像「%1」は大きすぎて読み込めません（%2 × %3 ピクセル）。</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>ロックファイル「%1」を開けません: %2。</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>ロックファイル「%1」は通常のファイルではありません。削除してから起動し直してください。</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>Quorvel はすでにカードデータベース「%1」で起動しています。同時に使えるゲームは 1 つだけです。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>ファイルが空です。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>1 つの画面と 1 つのマウスを 2 人で使うカードゲーム。</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>コンピューターがプレイヤー2 を &lt;レベル&gt; で担当します: easy（やさしい）、normal（ふつう）、hard（むずかしい）。</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>オプションは「%1 --help」で確認できます。
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1: 予期しない引数「%2」。このゲームはファイル名を受け付けません。
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --computer には easy、normal、hard のいずれかを指定してください（「%2」は指定できません）
+%3</translation>
+    </message>
+</context>
+</TS>

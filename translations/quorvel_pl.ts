@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>północ %1, wschód %2, południe %3, zachód %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Komputer (łatwy)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Komputer (średni)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Komputer (trudny)</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>Quorvel nie może kontynuować.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel: błąd krytyczny: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>Okno %1 jest już wyświetlone jako modalne.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  Pomoc</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Zasady gry</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Brak zasad gry „%1”.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać zasad gry „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>Nie można wyświetlić zasad gry „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>Pole %1 przejęte przez: %2.</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>Karty rozdane. Zaczyna: %1.</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 kładzie kartę na polu %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>Ruch: %1.</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>Przygotujcie się do następnego rozdania</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>Nie można zapisać rundy %1: partia ma rundy od 1 do 5.</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 wygrywa tę rundę.  Gotowi na następną</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>Suma partii przekracza 16-bitową liczbę całkowitą.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ wygrywa z wynikiem %2</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>Pole %1, puste</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>Pole %1: czerwona karta, %2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>Pole %1: niebieska karta, %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>Karta %2 z 5, gracz %1, zakryta</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>Karta %2 z 5, gracz %1, puste miejsce</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>Karta %2 z 5, gracz %1: %3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Gracz 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Gracz 2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>Zaczyna: %1</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>Ramka karty %2, gracz %1</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Wyjście</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>Gracz 1, czerwony: %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>Gracz 2, niebieski: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Punkty, gracz %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>Lampka rundy %2, gracz %1: wygrana</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>Lampka rundy %2, gracz %1: niewygrana</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>Gotowi na następną rundę</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Gracz 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Gracz 2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Ręka odkryta</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Ręka zakryta</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>Zasady podstawowe</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>Zasady podstawowe z kombo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  Gracz 1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  Gracz 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Gracz 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Gracz 2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>Musisz wybrać 5 kart do gry</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>Oferowana karta %1 z 8, zakryta</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>Oferowana karta %1 z 8, zakryta, zaznaczona</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>Oferowana karta %1 z 8, zakryta, niezaznaczona</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>Oferowana karta %1 z 8: %2, zaznaczona</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>Oferowana karta %1 z 8: %2, niezaznaczona</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>Ramka oferowanej karty %1</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>Wybierz 5 kart i naciśnij Gotowe</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>Gracz 1: %1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>Gracz 2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Runda %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Razem</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1: runda 1 %2, runda 2 %3, runda 3 %4, runda 4 %5, runda 5 %6, razem %7.</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>Wyniki. %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać zainstalowanej bazy kart „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>Nie można utworzyć twojej bazy kart z „%1”: zapis „%2” się nie powiódł: %3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>Zainstalowana baza kart „%1” jest uszkodzona: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>Nie można utworzyć twojej bazy kart „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>Nie można utworzyć folderu „%1” na twoją bazę kart.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>Twoja baza kart „%1” jest uszkodzona (%2) i nie można jej odłożyć jako „%3”.</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: twoja baza kart „%1” jest uszkodzona: %2 Odłożono ją jako „%3” i utworzono nową kopię z „%4”.
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: twojej bazy kart „%1” nie można odczytać: %2 Odłożono ją jako „%3” i utworzono nową kopię z „%4”.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>Brak obrazu „%1”.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>Obraz „%1” jest pusty.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>Nie można wczytać obrazu „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>Wynik gracza %1 przekracza 16-bitową liczbę całkowitą (%2 + %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>Operacja w bazie kart „%2” nie powiodła się (%1): %3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>Baza kart „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>Nie można odczytać bazy kart „%1”.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>Baza kart „%1” jest tylko do odczytu; gra przechowuje w niej swoje karty i musi móc do niej zapisywać.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>Baza kart „%1” jest pusta.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>Folder „%1” bazy kart jest tylko do odczytu; gra trzyma dziennik zmian obok bazy i musi móc tam zapisywać.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Nie można otworzyć bazy kart „%1”: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>„%1” nie jest bazą kart: %2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>Nie można zapisać bazy kart „%1” (czy jej folder jest tylko do odczytu?): %2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>przygotowanie</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>zapis</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>rozpoczęcie zapisu</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>Nie można otworzyć tabeli %1: baza kart nie jest otwarta.</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>Nie można otworzyć tabeli %1 w bazie kart „%2”: %3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>Tabela %1 nie jest otwarta.</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>Tabela %1: nie można zrozumieć wyszukiwania „%2”.</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>Tabela %1 bazy kart nie ma pola %2.</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>Tabela %1: brak bieżącego rekordu dla pola %2 (nie znaleziono szukanego rekordu).</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>Tabela %1, rekord %2: pole %3 zawiera „%4” zamiast liczby.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>Tabela %1, rekord %2: pole %3 zawiera %4, poza zakresem 16-bitowej liczby całkowitej.</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>Tabela %1 jest tylko do odczytu; nie można zapisać pola %2.</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>zapis rekordu tabeli %1</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>Tabela %1: rekord %2 zniknął z bazy kart.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>to nie jest dokument w formacie RTF</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>dokument kończy się przed zamknięciem wszystkich grup</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>dokument nie zawiera tekstu</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>grupy są zagnieżdżone głębiej niż na %1 poziomach</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>tekst dokumentu jest ucięty na 8 MB</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>nawiasy klamrowe dokumentu się nie równoważą</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>dokument jest ucięty po %1 akapitach</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>Baza kart nie ma tabeli %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>Tabela %1 bazy kart nie ma pola %2.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>Tabela %1, rekord %2: pole %3 zawiera %4 zamiast liczby całkowitej od -32768 do 32767.</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>Tabela AllCards: karta z fldAutoNumber %1 ma fldID 0, co oznacza puste miejsce.</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>Tabela AllCards nie ma karty z fldAutoNumber %1 (musi mieć jedną kartę dla każdej liczby od 1 do %2).</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>Tabela %1: rekord miejsca %2 jest nie na swoim miejscu (rekordy muszą być w rosnącej kolejności fldLocation).</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>Nie można odczytać bazy kart: %1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>Tabela %1 bazy kart ma wyzwalacz („%2”); tabele gry muszą przyjmować zapisy gry bez zmian.</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1 (karta %2 z AllCards)</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>Brak obrazu „%1”.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Nie można odczytać obrazu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>Obraz „%1” nie jest zwykłym plikiem (to folder).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>Obraz „%1” nie jest zwykłym plikiem (to potok).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>Obraz „%1” nie jest zwykłym plikiem (to gniazdo).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>Obraz „%1” nie jest zwykłym plikiem (to urządzenie).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Brak zasad gry „%1”.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Nie można odczytać zasad gry „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>Zasady gry „%1” nie są zwykłym plikiem (to folder).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>Zasady gry „%1” nie są zwykłym plikiem (to potok).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>Zasady gry „%1” nie są zwykłym plikiem (to gniazdo).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>Zasady gry „%1” nie są zwykłym plikiem (to urządzenie).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>Nie można odczytać obrazu „%1”.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>Obraz „%1” jest pusty.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>Plik „%1” nie jest obrazem (JPEG ani GIF).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>Obraz „%1” jest ucięty.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>Nie można odczytać „%1” jako obrazu: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>Obraz „%1” jest za duży, by go wczytać (%2 × %3 pikseli).</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Nie można otworzyć pliku blokady „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>Plik blokady „%1” nie jest zwykłym plikiem; usuń go i uruchom grę ponownie.</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>Quorvel już działa z bazą kart „%1”; naraz może jej używać tylko jedna gra.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Nie można odczytać pliku.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Plik jest pusty.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>Gra karciana dla dwóch graczy przy jednym ekranie i jednej myszy.</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>Komputer gra jako gracz 2 na &lt;poziom&gt;: easy (łatwy), normal (średni) lub hard (trudny).</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>poziom</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>Opcje pokazuje „%1 --help”.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1: nieoczekiwany argument „%2”; gra nie przyjmuje nazw plików.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --computer przyjmuje easy, normal lub hard, a nie „%2”
+%3</translation>
+    </message>
+</context>
+</TS>

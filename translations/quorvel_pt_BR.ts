@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>norte %1, leste %2, sul %3, oeste %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Computador (fácil)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Computador (normal)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Computador (difícil)</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>O Quorvel não pode continuar.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel: erro fatal: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>A janela %1 já está aberta de forma modal.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  Ajuda</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regras do jogo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>As regras do jogo &quot;%1&quot; não foram encontradas.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não foi possível ler as regras do jogo &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>Não foi possível mostrar as regras do jogo &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>Casa %1 capturada por %2.</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>Cartas distribuídas. %1 começa.</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 colocou uma carta na casa %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>Vez de %1.</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>Preparem-se para a próxima mão</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>Não foi possível registrar a rodada %1: uma partida tem as rodadas 1 a 5.</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 venceu esta rodada.  Prontos para a próxima</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>Um total da partida ultrapassa um inteiro de 16 bits.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ vence com %2</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>Casa %1, vazia</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>Casa %1: carta vermelha, %2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>Casa %1: carta azul, %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>Carta %2 de 5 de %1, virada para baixo</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>Carta %2 de 5 de %1, vazia</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>Carta %2 de 5 de %1: %3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Jogador 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Jogador 2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>%1 começa</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>Moldura da carta %2 de %1</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>Jogador 1, vermelho: %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>Jogador 2, azul: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Pontos de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>Luz de rodada %2 de %1: vencida</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>Luz de rodada %2 de %1: não vencida</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>Prontos para a próxima rodada</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Pronto</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Jogador 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Jogador 2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Mão aberta</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Mão fechada</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>Regras básicas</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>Regras básicas com combo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  Jogador 1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  Jogador 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Jogador 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Jogador 2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>Você precisa escolher 5 cartas para jogar</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>Carta oferecida %1 de 8, virada para baixo</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>Carta oferecida %1 de 8, virada para baixo, marcada</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>Carta oferecida %1 de 8, virada para baixo, não marcada</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>Carta oferecida %1 de 8: %2, marcada</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>Carta oferecida %1 de 8: %2, não marcada</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>Moldura da carta oferecida %1</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>Escolha 5 cartas e clique em Pronto</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>Jogador 1: %1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>Jogador 2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Rodada %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1: rodada 1 %2, rodada 2 %3, rodada 3 %4, rodada 4 %5, rodada 5 %6, total %7.</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>Resultados. %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não foi possível ler o banco de dados de cartas instalado &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>Não foi possível criar seu banco de dados de cartas a partir de &quot;%1&quot;: a gravação de &quot;%2&quot; falhou: %3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>O banco de dados de cartas instalado &quot;%1&quot; está danificado: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>Não foi possível criar seu banco de dados de cartas &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>Não foi possível criar a pasta &quot;%1&quot; do seu banco de dados de cartas.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>Seu banco de dados de cartas &quot;%1&quot; está danificado (%2) e não pode ser guardado à parte como &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: seu banco de dados de cartas &quot;%1&quot; está danificado: %2 Ele foi guardado à parte como &quot;%3&quot; e uma nova cópia foi feita a partir de &quot;%4&quot;.
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: seu banco de dados de cartas &quot;%1&quot; está ilegível: %2 Ele foi guardado à parte como &quot;%3&quot; e uma nova cópia foi feita a partir de &quot;%4&quot;.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>A imagem &quot;%1&quot; não foi encontrada.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>A imagem &quot;%1&quot; está vazia.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>Não foi possível carregar a imagem &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>A pontuação do jogador %1 ultrapassa um inteiro de 16 bits (%2 + %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>Falha no banco de dados de cartas &quot;%2&quot; (%1): %3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>O banco de dados de cartas &quot;%1&quot; não existe.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>Não foi possível ler o banco de dados de cartas &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>O banco de dados de cartas &quot;%1&quot; é somente leitura; o jogo guarda nele as suas cartas e precisa poder gravá-lo.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>O banco de dados de cartas &quot;%1&quot; está vazio.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>A pasta &quot;%1&quot; do banco de dados de cartas é somente leitura; o jogo guarda o registro de alterações ao lado do banco de dados e precisa poder gravar ali.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Não foi possível abrir o banco de dados de cartas &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>&quot;%1&quot; não é um banco de dados de cartas: %2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>Não foi possível gravar o banco de dados de cartas &quot;%1&quot; (a pasta dele é somente leitura?): %2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>preparação</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>gravação</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>início de uma gravação</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>Não foi possível abrir a tabela %1: o banco de dados de cartas não está aberto.</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>Não foi possível abrir a tabela %1 no banco de dados de cartas &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>A tabela %1 não está aberta.</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>Tabela %1: a busca &quot;%2&quot; não pode ser entendida.</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>A tabela %1 do banco de dados de cartas não tem o campo %2.</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>Tabela %1: nenhum registro atual para o campo %2 (o registro procurado não foi encontrado).</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>Tabela %1, registro %2: o campo %3 contém &quot;%4&quot; onde deveria haver um número.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>Tabela %1, registro %2: o campo %3 contém %4, além de um inteiro de 16 bits.</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>A tabela %1 é somente leitura; não é possível gravar o campo %2.</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>gravação de um registro da tabela %1</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>Tabela %1: o registro %2 sumiu do banco de dados de cartas.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>não é um documento rich text</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>o documento termina antes de todos os seus grupos serem fechados</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>o documento não contém texto</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>há grupos aninhados em mais de %1 níveis</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>o texto do documento é cortado em 8 MB</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>as chaves do documento não estão balanceadas</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>o documento é cortado após %1 parágrafos</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>O banco de dados de cartas não tem a tabela %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>A tabela %1 do banco de dados de cartas não tem o campo %2.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>Tabela %1, registro %2: o campo %3 contém %4 onde deveria haver um número inteiro de -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>Tabela AllCards: a carta com fldAutoNumber %1 tem fldID 0, que indica uma vaga vazia.</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>A tabela AllCards não tem carta com fldAutoNumber %1 (ela precisa ter uma carta para cada número de 1 a %2).</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>Tabela %1: o registro da vaga %2 está fora de ordem (os registros devem seguir a ordem crescente de fldLocation).</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>Não foi possível ler o banco de dados de cartas: %1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>A tabela %1 do banco de dados de cartas tem um gatilho (&quot;%2&quot;); as tabelas do jogo precisam aceitar as gravações dele como são.</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1 (carta %2 de AllCards)</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>A imagem &quot;%1&quot; não foi encontrada.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Não foi possível ler a imagem &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>A imagem &quot;%1&quot; não é um arquivo comum (é uma pasta).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>A imagem &quot;%1&quot; não é um arquivo comum (é um pipe).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>A imagem &quot;%1&quot; não é um arquivo comum (é um socket).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>A imagem &quot;%1&quot; não é um arquivo comum (é um dispositivo).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>As regras do jogo &quot;%1&quot; não foram encontradas.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Não foi possível ler as regras do jogo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>As regras do jogo &quot;%1&quot; não são um arquivo comum (é uma pasta).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>As regras do jogo &quot;%1&quot; não são um arquivo comum (é um pipe).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>As regras do jogo &quot;%1&quot; não são um arquivo comum (é um socket).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>As regras do jogo &quot;%1&quot; não são um arquivo comum (é um dispositivo).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>Não foi possível ler a imagem &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>A imagem &quot;%1&quot; está vazia.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>O arquivo &quot;%1&quot; não é uma imagem (JPEG ou GIF).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>A imagem &quot;%1&quot; está truncada.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>Não foi possível ler &quot;%1&quot; como imagem: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>A imagem &quot;%1&quot; é grande demais para carregar (%2 × %3 pixels).</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Não foi possível abrir o arquivo de bloqueio &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>O arquivo de bloqueio &quot;%1&quot; não é um arquivo comum; apague-o e inicie de novo.</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>O Quorvel já está em execução com o banco de dados de cartas &quot;%1&quot;; só um jogo pode usá-lo por vez.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Não foi possível ler o arquivo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>Um jogo de cartas para dois jogadores que dividem uma tela e um mouse.</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>O computador joga como jogador 2 no &lt;nível&gt; easy (fácil), normal ou hard (difícil).</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>nível</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>Use &quot;%1 --help&quot; para ver as opções.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1: argumento inesperado &quot;%2&quot;; o jogo não aceita nomes de arquivo.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --computer aceita easy, normal ou hard, não &quot;%2&quot;
+%3</translation>
+    </message>
+</context>
+</TS>

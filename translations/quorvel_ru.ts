@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>север %1, восток %2, юг %3, запад %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Компьютер (лёгкий)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Компьютер (средний)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Компьютер (сложный)</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>Quorvel не может продолжить работу.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel: неустранимая ошибка: %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>Окно %1 уже показано как модальное.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  Справка</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Правила игры</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Правила игры «%1» не найдены.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать правила игры «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>Не удаётся показать правила игры «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>Клетку %1 захватывает %2.</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>Карты розданы. Начинает %1.</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 кладёт карту на клетку %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>Ходит %1.</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>Приготовьтесь к следующей раздаче</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>Не удаётся записать раунд %1: в партии раунды с 1 по 5.</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 выигрывает раунд.  Готовы к следующему</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>Итог партии не помещается в 16-битное целое.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ побеждает со счётом %2</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>Клетка %1, пусто</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>Клетка %1: красная карта, %2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>Клетка %1: синяя карта, %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>Карта %2 из 5, игрок %1, рубашкой вверх</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>Карта %2 из 5, игрок %1, пусто</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>Карта %2 из 5, игрок %1: %3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Игрок 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Игрок 2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>Начинает %1</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>Рамка карты %2, игрок %1</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Новая игра</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>Игрок 1, красный: %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>Игрок 2, синий: %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>Очки, игрок %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>Лампа раунда %2, игрок %1: выигран</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>Лампа раунда %2, игрок %1: не выигран</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>Готовы к следующему раунду</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Игрок 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Игрок 2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Открытая рука</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Закрытая рука</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>Базовые правила</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>Базовые правила с комбо</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  Игрок 1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  Игрок 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Игрок 1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Игрок 2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>Нужно выбрать 5 карт для игры</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>Предложенная карта %1 из 8, рубашкой вверх</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>Предложенная карта %1 из 8, рубашкой вверх, отмечена</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>Предложенная карта %1 из 8, рубашкой вверх, не отмечена</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>Предложенная карта %1 из 8: %2, отмечена</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>Предложенная карта %1 из 8: %2, не отмечена</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>Рамка предложенной карты %1</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>Выберите 5 карт и нажмите «Готово»</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>Игрок 1: %1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>Игрок 2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Раунд %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Итого</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>Итоги игры</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1: раунд 1 — %2, раунд 2 — %3, раунд 3 — %4, раунд 4 — %5, раунд 5 — %6, итого %7.</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>Итоги игры. %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать установленную базу карт «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>Не удаётся создать вашу базу карт из «%1»: не удалось записать «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>Установленная база карт «%1» повреждена: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>Не удаётся создать вашу базу карт «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>Не удаётся создать папку «%1» для вашей базы карт.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>Ваша база карт «%1» повреждена (%2), и её не удаётся отложить как «%3».</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: ваша база карт «%1» повреждена: %2 Она отложена как «%3», и создана новая копия из «%4».
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel: вашу базу карт «%1» не удаётся прочитать: %2 Она отложена как «%3», и создана новая копия из «%4».
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>Изображение «%1» не найдено.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>Изображение «%1» пустое.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>Не удаётся загрузить изображение «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>Очки игрока %1 не помещаются в 16-битное целое (%2 + %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>Ошибка в базе карт «%2» (%1): %3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>База карт «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>Не удаётся прочитать базу карт «%1».</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>База карт «%1» доступна только для чтения; игра хранит в ней свои карты и должна иметь возможность записи.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>База карт «%1» пуста.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>Папка «%1» базы карт доступна только для чтения; игра хранит журнал изменений рядом с базой и должна иметь возможность записи туда.</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Не удаётся открыть базу карт «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>«%1» не является базой карт: %2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>Не удаётся записать базу карт «%1» (её папка только для чтения?): %2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>подготовка</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>сохранение</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>начало сохранения</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>Не удаётся открыть таблицу %1: база карт не открыта.</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>Не удаётся открыть таблицу %1 в базе карт «%2»: %3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>Таблица %1 не открыта.</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>Таблица %1: непонятный поиск «%2».</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>В таблице %1 базы карт нет поля %2.</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>Таблица %1: нет текущей записи для поля %2 (искомая запись не найдена).</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>Таблица %1, запись %2: в поле %3 стоит «%4» вместо числа.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>Таблица %1, запись %2: в поле %3 стоит %4, больше 16-битного целого.</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>Таблица %1 доступна только для чтения; поле %2 не записать.</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>сохранение записи таблицы %1</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>Таблица %1: запись %2 исчезла из базы карт.</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>это не документ RTF</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>документ кончается раньше, чем закрыты все его группы</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>в документе нет текста</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>группы вложены глубже %1 уровней</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>текст документа обрезан на 8 МБ</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>фигурные скобки документа не сбалансированы</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>документ обрезан после %1 абзацев</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>В базе карт нет таблицы %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>В таблице %1 базы карт нет поля %2.</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>Таблица %1, запись %2: в поле %3 стоит %4 вместо целого числа от -32768 до 32767.</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>Таблица AllCards: у карты с fldAutoNumber %1 стоит fldID 0, что обозначает пустое место.</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>В таблице AllCards нет карты с fldAutoNumber %1 (в ней должна быть карта для каждого числа от 1 до %2).</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>Таблица %1: запись места %2 стоит не по порядку (записи должны идти по возрастанию fldLocation).</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>Не удаётся прочитать базу карт: %1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>У таблицы %1 базы карт есть триггер («%2»); таблицы игры должны принимать её записи без изменений.</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1 (карта %2 из AllCards)</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>Изображение «%1» не найдено.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Не удаётся прочитать изображение «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>Изображение «%1» не обычный файл (это папка).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>Изображение «%1» не обычный файл (это канал).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>Изображение «%1» не обычный файл (это сокет).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>Изображение «%1» не обычный файл (это устройство).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>Правила игры «%1» не найдены.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Не удаётся прочитать правила игры «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>Правила игры «%1» не обычный файл (это папка).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>Правила игры «%1» не обычный файл (это канал).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>Правила игры «%1» не обычный файл (это сокет).</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>Правила игры «%1» не обычный файл (это устройство).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>Не удаётся прочитать изображение «%1».</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>Изображение «%1» пустое.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>Файл «%1» не изображение (JPEG или GIF).</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>Изображение «%1» обрезано.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>Не удаётся прочитать «%1» как изображение: %2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>Изображение «%1» слишком велико для загрузки (%2 × %3 пикселей).</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Не удаётся открыть файл блокировки «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>Файл блокировки «%1» не обычный файл; удалите его и запустите игру снова.</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>Quorvel уже запущен с базой карт «%1»; ею может пользоваться только одна игра одновременно.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Не удаётся прочитать файл.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Файл пуст.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>Карточная игра для двоих игроков за одним экраном с одной мышью.</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>Компьютер играет за игрока 2 на уровне &lt;уровень&gt;: easy (лёгкий), normal (средний) или hard (сложный).</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>уровень</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>Параметры покажет «%1 --help».
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1: неожиданный аргумент «%2»; игра не принимает имена файлов.
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --computer принимает easy, normal или hard, а не «%2»
+%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,720 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>CardEdges</name>
+    <message>
+        <source>north %1, east %2, south %3, west %4</source>
+        <extracomment>A card&apos;s four edge values as a screen reader speaks them.</extracomment>
+        <translation>上 %1，右 %2，下 %3，左 %4</translation>
+    </message>
+</context>
+<context>
+    <name>ComputerChoice</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>电脑（简单）</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>电脑（普通）</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>电脑（困难）</translation>
+    </message>
+</context>
+<context>
+    <name>Fatal</name>
+    <message>
+        <source>Quorvel cannot continue.
+
+%1</source>
+        <translation>Quorvel 无法继续运行。
+
+%1</translation>
+    </message>
+    <message>
+        <source>Quorvel: fatal error: %1
+</source>
+        <translation>Quorvel：严重错误：%1
+</translation>
+    </message>
+</context>
+<context>
+    <name>Form</name>
+    <message>
+        <source>Window %1 is already shown modally.</source>
+        <translation>窗口 %1 已经以模态方式显示。</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHelp</name>
+    <message>
+        <source>Quorvel  -  Help</source>
+        <translation>Quorvel  -  帮助</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>游戏规则</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>找不到游戏规则“%1”。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取游戏规则“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
+        <translation>无法显示游戏规则“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>Square %1 taken by %2.</source>
+        <translation>%2 夺取了第 %1 格。</translation>
+    </message>
+    <message>
+        <source>Hands dealt. %1 begins.</source>
+        <translation>已发牌。%1 先手。</translation>
+    </message>
+    <message>
+        <source>%1 placed a card on square %2.</source>
+        <translation>%1 在第 %2 格放了一张牌。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>轮到 %1。</translation>
+    </message>
+    <message>
+        <source>Get ready for the next hand</source>
+        <translation>准备下一局</translation>
+    </message>
+    <message>
+        <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
+        <translation>无法记录第 %1 回合：一场比赛只有第 1 到第 5 回合。</translation>
+    </message>
+    <message>
+        <source>%1 won this round.  Ready for next round</source>
+        <translation>%1 赢得本回合。  准备下一回合</translation>
+    </message>
+    <message>
+        <source>A match total overflows a 16-bit integer.</source>
+        <translation>比赛总分超出了 16 位整数的范围。</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+ wins with %2</source>
+        <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
+        <translation>%1<byte value="xd"/>
+ 以 %2 分获胜</translation>
+    </message>
+    <message>
+        <source>Square %1, empty</source>
+        <translation>第 %1 格，空</translation>
+    </message>
+    <message>
+        <source>Square %1: red card, %2</source>
+        <translation>第 %1 格：红牌，%2</translation>
+    </message>
+    <message>
+        <source>Square %1: blue card, %2</source>
+        <translation>第 %1 格：蓝牌，%2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, face down</source>
+        <translation>%1 的第 %2 张牌（共 5 张），背面朝上</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5, empty</source>
+        <translation>%1 的第 %2 张牌（共 5 张），空</translation>
+    </message>
+    <message>
+        <source>%1&apos;s card %2 of 5: %3</source>
+        <translation>%1 的第 %2 张牌（共 5 张）：%3</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>玩家1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>玩家2</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>%1 先手</translation>
+    </message>
+    <message>
+        <source>Frame of %1&apos;s card %2</source>
+        <translation>%1 的第 %2 张牌的框</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Player 1, red: %1</source>
+        <translation>玩家1，红方：%1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue: %1</source>
+        <translation>玩家2，蓝方：%1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s score: %2</source>
+        <translation>%1 的得分：%2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: won</source>
+        <translation>%1 的第 %2 盏回合灯：已赢</translation>
+    </message>
+    <message>
+        <source>%1&apos;s round light %2: not won</source>
+        <translation>%1 的第 %2 盏回合灯：未赢</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMessage</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the message window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Ready for the next round</source>
+        <translation>准备下一回合</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>玩家1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>玩家2</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>明牌</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>暗牌</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <translation>基本规则</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <translation>基本连锁规则</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPlayer</name>
+    <message>
+        <source>Quorvel  -  Player 1</source>
+        <translation>Quorvel  -  玩家1</translation>
+    </message>
+    <message>
+        <source>Quorvel  -  Player 2</source>
+        <translation>Quorvel  -  玩家2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>玩家1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>玩家2</translation>
+    </message>
+    <message>
+        <source>You must select 5 cards to play</source>
+        <translation>必须选择 5 张牌才能开始</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down</source>
+        <translation>备选卡牌 %1（共 8 张），背面朝上</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, marked</source>
+        <translation>备选卡牌 %1（共 8 张），背面朝上，已选</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8, face down, not marked</source>
+        <translation>备选卡牌 %1（共 8 张），背面朝上，未选</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, marked</source>
+        <translation>备选卡牌 %1（共 8 张）：%2，已选</translation>
+    </message>
+    <message>
+        <source>Offered card %1 of 8: %2, not marked</source>
+        <translation>备选卡牌 %1（共 8 张）：%2，未选</translation>
+    </message>
+    <message>
+        <source>Frame of offered card %1</source>
+        <translation>备选卡牌 %1 的框</translation>
+    </message>
+    <message>
+        <source>Choose 5 cards, then press Done</source>
+        <translation>选择 5 张牌，然后按“完成”</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Player 1: %1</source>
+        <translation>玩家1：%1</translation>
+    </message>
+    <message>
+        <source>Player 2: %1</source>
+        <translation>玩家2：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FrmSplash</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the splash window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWinner</name>
+    <message>
+        <source>Form1</source>
+        <extracomment>The designed caption of the results window, a placeholder name.</extracomment>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>第 %1 回合</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>总分</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <translation>比赛成绩</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
+        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
+        <translation>%1：第 1 回合 %2，第 2 回合 %3，第 3 回合 %4，第 4 回合 %5，第 5 回合 %6，总分 %7。</translation>
+    </message>
+    <message>
+        <source>Game Stats. %1 %2</source>
+        <translation>比赛成绩。%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>The installed card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取已安装的卡牌数据库“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
+        <translation>无法从“%1”创建你的卡牌数据库：写入“%2”失败：%3</translation>
+    </message>
+    <message>
+        <source>The installed card database &quot;%1&quot; is damaged: %2</source>
+        <translation>已安装的卡牌数据库“%1”已损坏：%2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
+        <translation>无法创建你的卡牌数据库“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
+        <translation>无法创建存放卡牌数据库的文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
+        <translation>你的卡牌数据库“%1”已损坏（%2），且无法另存为“%3”。</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel：你的卡牌数据库“%1”已损坏：%2 已将其另存为“%3”，并从“%4”重新复制了一份。
+</translation>
+    </message>
+    <message>
+        <source>Quorvel: your card database &quot;%1&quot; is unreadable: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
+</source>
+        <translation>Quorvel：你的卡牌数据库“%1”无法读取：%2 已将其另存为“%3”，并从“%4”重新复制了一份。
+</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>找不到图片“%1”。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>图片“%1”是空的。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2</source>
+        <translation>无法加载图片“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayRules</name>
+    <message>
+        <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>
+        <translation>玩家%1 的得分超出了 16 位整数的范围（%2 + %3）。</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>%1 failed in the card database &quot;%2&quot;: %3</source>
+        <translation>卡牌数据库“%2”中的%1失败：%3</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; does not exist.</source>
+        <translation>卡牌数据库“%1”不存在。</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取卡牌数据库“%1”。</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is read-only; the game keeps its cards in it and must be able to write it.</source>
+        <translation>卡牌数据库“%1”是只读的；游戏把卡牌保存在其中，必须能够写入。</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; is empty.</source>
+        <translation>卡牌数据库“%1”是空的。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; of the card database is read-only; the game keeps its log of changes beside the database and must be able to write there.</source>
+        <translation>卡牌数据库所在的文件夹“%1”是只读的；游戏把更改日志放在数据库旁边，必须能够在那里写入。</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be opened: %2</source>
+        <translation>无法打开卡牌数据库“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a card database: %2</source>
+        <translation>“%1”不是卡牌数据库：%2</translation>
+    </message>
+    <message>
+        <source>The card database &quot;%1&quot; cannot be written (is its folder read-only?): %2</source>
+        <translation>无法写入卡牌数据库“%1”（它的文件夹是否只读？）：%2</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>初始化</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Starting a save</source>
+        <translation>开始保存</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened: the card database is not open.</source>
+        <translation>无法打开表 %1：卡牌数据库未打开。</translation>
+    </message>
+    <message>
+        <source>Table %1 cannot be opened in the card database &quot;%2&quot;: %3</source>
+        <translation>无法打开卡牌数据库“%2”中的表 %1：%3</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open.</source>
+        <translation>表 %1 未打开。</translation>
+    </message>
+    <message>
+        <source>Table %1: the search &quot;%2&quot; cannot be understood.</source>
+        <translation>表 %1：无法理解查找条件“%2”。</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>卡牌数据库的表 %1 没有字段 %2。</translation>
+    </message>
+    <message>
+        <source>Table %1: no current record for field %2 (the record searched for was not found).</source>
+        <translation>表 %1：字段 %2 没有当前记录（未找到所查找的记录）。</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds &quot;%4&quot; where a number belongs.</source>
+        <translation>表 %1，记录 %2：字段 %3 应为数字，却是“%4”。</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4, beyond a 16-bit integer.</source>
+        <translation>表 %1，记录 %2：字段 %3 的值 %4 超出了 16 位整数的范围。</translation>
+    </message>
+    <message>
+        <source>Table %1 is read-only; field %2 cannot be written.</source>
+        <translation>表 %1 是只读的；无法写入字段 %2。</translation>
+    </message>
+    <message>
+        <source>Saving a record of table %1</source>
+        <translation>保存表 %1 的记录</translation>
+    </message>
+    <message>
+        <source>Table %1: record %2 disappeared from the card database.</source>
+        <translation>表 %1：记录 %2 已从卡牌数据库中消失。</translation>
+    </message>
+</context>
+<context>
+    <name>RtfReader</name>
+    <message>
+        <source>not a rich-text document</source>
+        <translation>不是 RTF 文档</translation>
+    </message>
+    <message>
+        <source>the document ends before all its groups are closed</source>
+        <translation>文档在所有组闭合之前就结束了</translation>
+    </message>
+    <message>
+        <source>the document holds no text</source>
+        <translation>文档中没有文字</translation>
+    </message>
+    <message>
+        <source>groups are nested more than %1 deep</source>
+        <translation>组的嵌套超过了 %1 层</translation>
+    </message>
+    <message>
+        <source>the document text is cut off at 8 MB</source>
+        <translation>文档文字在 8 MB 处被截断</translation>
+    </message>
+    <message>
+        <source>the braces of the document do not balance</source>
+        <translation>文档的花括号不配对</translation>
+    </message>
+    <message>
+        <source>the document is cut off at %1 paragraphs</source>
+        <translation>文档在 %1 段处被截断</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCheck</name>
+    <message>
+        <source>The card database has no table %1 (%2).</source>
+        <translation>卡牌数据库没有表 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has no field %2.</source>
+        <translation>卡牌数据库的表 %1 没有字段 %2。</translation>
+    </message>
+    <message>
+        <source>Table %1, record %2: field %3 holds %4 where a whole number from -32768 to 32767 belongs.</source>
+        <translation>表 %1，记录 %2：字段 %3 应为 -32768 到 32767 之间的整数，却是 %4。</translation>
+    </message>
+    <message>
+        <source>Table AllCards: the card with fldAutoNumber %1 has fldID 0, which marks an empty slot.</source>
+        <translation>表 AllCards：fldAutoNumber 为 %1 的卡牌的 fldID 为 0，表示空位。</translation>
+    </message>
+    <message>
+        <source>Table AllCards has no card with fldAutoNumber %1 (it must hold one card for every number from 1 to %2).</source>
+        <translation>表 AllCards 中没有 fldAutoNumber 为 %1 的卡牌（从 1 到 %2 的每个编号都必须有一张牌）。</translation>
+    </message>
+    <message>
+        <source>Table %1: the record of slot %2 is out of order (records must lie in ascending order of fldLocation).</source>
+        <translation>表 %1：第 %2 个位置的记录顺序不对（记录必须按 fldLocation 升序排列）。</translation>
+    </message>
+    <message>
+        <source>The card database cannot be read: %1</source>
+        <translation>无法读取卡牌数据库：%1</translation>
+    </message>
+    <message>
+        <source>Table %1 of the card database has a trigger (&quot;%2&quot;); the game&apos;s tables must take its writes as they are.</source>
+        <translation>卡牌数据库的表 %1 有触发器（“%2”）；游戏的表必须原样接受写入。</translation>
+    </message>
+    <message>
+        <source>%1 (card %2 of AllCards)</source>
+        <translation>%1（AllCards 的第 %2 张牌）</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing.</source>
+        <translation>找不到图片“%1”。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read: %2.</source>
+        <translation>无法读取图片“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>图片“%1”不是普通文件（是文件夹）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>图片“%1”不是普通文件（是管道）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>图片“%1”不是普通文件（是套接字）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>图片“%1”不是普通文件（是设备）。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is missing.</source>
+        <translation>找不到游戏规则“%1”。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; cannot be read: %2.</source>
+        <translation>无法读取游戏规则“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a folder).</source>
+        <translation>游戏规则“%1”不是普通文件（是文件夹）。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a pipe).</source>
+        <translation>游戏规则“%1”不是普通文件（是管道）。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a socket).</source>
+        <translation>游戏规则“%1”不是普通文件（是套接字）。</translation>
+    </message>
+    <message>
+        <source>The rules document &quot;%1&quot; is not a regular file (it is a device).</source>
+        <translation>游戏规则“%1”不是普通文件（是设备）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取图片“%1”。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation>图片“%1”是空的。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a picture (JPEG or GIF).</source>
+        <translation>文件“%1”不是图片（JPEG 或 GIF）。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is truncated.</source>
+        <translation>图片“%1”不完整。</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read as a picture: %2</source>
+        <translation>无法把“%1”作为图片读取：%2</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to load (%2 x %3 pixels).</source>
+        <translation>图片“%1”太大，无法加载（%2 × %3 像素）。</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>无法打开锁文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>The lock file &quot;%1&quot; is not a regular file; remove it and start again.</source>
+        <translation>锁文件“%1”不是普通文件；请删除它后重新启动。</translation>
+    </message>
+    <message>
+        <source>Quorvel is already running with the card database &quot;%1&quot;; only one game can use it at a time.</source>
+        <translation>Quorvel 已在使用卡牌数据库“%1”运行；同一时间只能有一个游戏使用它。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件是空的。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A card game for two players who share one screen and one mouse.</source>
+        <translation>两名玩家共用一个屏幕和一只鼠标的卡牌游戏。</translation>
+    </message>
+    <message>
+        <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
+        <translation>让电脑以 &lt;难度&gt; 担任玩家2：easy（简单）、normal（普通）或 hard（困难）。</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <extracomment>The value of --computer in the help text, as in &quot;--computer &lt;level&gt;&quot;.</extracomment>
+        <translation>难度</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for the options.
+</source>
+        <translation>运行“%1 --help”查看选项。
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &quot;%2&quot;; the game takes no file names.
+%3</source>
+        <translation>%1：意外的参数“%2”；本游戏不接受文件名。
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --computer takes easy, normal or hard, not &quot;%2&quot;
+%3</source>
+        <translation>%1：--computer 只接受 easy、normal 或 hard，不接受“%2”
+%3</translation>
+    </message>
+</context>
+</TS>
