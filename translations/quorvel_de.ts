@@ -372,24 +372,8 @@
         <translation>Die installierte Kartendatenbank „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>Deine Kartendatenbank kann nicht aus „%1“ angelegt werden: Das Schreiben von „%2“ ist fehlgeschlagen: %3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>Die installierte Kartendatenbank „%1“ ist beschädigt: %2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>Deine Kartendatenbank „%1“ kann nicht angelegt werden: %2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>Der Ordner „%1“ für deine Kartendatenbank kann nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>Deine Kartendatenbank „%1“ ist beschädigt (%2) und kann nicht als „%3“ beiseitegelegt werden.</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel: Deine Kartendatenbank „%1“ ist nicht lesbar: %2 Sie wurde als „%3“ beiseitegelegt und eine neue Kopie aus „%4“ angelegt.
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>Deine Kartendatenbank „%1“ kann nicht angelegt werden: Auf dem Datenträger mit „%2“ ist kein Platz mehr (%3 kB frei, %4 kB nötig). Schaffe dort Platz und starte das Spiel erneut.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>Deine Kartendatenbank „%1“ kann nicht aus „%2“ angelegt werden: %3.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>Der Ordner „%1“ für deine Kartendatenbank kann nicht angelegt werden: „%2“ ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>Der Ordner „%1“ für deine Kartendatenbank kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>Deine Kartendatenbank hat keinen Ordner: Weder XDG_DATA_HOME noch HOME nennt einen, und dein Konto hat keinen Home-Ordner.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>Deine Kartendatenbank „%1“ kann nicht geöffnet werden: Auf dem Datenträger mit „%2“ ist kein Platz mehr (%3 kB frei). Schaffe dort Platz und starte das Spiel erneut.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Deine Kartendatenbank „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>Deine Kartendatenbank „%1“ ist beschädigt (%2) und kann nicht als „%3“ beiseitegelegt werden: %4.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>Deine Kartendatenbank „%1“ kann nicht angelegt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>Die Tabelle %1 hat keinen Datensatz für Platz %2 (fldLocation = %2).</translation>
     </message>
 </context>
 <context>

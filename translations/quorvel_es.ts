@@ -372,24 +372,8 @@
         <translation>No se puede leer la base de datos de cartas instalada «%1»: %2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>No se puede crear tu base de datos de cartas a partir de «%1»: falló la escritura de «%2»: %3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>La base de datos de cartas instalada «%1» está dañada: %2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>No se puede crear tu base de datos de cartas «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>No se puede crear la carpeta «%1» para tu base de datos de cartas.</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>Tu base de datos de cartas «%1» está dañada (%2) y no se puede apartar como «%3».</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel: tu base de datos de cartas «%1» no se puede leer: %2 Se ha apartado como «%3» y se ha hecho una copia nueva a partir de «%4».
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>No se puede crear tu base de datos de cartas «%1»: no queda espacio en el disco que contiene «%2» (%3 kB libres, %4 kB necesarios). Libera espacio y vuelve a iniciar el juego.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>No se puede crear tu base de datos de cartas «%1» a partir de «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>No se puede crear la carpeta «%1» para tu base de datos de cartas: «%2» es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>No se puede crear la carpeta «%1» para tu base de datos de cartas: %2.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>no queda espacio en el disco</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>Tu base de datos de cartas no tiene carpeta: ni XDG_DATA_HOME ni HOME indican una, y tu cuenta no tiene carpeta personal.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>No se puede abrir tu base de datos de cartas «%1»: no queda espacio en el disco que contiene «%2» (%3 kB libres). Libera espacio y vuelve a iniciar el juego.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer tu base de datos de cartas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>Tu base de datos de cartas «%1» está dañada (%2) y no se puede apartar como «%3»: %4.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>No se puede crear tu base de datos de cartas «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>La tabla %1 no tiene registro para el hueco %2 (fldLocation = %2).</translation>
     </message>
 </context>
 <context>

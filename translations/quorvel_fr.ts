@@ -372,24 +372,8 @@
         <translation>Impossible de lire la base de cartes installée « %1 » : %2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>Impossible de créer votre base de cartes à partir de « %1 » : l’écriture de « %2 » a échoué : %3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>La base de cartes installée « %1 » est endommagée : %2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>Impossible de créer votre base de cartes « %1 » : %2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>Impossible de créer le dossier « %1 » de votre base de cartes.</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>Votre base de cartes « %1 » est endommagée (%2) et ne peut pas être mise de côté sous le nom « %3 ».</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel : votre base de cartes « %1 » est illisible : %2 Elle a été mise de côté sous le nom « %3 » et une nouvelle copie a été faite à partir de « %4 ».
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>Impossible de créer votre base de cartes « %1 » : plus de place sur le disque qui contient « %2 » (%3 Ko libres, %4 Ko nécessaires). Libérez de la place puis relancez le jeu.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>Impossible de créer votre base de cartes « %1 » à partir de « %2 » : %3.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>Impossible de créer le dossier « %1 » de votre base de cartes : « %2 » est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>Impossible de créer le dossier « %1 » de votre base de cartes : %2.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>Votre base de cartes n’a pas de dossier : ni XDG_DATA_HOME ni HOME n’en indiquent un, et votre compte n’a pas de dossier personnel.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>Impossible d’ouvrir votre base de cartes « %1 » : plus de place sur le disque qui contient « %2 » (%3 Ko libres). Libérez de la place puis relancez le jeu.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossible de lire votre base de cartes « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>Votre base de cartes « %1 » est endommagée (%2) et ne peut pas être mise de côté sous le nom « %3 » : %4.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>Impossible de créer votre base de cartes « %1 » : %2.</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>La table %1 n’a pas d’enregistrement pour l’emplacement %2 (fldLocation = %2).</translation>
     </message>
 </context>
 <context>

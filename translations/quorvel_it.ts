@@ -372,24 +372,8 @@
         <translation>Impossibile leggere il database delle carte installato «%1»: %2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>Impossibile creare il tuo database delle carte da «%1»: la scrittura di «%2» non è riuscita: %3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>Il database delle carte installato «%1» è danneggiato: %2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>Impossibile creare il tuo database delle carte «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>Impossibile creare la cartella «%1» per il tuo database delle carte.</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>Il tuo database delle carte «%1» è danneggiato (%2) e non può essere messo da parte come «%3».</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel: il tuo database delle carte «%1» è illeggibile: %2 È stato messo da parte come «%3» ed è stata creata una nuova copia da «%4».
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>Impossibile creare il tuo database delle carte «%1»: non c’è più spazio sul disco che contiene «%2» (%3 kB liberi, %4 kB necessari). Libera spazio e avvia di nuovo il gioco.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>Impossibile creare il tuo database delle carte «%1» da «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>Impossibile creare la cartella «%1» per il tuo database delle carte: «%2» è un file, non una cartella.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>Impossibile creare la cartella «%1» per il tuo database delle carte: %2.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>spazio esaurito sul disco</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>Il tuo database delle carte non ha una cartella: né XDG_DATA_HOME né HOME ne indicano una, e il tuo account non ha una cartella home.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>Impossibile aprire il tuo database delle carte «%1»: non c’è più spazio sul disco che contiene «%2» (%3 kB liberi). Libera spazio e avvia di nuovo il gioco.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il tuo database delle carte «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>Il tuo database delle carte «%1» è danneggiato (%2) e non può essere messo da parte come «%3»: %4.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>Impossibile creare il tuo database delle carte «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>Il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>La tabella %1 non ha un record per lo spazio %2 (fldLocation = %2).</translation>
     </message>
 </context>
 <context>

@@ -372,24 +372,8 @@
         <translation>インストールされたカードデータベース「%1」を読み込めません: %2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>「%1」からカードデータベースを作成できません: 「%2」の書き込みに失敗しました: %3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>インストールされたカードデータベース「%1」が壊れています: %2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>カードデータベース「%1」を作成できません: %2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>カードデータベース用のフォルダー「%1」を作成できません。</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>カードデータベース「%1」が壊れていて（%2）、「%3」として退避できません。</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel: カードデータベース「%1」を読み込めません: %2 「%3」として退避し、「%4」から新しいコピーを作成しました。
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>カードデータベース「%1」を作成できません: 「%2」のあるディスクに空きがありません（空き %3 kB、必要 %4 kB）。空きを作ってからゲームを起動し直してください。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>「%2」からカードデータベース「%1」を作成できません: %3。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>カードデータベース用のフォルダー「%1」を作成できません: 「%2」はフォルダーではなくファイルです。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>カードデータベース用のフォルダー「%1」を作成できません: %2。</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>ディスクに空きがありません</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>カードデータベースのフォルダーがありません: XDG_DATA_HOME も HOME も指定されておらず、アカウントにホームフォルダーもありません。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>カードデータベース「%1」を開けません: 「%2」のあるディスクに空きがありません（空き %3 kB）。空きを作ってからゲームを起動し直してください。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>カードデータベース「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>カードデータベース「%1」が壊れていて（%2）、「%3」として退避できません: %4。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>カードデータベース「%1」を作成できません: %2。</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>ファイルが空です。</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>テーブル %1 にスロット %2 のレコードがありません（fldLocation = %2）。</translation>
     </message>
 </context>
 <context>

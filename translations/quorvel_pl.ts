@@ -372,24 +372,8 @@
         <translation>Nie można odczytać zainstalowanej bazy kart „%1”: %2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>Nie można utworzyć twojej bazy kart z „%1”: zapis „%2” się nie powiódł: %3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>Zainstalowana baza kart „%1” jest uszkodzona: %2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>Nie można utworzyć twojej bazy kart „%1”: %2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>Nie można utworzyć folderu „%1” na twoją bazę kart.</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>Twoja baza kart „%1” jest uszkodzona (%2) i nie można jej odłożyć jako „%3”.</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel: twojej bazy kart „%1” nie można odczytać: %2 Odłożono ją jako „%3” i utworzono nową kopię z „%4”.
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>Nie można utworzyć twojej bazy kart „%1”: brak miejsca na dysku z „%2” (wolne %3 kB, potrzeba %4 kB). Zwolnij tam miejsce i uruchom grę ponownie.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>Nie można utworzyć twojej bazy kart „%1” z „%2”: %3.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>Nie można utworzyć folderu „%1” na twoją bazę kart: „%2” to plik, a nie folder.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>Nie można utworzyć folderu „%1” na twoją bazę kart: %2.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>brak miejsca na dysku</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>Twoja baza kart nie ma folderu: ani XDG_DATA_HOME, ani HOME go nie wskazuje, a twoje konto nie ma folderu domowego.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>Nie można otworzyć twojej bazy kart „%1”: brak miejsca na dysku z „%2” (wolne %3 kB). Zwolnij tam miejsce i uruchom grę ponownie.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać twojej bazy kart „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>Twoja baza kart „%1” jest uszkodzona (%2) i nie można jej odłożyć jako „%3”: %4.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>Nie można utworzyć twojej bazy kart „%1”: %2.</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>Plik jest pusty.</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>Tabela %1 nie ma rekordu dla miejsca %2 (fldLocation = %2).</translation>
     </message>
 </context>
 <context>

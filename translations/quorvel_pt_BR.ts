@@ -372,24 +372,8 @@
         <translation>Não foi possível ler o banco de dados de cartas instalado &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>Não foi possível criar seu banco de dados de cartas a partir de &quot;%1&quot;: a gravação de &quot;%2&quot; falhou: %3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>O banco de dados de cartas instalado &quot;%1&quot; está danificado: %2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>Não foi possível criar seu banco de dados de cartas &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>Não foi possível criar a pasta &quot;%1&quot; do seu banco de dados de cartas.</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>Seu banco de dados de cartas &quot;%1&quot; está danificado (%2) e não pode ser guardado à parte como &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel: seu banco de dados de cartas &quot;%1&quot; está ilegível: %2 Ele foi guardado à parte como &quot;%3&quot; e uma nova cópia foi feita a partir de &quot;%4&quot;.
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>Não foi possível criar seu banco de dados de cartas &quot;%1&quot;: não há espaço no disco que contém &quot;%2&quot; (%3 kB livres, %4 kB necessários). Libere espaço e inicie o jogo de novo.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>Não foi possível criar seu banco de dados de cartas &quot;%1&quot; a partir de &quot;%2&quot;: %3.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>Não foi possível criar a pasta &quot;%1&quot; do seu banco de dados de cartas: &quot;%2&quot; é um arquivo, não uma pasta.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>Não foi possível criar a pasta &quot;%1&quot; do seu banco de dados de cartas: %2.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>não há espaço no disco</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>Seu banco de dados de cartas não tem pasta: nem XDG_DATA_HOME nem HOME indicam uma, e sua conta não tem pasta pessoal.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>Não foi possível abrir seu banco de dados de cartas &quot;%1&quot;: não há espaço no disco que contém &quot;%2&quot; (%3 kB livres). Libere espaço e inicie o jogo de novo.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Não foi possível ler seu banco de dados de cartas &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>Seu banco de dados de cartas &quot;%1&quot; está danificado (%2) e não pode ser guardado à parte como &quot;%3&quot;: %4.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>Não foi possível criar seu banco de dados de cartas &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>A tabela %1 não tem registro para a vaga %2 (fldLocation = %2).</translation>
     </message>
 </context>
 <context>

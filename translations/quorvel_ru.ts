@@ -372,24 +372,8 @@
         <translation>Не удаётся прочитать установленную базу карт «%1»: %2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>Не удаётся создать вашу базу карт из «%1»: не удалось записать «%2»: %3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>Установленная база карт «%1» повреждена: %2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>Не удаётся создать вашу базу карт «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>Не удаётся создать папку «%1» для вашей базы карт.</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>Ваша база карт «%1» повреждена (%2), и её не удаётся отложить как «%3».</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel: вашу базу карт «%1» не удаётся прочитать: %2 Она отложена как «%3», и создана новая копия из «%4».
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>Не удаётся создать вашу базу карт «%1»: на диске с «%2» нет места (свободно %3 КБ, нужно %4 КБ). Освободите место и запустите игру снова.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>Не удаётся создать вашу базу карт «%1» из «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>Не удаётся создать папку «%1» для вашей базы карт: «%2» — файл, а не папка.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>Не удаётся создать папку «%1» для вашей базы карт: %2.</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>на диске нет места</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>У вашей базы карт нет папки: ни XDG_DATA_HOME, ни HOME её не указывают, а у вашей учётной записи нет домашней папки.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>Не удаётся открыть вашу базу карт «%1»: на диске с «%2» нет места (свободно %3 КБ). Освободите место и запустите игру снова.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать вашу базу карт «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>Ваша база карт «%1» повреждена (%2), и её не удаётся отложить как «%3»: %4.</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>Не удаётся создать вашу базу карт «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>Файл пуст.</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>В таблице %1 нет записи для места %2 (fldLocation = %2).</translation>
     </message>
 </context>
 <context>

@@ -372,24 +372,8 @@
         <translation>无法读取已安装的卡牌数据库“%1”：%2</translation>
     </message>
     <message>
-        <source>Your card database cannot be made from &quot;%1&quot;: writing &quot;%2&quot; failed: %3</source>
-        <translation>无法从“%1”创建你的卡牌数据库：写入“%2”失败：%3</translation>
-    </message>
-    <message>
         <source>The installed card database &quot;%1&quot; is damaged: %2</source>
         <translation>已安装的卡牌数据库“%1”已损坏：%2</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; cannot be made: %2</source>
-        <translation>无法创建你的卡牌数据库“%1”：%2</translation>
-    </message>
-    <message>
-        <source>The folder &quot;%1&quot; for your card database cannot be made.</source>
-        <translation>无法创建存放卡牌数据库的文件夹“%1”。</translation>
-    </message>
-    <message>
-        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;.</source>
-        <translation>你的卡牌数据库“%1”已损坏（%2），且无法另存为“%3”。</translation>
     </message>
     <message>
         <source>Quorvel: your card database &quot;%1&quot; is damaged: %2 It has been set aside as &quot;%3&quot; and a fresh copy made from &quot;%4&quot;.
@@ -402,6 +386,46 @@
 </source>
         <translation>Quorvel：你的卡牌数据库“%1”无法读取：%2 已将其另存为“%3”，并从“%4”重新复制了一份。
 </translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: no space left on the disk that holds &quot;%2&quot; (%3 kB free, %4 kB needed). Make room there and start the game again.</source>
+        <translation>无法创建你的卡牌数据库“%1”：存放“%2”的磁盘空间不足（剩余 %3 kB，需要 %4 kB）。请腾出空间后重新启动游戏。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made from &quot;%2&quot;: %3.</source>
+        <translation>无法从“%2”创建你的卡牌数据库“%1”：%3。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>无法创建存放卡牌数据库的文件夹“%1”：“%2”是文件，不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; for your card database cannot be made: %2.</source>
+        <translation>无法创建存放卡牌数据库的文件夹“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>磁盘空间不足</translation>
+    </message>
+    <message>
+        <source>Your card database has no folder: neither XDG_DATA_HOME nor HOME names one, and your account has no home folder.</source>
+        <translation>你的卡牌数据库没有文件夹：XDG_DATA_HOME 和 HOME 都没有指定，你的账户也没有主文件夹。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be opened: no space left on the disk that holds &quot;%2&quot; (%3 kB free). Make room there and start the game again.</source>
+        <translation>无法打开你的卡牌数据库“%1”：存放“%2”的磁盘空间不足（剩余 %3 kB）。请腾出空间后重新启动游戏。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取你的卡牌数据库“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; is damaged (%2) and cannot be set aside as &quot;%3&quot;: %4.</source>
+        <translation>你的卡牌数据库“%1”已损坏（%2），且无法另存为“%3”：%4。</translation>
+    </message>
+    <message>
+        <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
+        <translation>无法创建你的卡牌数据库“%1”：%2。</translation>
     </message>
 </context>
 <context>
@@ -681,6 +705,10 @@
     <message>
         <source>The file is empty.</source>
         <translation>文件是空的。</translation>
+    </message>
+    <message>
+        <source>Table %1 has no record for slot %2 (fldLocation = %2).</source>
+        <translation>表 %1 没有第 %2 个位置的记录（fldLocation = %2）。</translation>
     </message>
 </context>
 <context>
