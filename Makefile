@@ -5,9 +5,11 @@ JOBS      ?= $(shell nproc)
 PACKAGES  := cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation xvfb xauth xdotool \
              sqlite3 clang libclang-rt-14-dev x11-apps x11-utils imagemagick libgif-dev libxcb1-dev openbox \
              at-spi2-core python3-pyatspi dbus desktop-file-utils appstream lintian dpkg-dev fakeroot file \
-             qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libavahi-client-dev avahi-daemon avahi-utils \
+             qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-droid-fallback libavahi-client-dev avahi-daemon avahi-utils \
              orca speech-dispatcher espeak-ng python3-gi gir1.2-atspi-2.0 dbus-x11
 QUORVEL   := $(BUILD)/quorvel/quorvel
+# The shipped translations (translations/quorvel_<language>.ts).
+LANGUAGES := $(patsubst translations/quorvel_%.ts,%,$(wildcard translations/quorvel_*.ts))
 
 .PHONY: all setup configure build run test bench tournament screenshots fuzz test-asan package clean
 
@@ -54,7 +56,11 @@ tournament: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots/2x
-	@echo "Screenshots written to $(BUILD)/screenshots (double density in $(BUILD)/screenshots/2x)"
+	for l in $(LANGUAGES); do \
+	    QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots/$$l $$l && \
+	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots/$$l/2x $$l || exit 1; \
+	done
+	@echo "Screenshots written to $(BUILD)/screenshots (double density in $(BUILD)/screenshots/2x; each language in $(BUILD)/screenshots/<language>)"
 
 fuzz: setup
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo

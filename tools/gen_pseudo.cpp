@@ -100,6 +100,19 @@ QString readText(QXmlStreamReader& reader) {
     return text;
 }
 
+// Writes `text` as the character data of the current element, a carriage
+// return as Linguist writes it.
+void writeText(QXmlStreamWriter& writer, const QString& text) {
+    const QStringList pieces = text.split(QLatin1Char('\r'));
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0) {
+            writer.writeEmptyElement(QStringLiteral("byte"));
+            writer.writeAttribute(QStringLiteral("value"), QStringLiteral("xd"));
+        }
+        writer.writeCharacters(pieces[i]);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -141,7 +154,9 @@ int main(int argc, char* argv[]) {
                     writer.writeAttribute(QStringLiteral("numerus"), QStringLiteral("yes"));
             } else if (name == QLatin1String("source")) {
                 source = readText(reader);
-                writer.writeTextElement(QStringLiteral("source"), source);
+                writer.writeStartElement(QStringLiteral("source"));
+                writeText(writer, source);
+                writer.writeEndElement();
             } else if (name == QLatin1String("comment")) {
                 writer.writeTextElement(QStringLiteral("comment"), reader.readElementText());
             }
@@ -151,10 +166,13 @@ int main(int argc, char* argv[]) {
                 writer.writeStartElement(QStringLiteral("translation"));
                 if (numerus) {
                     // English has two forms; en_XA takes the same rule.
-                    for (int form = 0; form < 2; ++form)
-                        writer.writeTextElement(QStringLiteral("numerusform"), pseudo(source));
+                    for (int form = 0; form < 2; ++form) {
+                        writer.writeStartElement(QStringLiteral("numerusform"));
+                        writeText(writer, pseudo(source));
+                        writer.writeEndElement();
+                    }
                 } else {
-                    writer.writeCharacters(pseudo(source));
+                    writeText(writer, pseudo(source));
                 }
                 writer.writeEndElement(); // translation
                 writer.writeEndElement(); // message

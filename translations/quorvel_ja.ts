@@ -13,15 +13,15 @@
     <name>ComputerChoice</name>
     <message>
         <source>Computer (easy)</source>
-        <translation>コンピューター（やさしい）</translation>
+        <translation>CPU（やさしい）</translation>
     </message>
     <message>
         <source>Computer (normal)</source>
-        <translation>コンピューター（ふつう）</translation>
+        <translation>CPU（ふつう）</translation>
     </message>
     <message>
         <source>Computer (hard)</source>
-        <translation>コンピューター（むずかしい）</translation>
+        <translation>CPU（つよい）</translation>
     </message>
 </context>
 <context>

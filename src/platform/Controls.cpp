@@ -3,11 +3,13 @@
 #include "platform/Accessibility.h"
 #include "platform/Fatal.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Translations.h"
 
 #include <QCache>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -266,6 +268,26 @@ void Label::setCaption(const QString& caption) {
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setText(shown);
+    fitFont();
+}
+
+bool Label::fits(const QString& text, const QFont& font) const {
+    const QRect room = contentsRect();
+    const QRect needed =
+        QFontMetrics(font).boundingRect(QRect(room.left(), room.top(), room.width(), 1 << 20),
+                                        static_cast<int>(alignment()) | Qt::TextWordWrap, text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+void Label::fitFont() {
+    QFont font = m_designFont;
+    if (!currentLanguage().isEmpty()) {
+        const double smallest = m_designFont.pointSizeF() * 0.6;
+        while (!fits(text(), font) && font.pointSizeF() - 0.5 >= smallest)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (font != this->font())
+        setFont(font);
 }
 
 void Label::setForeColor(const QColor& color) {
@@ -283,7 +305,9 @@ void Label::setFontSpec(const QString& family, double points, bool bold, bool it
     f.setBold(bold);
     f.setItalic(italic);
     f.setUnderline(underline);
+    m_designFont = f;
     setFont(f);
+    fitFont();
 }
 
 void Label::paintEvent(QPaintEvent* event) {

@@ -94,6 +94,8 @@ class Label : public QLabel {
     QColor foreColor() const { return m_color; }
     void setFontSpec(const QString& family, double points, bool bold, bool italic = false,
                      bool underline = false);
+    // Whether `text` fits the label, wrapped at word boundaries, in `font`.
+    bool fits(const QString& text, const QFont& font) const;
     // A key standing in for the mouse: the click of a press and release.
     bool pressByKeyboard();
 
@@ -107,10 +109,16 @@ class Label : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // In a translation, a caption longer than the designed English one may
+    // not fit the designed size: its font then shrinks until it does (to no
+    // less than 60 % of the design). English keeps the designed font always.
+    void fitFont();
+
     int m_index;
     bool m_inDoubleClick = false;
     QString m_caption;
     QColor m_color;
+    QFont m_designFont;
 };
 
 // A single-line text box. Getting the focus by code (SetFocus), by a click or

@@ -80,7 +80,7 @@ QStringList shippedLanguages() {
     return languages;
 }
 
-bool useLanguage(const QString& language) {
+bool useLanguage(const QString& language, const QString& folder) {
     Installed& i = installed();
     if (!language.isEmpty() && language == i.language) {
         // The same translation for a new application object (the command line
@@ -96,7 +96,7 @@ bool useLanguage(const QString& language) {
     if (language.isEmpty())
         return true;
     auto program = std::make_unique<QTranslator>();
-    if (!program->load(FilePrefix + language, translationsFolder()))
+    if (!program->load(FilePrefix + language, folder.isEmpty() ? translationsFolder() : folder))
         return false;
     i.language = language;
     QCoreApplication::installTranslator(program.get());

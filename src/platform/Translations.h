@@ -25,11 +25,12 @@ QString translationsFolder();
 // The languages whose translation file lies in translationsFolder(), sorted.
 QStringList shippedLanguages();
 
-// Installs the program's translation for `language` and Qt's own for its
-// standard texts into the running application, replacing any installed
-// before; "" speaks English again. False if the program's file cannot be
-// loaded (the program then speaks English).
-bool useLanguage(const QString& language);
+// Installs the program's translation for `language` from `folder` (by
+// default translationsFolder()) and Qt's own for its standard texts into the
+// running application, replacing any installed before; "" speaks English
+// again. False if the program's file cannot be loaded (the program then
+// speaks English).
+bool useLanguage(const QString& language, const QString& folder = QString());
 
 // useLanguage() with the language chosen from the system locale.
 void useSystemLanguage();

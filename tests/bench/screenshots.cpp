@@ -1,5 +1,6 @@
 // Renders every window in its typical states to PNG files, for looking over
-// the layout by eye:  quorvel_screenshots <output folder>
+// the layout by eye:  quorvel_screenshots <output folder> [language]
+// (a language of the program folder's translations/, e.g. "de"; English by default)
 // The deals are seeded, so every run shows the same cards: run once as it is
 // and once under QT_SCALE_FACTOR=2 (as `make screenshots` does), and the two
 // sets show the same windows at normal and at double density.
@@ -7,6 +8,7 @@
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Random.h"
+#include "platform/Translations.h"
 #include "selection/FrmPlayer.h"
 #include "support/Game.h"
 #include "windows/Forms.h"
@@ -51,6 +53,11 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    if (argc > 2 && !platform::useLanguage(QString::fromLocal8Bit(argv[2]),
+                                           QStringLiteral(QUORVEL_PROGRAM_DIR "/translations"))) {
+        std::fprintf(stderr, "no translation for %s\n", argv[2]);
         return 2;
     }
     platform::Random::instance().setSeed(20261209);

@@ -1,0 +1,213 @@
+// Every window in every shipped language and in the pseudo-language en_XA
+// (accented, about 40 % longer, every text in brackets): each control's text
+// fits its control, and in en_XA no text on screen or in the accessibility
+// tree escaped translation. Run once at normal density and once under
+// QT_SCALE_FACTOR=2.
+
+#include "match/FrmMain.h"
+#include "options/ComputerChoice.h"
+#include "options/FrmOptions.h"
+#include "platform/Controls.h"
+#include "platform/Translations.h"
+#include "selection/FrmPlayer.h"
+#include "support/Game.h"
+#include "windows/Forms.h"
+#include "windows/FrmHelp.h"
+#include "windows/FrmMessage.h"
+#include "windows/FrmSplash.h"
+#include "windows/FrmWinner.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QSet>
+#include <QTest>
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void windows_data();
+    void windows();
+    void computerNamesFit_data();
+    void computerNamesFit();
+
+  private:
+    void check(QWidget* window, const QString& state);
+    QStringList m_problems;
+    bool m_pseudo = false;
+};
+
+namespace {
+
+const QString Pseudo = QStringLiteral("en_XA");
+
+// What is left of a text once every bracketed (pseudo-translated) part, the
+// players' names and everything but letters are taken out.
+QString untranslated(QString text) {
+    for (const char* name : {"Dorvik", "Mirela"})
+        text.remove(QString::fromLatin1(name));
+    QString left;
+    int depth = 0;
+    for (const QChar c : std::as_const(text)) {
+        if (c == QLatin1Char('['))
+            ++depth;
+        else if (c == QLatin1Char(']'))
+            depth = qMax(0, depth - 1);
+        else if (depth == 0 && c.isLetter())
+            left += c;
+    }
+    return left;
+}
+
+void collectAccessible(QAccessibleInterface* node, QStringList* texts, int depth = 0) {
+    if (!node || depth > 12)
+        return;
+    if (node->state().invisible)
+        return;
+    for (QAccessible::Text kind : {QAccessible::Name, QAccessible::Description})
+        texts->append(node->text(kind));
+    for (int i = 0; i < node->childCount(); ++i)
+        collectAccessible(node->child(i), texts, depth + 1);
+}
+
+} // namespace
+
+void LanguagesTest::init() {
+    m_problems.clear();
+}
+
+void LanguagesTest::cleanup() {
+    platform::useLanguage(QString());
+}
+
+void LanguagesTest::check(QWidget* window, const QString& state) {
+    const QString where = QStringLiteral("%1 (%2)").arg(window->objectName(), state);
+    const QList<platform::Label*> labels = window->findChildren<platform::Label*>();
+    for (platform::Label* label : labels) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        if (!label->fits(label->text(), label->font()))
+            m_problems << QStringLiteral("%1: \"%2\" does not fit its label (%3 x %4)")
+                              .arg(where, label->text())
+                              .arg(label->width())
+                              .arg(label->height());
+        if (m_pseudo && label->text() != QLatin1String("X") &&
+            !untranslated(label->text()).isEmpty() &&
+            !QSet<QString>{QStringLiteral("000"), QStringLiteral("0000")}.contains(label->text()))
+            m_problems << QStringLiteral("%1: \"%2\" is not translated").arg(where, label->text());
+    }
+    if (!m_pseudo)
+        return;
+    QStringList texts{window->windowTitle()};
+    collectAccessible(QAccessible::queryAccessibleInterface(window), &texts);
+    for (const QString& text : std::as_const(texts))
+        if (!untranslated(text).isEmpty())
+            m_problems << QStringLiteral("%1: \"%2\" is not translated").arg(where, text);
+}
+
+void LanguagesTest::windows_data() {
+    QTest::addColumn<QString>("language");
+    const QStringList languages = [] {
+        TestFolder folder;
+        return platform::shippedLanguages();
+    }();
+    for (const QString& language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+    QTest::newRow("en_XA") << Pseudo;
+}
+
+// A whole match with both rule sets' windows: the splash, the main window,
+// Help, Options, both selection windows (with the refusal of four cards),
+// every message and the results.
+void LanguagesTest::windows() {
+    QFETCH(QString, language);
+    m_pseudo = language == Pseudo;
+    Game game;
+    QVERIFY(m_pseudo ? platform::useLanguage(language, QStringLiteral(QUORVEL_PSEUDO_DIR))
+                     : platform::useLanguage(language));
+    QAccessible::setActive(true);
+    createForms();
+    frmSplash->Show();
+    check(frmSplash, QStringLiteral("start"));
+    frmSplash->Hide();
+    destroyForms();
+
+    QSet<QString> messages;
+    game.onModal([&](platform::Form* form) {
+        if (form == frmMessage) {
+            messages << frmMessage->lblMsg->caption();
+            check(frmMessage, frmMessage->lblMsg->caption());
+        } else {
+            check(form, QStringLiteral("results"));
+        }
+        Game::pressDone(form);
+    });
+    game.start();
+    check(frmMain, QStringLiteral("idle"));
+    Game::click(frmMain->imgHelp);
+    check(frmHelp, QStringLiteral("rules"));
+    Game::click(frmHelp->imgDone);
+
+    game.newGame(false, true);
+    check(frmOptions, QStringLiteral("after a new game"));
+    frmPlayer1->tmr1->tick();
+    check(frmPlayer1, QStringLiteral("offer"));
+    for (int slot : {1, 2, 3, 4})
+        Game::click(frmPlayer1->imgCard[slot]);
+    Game::click(frmPlayer1->imgDone); // four cards: refused with a message
+    Game::click(frmPlayer1->imgCard[5]);
+    check(frmPlayer1, QStringLiteral("five marked"));
+    Game::click(frmPlayer1->imgDone);
+    game.chooseCards(2);
+    check(frmPlayer2, QStringLiteral("chosen"));
+    check(frmMain, QStringLiteral("hand dealt"));
+    for (int hand = 0; hand < 80 && !frmMain->gblnWinner; ++hand) {
+        if (hand > 0) {
+            game.chooseCards(1);
+            game.chooseCards(2);
+        }
+        for (int card = 0; card < 9 && !frmMain->gblnWinner; ++card) {
+            game.placeNext();
+            if (card == 4 && hand == 0)
+                check(frmMain, QStringLiteral("mid hand"));
+        }
+    }
+    QVERIFY(frmMain->gblnWinner);
+    Game::click(frmMain->imgOptions);
+    check(frmOptions, QStringLiteral("during a match"));
+    Game::click(frmOptions->imgDone);
+    // The message kinds: too few cards, next hand, round won, match won.
+    QVERIFY2(messages.size() >= 4, qPrintable(QStringList(messages.values()).join(" | ")));
+    QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1Char('\n'))));
+}
+
+void LanguagesTest::computerNamesFit_data() {
+    windows_data();
+}
+
+// The computer's names are the program's own texts in a box made for names:
+// every language's fit it (the pseudo-language's are only checked for being
+// translated; the box scrolls like any long name).
+void LanguagesTest::computerNamesFit() {
+    QFETCH(QString, language);
+    Game game;
+    QVERIFY(language == Pseudo ? platform::useLanguage(language, QStringLiteral(QUORVEL_PSEUDO_DIR))
+                               : platform::useLanguage(language));
+    game.start();
+    QLineEdit* box = frmOptions->txtPlayer2Name;
+    for (const QString& name : options::computerNames()) {
+        if (language == Pseudo) {
+            QVERIFY2(untranslated(name).isEmpty(), qPrintable(name));
+            continue;
+        }
+        const int room = box->contentsRect().width() - 4; // the line edit's own margins
+        QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(name) <= room,
+                 qPrintable(QStringLiteral("\"%1\" is wider than the name box").arg(name)));
+    }
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "tst_languages.moc"
