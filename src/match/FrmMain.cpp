@@ -15,6 +15,7 @@
 #include "windows/FrmWinner.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 
 #include <cmath>
@@ -217,13 +218,34 @@ void FrmMain::Form_Load() {
     imgOptions->LoadPicture(pictureName(QStringLiteral("\\images\\OptionsUp.jpg")));
     imgExit->LoadPicture(pictureName(QStringLiteral("\\images\\ExitUp.jpg")));
     imgHelp->LoadPicture(pictureName(QStringLiteral("\\images\\HelpUp.jpg")));
-    lblPlayer1Name->setCaption(frmOptions->gstrPlayer1Name);
-    lblPlayer2Name->setCaption(frmOptions->gstrPlayer2Name);
+    showNames();
+}
+
+// A name typed by a person is shown as designed. The computer's name is the
+// program's own: whole on one line (its level included), in italics and
+// made smaller as far as it needs, so that no typed name looks like it.
+void FrmMain::showNames() {
+    for (int P = 1; P <= 2; ++P) {
+        platform::Label* label = P == 1 ? lblPlayer1Name : lblPlayer2Name;
+        const QString name = playerName(P);
+        label->setCaption(name);
+        if (!seat(P)->namedByProgram()) {
+            label->setFontSpec(QStringLiteral("Times New Roman"), 18, true);
+            continue;
+        }
+        const qreal room = label->contentsRect().width() - 2;
+        double points = 18;
+        for (; points > 12; points -= 0.5) {
+            label->setFontSpec(QStringLiteral("Times New Roman"), points, true, true);
+            if (QFontMetricsF(label->font(), label).horizontalAdvance(name) <= room)
+                break;
+        }
+        label->setFontSpec(QStringLiteral("Times New Roman"), points, true, true);
+    }
 }
 
 void FrmMain::Form_Activate() {
-    lblPlayer1Name->setCaption(frmOptions->gstrPlayer1Name);
-    lblPlayer2Name->setCaption(frmOptions->gstrPlayer2Name);
+    showNames();
     // Back from Options or Help, a seat that was waiting for the board goes on
     // at its pace.
     seatsSeeBoard(!isMinimised());

@@ -105,6 +105,7 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // What a screen reader reads from the board, the hands and the labels.
     void describeControls();
     QString playerName(int player) const;
+    void showNames();
     QString squareName(int location) const;
     QString handCardName(int player, int slot) const;
     void boardAndHandsChanged();

@@ -73,6 +73,20 @@ std::optional<computer::Level> FrmOptions::player2Computer() const {
     return options::computerLevel(gstrPlayer2Name);
 }
 
+// The names take the texts of the boxes the player could edit. A disabled
+// box (Options during a match) shows the name in force, whatever reached it
+// around the disabled box: the names and who plays stay fixed for the match.
+void FrmOptions::readNames() {
+    for (auto [box, name] : {std::pair{txtPlayer1Name, &gstrPlayer1Name},
+                             std::pair{txtPlayer2Name, &gstrPlayer2Name}}) {
+        if (box->isEnabled())
+            *name = box->Text();
+        else if (box->Text() != *name)
+            box->setText(*name);
+    }
+    takeSeats();
+}
+
 // Player 2's name decides who plays that side: the computer at the level it
 // names, or a person here.
 void FrmOptions::takeSeats() {
@@ -100,9 +114,7 @@ void FrmOptions::Form_Load() {
 }
 
 void FrmOptions::Form_Activate() {
-    gstrPlayer1Name = txtPlayer1Name->Text();
-    gstrPlayer2Name = txtPlayer2Name->Text();
-    takeSeats();
+    readNames();
     if (frmMain->gblnNewGame) {
         setEditable(true);
         txtPlayer1Name->SetFocus();
@@ -160,9 +172,7 @@ void FrmOptions::imgDone_MouseDown() {
 void FrmOptions::imgDone_MouseUp() {
     imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
     imgDone->Refresh();
-    gstrPlayer1Name = txtPlayer1Name->Text();
-    gstrPlayer2Name = txtPlayer2Name->Text();
-    takeSeats();
+    readNames();
     Hide();
     if (frmMain->gblnNewGame)
         frmPlayer1->Show();

@@ -56,5 +56,6 @@ class FrmOptions : public platform::Form {
     void imgHelp_MouseUp();
     void txtPlayerName_GotFocus(platform::TextBox* box);
     void setEditable(bool editable);
+    void readNames();
     void takeSeats();
 };

@@ -31,6 +31,7 @@ class ComputerSeat : public Seat {
 
     bool takesLocalInput() const override { return false; }
     bool showsHiddenCards() const override { return false; }
+    bool namedByProgram() const override { return true; }
     void chooseSelection(const Offer& offer) override;
     void takeTurn(const computer::Position& visible, qint64 began) override;
     void boardShown(bool inFront) override;

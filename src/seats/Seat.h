@@ -45,6 +45,9 @@ class Seat : public QObject {
     // drawn at random here; a seat whose offer is dealt elsewhere (by the
     // host of a network match) gives the cards it was sent.
     virtual int offeredCard(int slot);
+    // The side's name is the program's own (the computer's, with its level),
+    // shown in a style that no name typed by a person gets.
+    virtual bool namedByProgram() const { return false; }
 
     // ---- Questions the match asks
 

@@ -132,6 +132,7 @@ void FrmPlayer::defaultState() {
 void FrmPlayer::DealStock() {
     platform::SaveGroup group;
     platform::Recordset& stock = *m_differences.stock;
+    const bool facesShown = frmOptions->gblnHand || seat()->showsHiddenCards();
     intSelected = 0;
     for (int i = 1; i <= 8; ++i) {
         // Drawn at random here, unless the seat's offer is dealt elsewhere.
@@ -140,8 +141,11 @@ void FrmPlayer::DealStock() {
         stock.Find(store::locationCriterion(i));
         store::copyCard(store::AllCards, stock);
         m_offerEdges[i] = CardEdges::of(stock);
+        // A face that stays hidden here is neither read from disk nor named.
         imgCard[i]->LoadPicture(
-            pictureName(stock.textValue(QStringLiteral("fldPath")) + m_differences.suffix));
+            facesShown
+                ? pictureName(stock.textValue(QStringLiteral("fldPath")) + m_differences.suffix)
+                : pictureName(m_differences.placeholder));
         store::AllCards.MoveFirst();
         stock.MoveFirst();
     }
@@ -163,10 +167,10 @@ void FrmPlayer::dealOrKeepOffer() {
     if (!blnCardClicked) {
         defaultState();
         DealStock();
-        if (!frmOptions->gblnHand && !seat()->showsHiddenCards())
-            showBacks();
     }
-    imgMsg->LoadPicture(pictureName(QStringLiteral("\\images\\52start.jpg")));
+    // The prompt speaks to the person who chooses at this screen.
+    if (seat()->takesLocalInput())
+        imgMsg->LoadPicture(pictureName(QStringLiteral("\\images\\52start.jpg")));
     Seat* chooser = seat();
     connect(chooser, &Seat::marksChosen, this, &FrmPlayer::seat_MarksChosen, Qt::UniqueConnection);
     connect(chooser, &Seat::selectionMade, this, &FrmPlayer::seat_SelectionMade,
@@ -202,13 +206,8 @@ void FrmPlayer::Form_Activate() {
     }
 }
 
-void FrmPlayer::showBacks() {
-    for (int i = 1; i <= 8; ++i)
-        imgCard[i]->LoadPicture(pictureName(m_differences.placeholder));
-}
-
-// The seat's marks, through the handler a click on a card runs; marks go
-// before new ones, so that a sixth is never asked for. Only the seat behind
+// The seat's marks, through the handler a click on a card runs; marks are
+// taken away before new ones are made, so that a sixth is never asked for. Only the seat behind
 // this window's player marks, and only while it shows its offer.
 bool FrmPlayer::markAs(const Seat::Marks& marks) {
     if (!isVisible() || !choosing())

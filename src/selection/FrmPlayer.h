@@ -80,7 +80,6 @@ class FrmPlayer : public platform::Form {
     void tmr1_Timer();
     bool choosing() const;
     void dealOrKeepOffer();
-    void showBacks();
     void seat_MarksChosen(Seat::Marks marks);
     void seat_SelectionMade(Seat::Marks marks);
     bool markAs(const Seat::Marks& marks);

@@ -292,6 +292,9 @@ class GameRun {
     // Called when the message window at the end of a hand is up.
     std::function<void()> atMessage;
     int placements = 0, hands = 0, rounds = 0, retries = 0, beginSeen = 0;
+    // Started just before the latest press on a board square was sent: the
+    // press itself, and what follows it in the game, came later.
+    QElapsedTimer squarePressSent;
 
     // ---- the program ----------------------------------------------------
 
@@ -703,6 +706,7 @@ class GameRun {
             if (attempt)
                 ++retries;
             press(main, (p == 1 ? p1Left : p2Left)[slot], handTop[slot], 990, 1620);
+            squarePressSent.start();
             press(main, boardLeft[(square - 1) % 3], boardTop[(square - 1) / 3], 990, 1620);
             QElapsedTimer poll;
             poll.start();
