@@ -202,10 +202,12 @@ class ComputerMatch {
     }
 
     // Waits for the computer's card; `since` runs from the moment the turn
-    // was seen to pass to it. Returns false when none came within `ms`.
-    bool computerPlaces(const Window& main, const QElapsedTimer& since, int ms,
+    // was seen to pass to it, and `seen` is the board as it was seen then
+    // (its card may land while a screenshot is taken), the board with its
+    // card afterwards. Returns false when none came within `ms`.
+    bool computerPlaces(const Window& main, const QElapsedTimer& since, int ms, Tables& seen,
                         bool afterPerson = true) {
-        const Tables before = m_run.tables();
+        const Tables before = seen;
         checkComputerFaceDown(main, before);
         Tables after;
         do {
@@ -216,6 +218,7 @@ class ComputerMatch {
         } while (since.elapsed() < ms);
         if (filled(after) == filled(before))
             return false;
+        seen = after;
         const qint64 pace = since.elapsed();
         const qint64 fromPress = m_run.squarePressSent.elapsed();
         checkPlacement(2, before, after);
@@ -256,30 +259,32 @@ class ComputerMatch {
         // Beginners alternate from hand to hand. In the first hand of the
         // match, the computer moves within a few seconds if it begins.
         int turn = m_nextBeginner;
+        Tables seen = dealt;
         if (!turn) {
-            turn = computerPlaces(main, dealtAt, m_open ? 3000 : 5000, false) ? 2 : 1;
+            turn = computerPlaces(main, dealtAt, m_open ? 3000 : 5000, seen, false) ? 2 : 1;
             m_nextBeginner = 3 - turn;
             if (turn == 2)
                 turn = 1;
         } else {
             m_nextBeginner = 3 - turn;
         }
-        while (filled(m_run.tables()) < 9) {
+        while (filled(seen) < 9) {
             if (turn == 1) {
                 const Tables before = m_run.tables();
                 if (!m_run.placeBest(main, 1, 8000))
                     fail(QStringLiteral("the person could not place on his turn"));
-                checkPlacement(1, before, m_run.tables());
+                seen = m_run.tables();
+                checkPlacement(1, before, seen);
                 ++personMoves;
             } else {
                 QElapsedTimer since;
                 since.start();
-                const bool afterPerson = filled(m_run.tables()) > 0;
-                if (!computerPlaces(main, since, 8000, afterPerson))
+                const bool afterPerson = filled(seen) > 0;
+                if (!computerPlaces(main, since, 8000, seen, afterPerson))
                     fail(QStringLiteral("the computer did not move on its turn"));
             }
             turn = 3 - turn;
-            if (hands == 0 && filled(m_run.tables()) == 5)
+            if (hands == 0 && filled(seen) == 5)
                 m_run.screenshot(main, QStringLiteral("midhand"));
         }
         ++hands;
