@@ -455,6 +455,29 @@ QImage winner(int s) {
     return img;
 }
 
+// The statistics window: dark wood in a gold frame, the heading in gold
+// lettering, a sunken panel for the table with a gold rule under its header
+// row, and a gold line above the buttons.
+QImage stats(int s) {
+    QImage img = darkWood(600, 300, 27, s, 50);
+    art::vignette(img, 0.45);
+    goldFrame(img, QRect(0, 0, 600, 300), 8, s);
+    goldText(img, "Statistics", art::font(kSerif, 28, true), QPointF(300, 30), s, 1.3);
+    goldLine(img, QRectF(200, 50, 200, 1.5), s);
+    art::recess(img, px(QRect(18, 60, 564, 140), s), 6 * s, 0.5);
+    goldLine(img, QRectF(26, 86, 548, 1.5), s);
+    goldLine(img, QRectF(40, 246, 520, 1.5), s);
+    return img;
+}
+
+// The plate behind the result window's line about the record against the
+// computer: the window's marble in a thin gold frame.
+QImage recordPlate(int s) {
+    QImage img = marble(352, 21, 17, s);
+    goldFrame(img, QRect(0, 0, 352, 21), 2, s);
+    return img;
+}
+
 QImage splash(const QList<CardRow>& cards, int s) {
     QImage img = darkWood(450, 300, 12, s, 70);
     art::vignette(img, 0.6);
@@ -568,11 +591,9 @@ void writeRuntimePictures(const QString& images, int s) {
     const struct {
         const char* file;
         const char* text;
-    } buttons[] = {{"Done", "Done"},
-                   {"Help", "Help"},
-                   {"NewGame", "New Game"},
-                   {"Options", "Options"},
-                   {"Exit", "Exit"}};
+    } buttons[] = {{"Done", "Done"},       {"Help", "Help"}, {"NewGame", "New Game"},
+                   {"Options", "Options"}, {"Exit", "Exit"}, {"Reset", "Reset"},
+                   {"Clear", "Clear"},     {"Keep", "Keep"}};
     for (const auto& b : buttons) {
         saveJpg(button(b.text, false, s), images + scaled(QString(b.file) + "Up.jpg", s), s);
         saveJpg(button(b.text, true, s), images + scaled(QString(b.file) + "Dn.jpg", s), s);
@@ -597,15 +618,18 @@ QStringList writeEmbeddedPictures(const QList<CardRow>& cards, const QString& e,
     saveJpg(strip(s), e + scaled("strip.jpg", s), s);
     saveJpg(message(s), e + scaled("message.jpg", s), s);
     saveJpg(winner(s), e + scaled("winner.jpg", s), s);
+    saveJpg(stats(s), e + scaled("stats.jpg", s), s);
+    saveJpg(recordPlate(s), e + scaled("recordplate.jpg", s), s);
     writeGif(light(true, false, s), e + scaled("redlight.gif", s));
     writeGif(light(false, false, s), e + scaled("bluelight.gif", s));
     writeGif(plate("Player 1", 125, 33, s), e + scaled("plate1.gif", s));
     writeGif(plate("Player 2", 129, 32, s), e + scaled("plate2.gif", s));
     saveJpg(selFrame(s), e + scaled("selframe.jpg", s), s);
     savePng(icon(s), e + scaled("icon.png", s));
-    QStringList files = {"bluelight.gif", "icon.png",   "main.jpg",   "message.jpg",
-                         "options.jpg",   "plate1.gif", "plate2.gif", "redlight.gif",
-                         "selframe.jpg",  "splash.jpg", "strip.jpg",  "winner.jpg"};
+    QStringList files = {"bluelight.gif", "icon.png",       "main.jpg",   "message.jpg",
+                         "options.jpg",   "plate1.gif",     "plate2.gif", "redlight.gif",
+                         "selframe.jpg",  "splash.jpg",     "strip.jpg",  "winner.jpg",
+                         "stats.jpg",     "recordplate.jpg"};
     for (QString& f : files)
         f = scaled(f, s);
     return files;

@@ -5,6 +5,7 @@
 #include "platform/Fatal.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "record/Record.h"
 #include "seats/ComputerSeat.h"
 #include "seats/Seats.h"
 #include "selection/FrmPlayer.h"
@@ -12,11 +13,13 @@
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
 #include "windows/FrmMessage.h"
+#include "windows/FrmStats.h"
 #include "windows/FrmWinner.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QUuid>
 
 #include <cmath>
 #include <optional>
@@ -304,6 +307,7 @@ void FrmMain::NewGame() {
     intCardsPlaced = 0;
     gblnNewRound = true;
     gintRound = 1;
+    m_matchKey.clear();
     intP1RoundScore.fill(0);
     intP2RoundScore.fill(0);
     gblnWinner = false;
@@ -380,6 +384,8 @@ void FrmMain::DealHands() {
     if (!open)
         tmrHideHand->setEnabled(true);
     gblnPostNewHand = false;
+    m_handStart1 = PlayRules().gintPlayer1Score;
+    m_handStart2 = PlayRules().gintPlayer2Score;
     boardAndHandsChanged();
     platform::announce(this, tr("Hands dealt. %1 begins.").arg(playerName(gintTurn)));
     // Open Hand has nothing to reveal: the seat that begins is asked now.
@@ -674,6 +680,7 @@ bool FrmMain::CheckWinner() {
         P = s1 > s2 ? 1 : s2 > s1 ? 2 : 0;
 
     if (P == 0) {
+        recordHand(0);
         frmMessage->lblMsg->setCaption(tr("Get ready for the next hand"));
         frmMessage->lblMsg->setForeColor(Black);
         frmMessage->ShowModal();
@@ -700,6 +707,7 @@ bool FrmMain::CheckWinner() {
     const QColor colour = P == 1 ? Red : Blue;
 
     if (W != 3) {
+        recordHand(0);
         frmMessage->lblMsg->setCaption(tr("%1 won this round.  Ready for next round").arg(name));
         frmMessage->lblMsg->setForeColor(colour);
         frmMessage->ShowModal();
@@ -744,8 +752,78 @@ bool FrmMain::CheckWinner() {
     }
     frmWinner->lblP1Total->setCaption(QString::number(total1));
     frmWinner->lblP2Total->setCaption(QString::number(total2));
+    // In the record before the message shows: a game ended during it keeps
+    // the match.
+    recordHand(P);
     frmMessage->ShowModal();
     return true;
+}
+
+// The person's record, kept from player 1's side. A match counts against
+// an opponent only when that opponent played all its hands.
+void FrmMain::recordHand(int matchWinner) {
+    const std::optional<computer::Level> level = frmOptions->player2Computer();
+    const record::Opponent opponent = !level                              ? record::Opponent::Person
+                                      : *level == computer::Level::Easy   ? record::Opponent::Easy
+                                      : *level == computer::Level::Normal ? record::Opponent::Normal
+                                                                          : record::Opponent::Hard;
+    if (m_matchKey.isEmpty()) {
+        m_matchKey = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        m_handsEnded = 0;
+        m_matchOpponent = int(opponent);
+        m_opponentChanged = false;
+    }
+    if (m_matchOpponent != int(opponent))
+        m_opponentChanged = true;
+    ++m_handsEnded;
+    record::HandResult hand{.matchKey = m_matchKey,
+                            .hand = m_handsEnded,
+                            .opponent = opponent,
+                            .openHand = frmOptions->gblnHand,
+                            .comboRule = frmOptions->gblnBasicCombo,
+                            .points1 = PlayRules().gintPlayer1Score - m_handStart1,
+                            .points2 = PlayRules().gintPlayer2Score - m_handStart2};
+    // The next hand of the round starts from these scores.
+    m_handStart1 = PlayRules().gintPlayer1Score;
+    m_handStart2 = PlayRules().gintPlayer2Score;
+    record::Record& record = record::Record::instance();
+    if (matchWinner == 0) {
+        record.addHand(hand);
+        return;
+    }
+    QString line;
+    if (!m_opponentChanged) {
+        qint16 total1 = 0;
+        qint16 total2 = 0;
+        for (int r = 1; r <= 5; ++r) {
+            total1 = static_cast<qint16>(total1 + intP1RoundScore[r]);
+            total2 = static_cast<qint16>(total2 + intP2RoundScore[r]);
+        }
+        const record::MatchResult match{.matchKey = m_matchKey,
+                                        .opponent = opponent,
+                                        .player1Name = frmOptions->gstrPlayer1Name,
+                                        .player2Name = frmOptions->gstrPlayer2Name,
+                                        .openHand = frmOptions->gblnHand,
+                                        .comboRule = frmOptions->gblnBasicCombo,
+                                        .winner = matchWinner,
+                                        .rounds1 = gintP1GamesWon,
+                                        .rounds2 = gintP2GamesWon,
+                                        .hands = m_handsEnded,
+                                        .points1 = total1,
+                                        .points2 = total2};
+        if (record.addMatch(match, hand) && opponent != record::Opponent::Person) {
+            const record::Tally tally = record.tally(opponent);
+            line = QCoreApplication::translate("FrmWinner", "Against %1: %2 won, %3 lost")
+                       .arg(record::opponentName(opponent))
+                       .arg(tally.matchesWon)
+                       .arg(tally.matchesLost);
+        }
+    } else {
+        record.addHand(hand);
+    }
+    frmWinner->showRecord(line);
+    // The next match, even one begun without New Game, is a match of its own.
+    m_matchKey.clear();
 }
 
 // ---- Menu buttons ------------------------------------------------------------------
@@ -782,7 +860,7 @@ void FrmMain::Form_Unload() {
     tmr1->setEnabled(false);
     seatsWithdraw();
     for (platform::Form* form : std::initializer_list<platform::Form*>{
-             frmPlayer1, frmPlayer2, frmOptions, frmHelp, frmMessage, frmWinner})
+             frmStats, frmPlayer1, frmPlayer2, frmOptions, frmHelp, frmMessage, frmWinner})
         form->Unload();
     ClearHands();
     ClearBoard();
@@ -826,6 +904,15 @@ QString FrmMain::handCardName(int P, int s) const {
 void FrmMain::describeControls() {
     using platform::describe;
     using platform::Description;
+    // The statistics, as F2 opens them. The window opens after the screen
+    // reader's request has been answered: it waits modally.
+    describe(this, {.role = QAccessible::Window,
+                    .name = [this] { return windowTitle(); },
+                    .actions = {{tr("Show statistics"), [this] {
+                                     QMetaObject::invokeMethod(
+                                         this, [this] { FrmStats::openFrom(this); },
+                                         Qt::QueuedConnection);
+                                 }}}});
     describe(imgPlayer1, {.role = QAccessible::Graphic, .name = [] { return tr("Player 1"); }});
     describe(imgPlayer2, {.role = QAccessible::Graphic, .name = [] { return tr("Player 2"); }});
     describe(imgBegin,
@@ -944,6 +1031,10 @@ bool FrmMain::Form_KeyDown(QKeyEvent* event) {
         button = imgExit;
     if (button) {
         platform::pressControl(button);
+        return true;
+    }
+    if (mods == Qt::NoModifier && key == Qt::Key_F2) {
+        FrmStats::openFrom(this);
         return true;
     }
     if (mods != Qt::NoModifier)

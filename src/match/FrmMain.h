@@ -134,6 +134,10 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void seat_MoveMade(int handSlot, int location);
     void seatsSeeBoard(bool inFront);
     void seatsWithdraw();
+    // The hand just ended goes into the record of matches; with `matchWinner`
+    // (1 or 2) the match goes in with it, and the result window gets its line
+    // about the record against the computer.
+    void recordHand(int matchWinner);
 
     qint16 intCardsPlaced = 0;
     std::array<bool, 6> blnP1InHand{};
@@ -151,4 +155,13 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // The player whose placement is capturing, and what he took.
     int m_mover = 0;
     QStringList m_captures;
+    // The match as the record of matches knows it: its key, the hands ended
+    // so far, the scores when the hand in play was dealt, the opponent of its
+    // first hand and whether another one played a later hand.
+    QString m_matchKey;
+    int m_handsEnded = 0;
+    qint16 m_handStart1 = 0;
+    qint16 m_handStart2 = 0;
+    std::optional<int> m_matchOpponent;
+    bool m_opponentChanged = false;
 };

@@ -63,6 +63,8 @@ class ControlAccessible : public QAccessibleWidget {
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
         const Description d = descriptionOf(widget());
+        for (const auto& action : d.actions)
+            names.append(action.first);
         if (!pressable())
             return names;
         names.prepend(d.checked ? toggleAction() : pressAction());
@@ -70,10 +72,16 @@ class ControlAccessible : public QAccessibleWidget {
     }
 
     void doAction(const QString& action) override {
-        if (action == pressAction() || action == toggleAction())
+        if (action == pressAction() || action == toggleAction()) {
             pressControl(widget());
-        else
-            QAccessibleWidget::doAction(action);
+            return;
+        }
+        for (const auto& [name, run] : descriptionOf(widget()).actions)
+            if (name == action) {
+                run();
+                return;
+            }
+        QAccessibleWidget::doAction(action);
     }
 
   private:

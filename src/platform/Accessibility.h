@@ -4,6 +4,8 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QKeyEvent;
 class QPainter;
@@ -23,6 +25,9 @@ struct Description {
     std::function<bool()> selected = {};
     // Keyboard users reach the control with Tab (and the window's own keys).
     bool focusable = false;
+    // Further actions a screen reader offers on the control, after its press
+    // or toggle: a name and what it does. Each refuses where its key would.
+    std::vector<std::pair<QString, std::function<void()>>> actions = {};
 };
 
 // Gives `control` its description. A Picture or Label described as a button

@@ -33,17 +33,6 @@ const QLatin1String DatabaseName("Cards.mdb");
 // suffixes; they belong to the file and move with it.
 const char* const CompanionSuffixes[] = {"-wal", "-shm"};
 
-// A name beside `file` that says when and why it was set aside, and that no
-// earlier set-aside file has.
-QString setAsideName(const QString& file, const QString& why) {
-    const QString stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    QString name = QStringLiteral("%1.%2-%3").arg(file, why, stamp);
-    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
-        name = QStringLiteral("%1.%2-%3-%4").arg(file, why, stamp).arg(n);
-    return name;
-}
-
 void removeCompanions(const QString& file) {
     for (const char* suffix : CompanionSuffixes)
         QFile::remove(file + QLatin1String(suffix));
@@ -183,6 +172,19 @@ QString makeFolder(const QByteArray& folder) {
                            : systemReason(errno));
     }
     return {};
+}
+
+QString setAsideName(const QString& file, const QString& why) {
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    QString name = QStringLiteral("%1.%2-%3").arg(file, why, stamp);
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+        name = QStringLiteral("%1.%2-%3-%4").arg(file, why, stamp).arg(n);
+    return name;
+}
+
+QString recordFile() {
+    return QFileInfo(databaseFile()).absolutePath() + QStringLiteral("/Record.db");
 }
 
 GameFiles gameFilesFor(const QString& binaryFolder, const QString& userDataFolder) {

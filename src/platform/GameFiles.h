@@ -68,6 +68,15 @@ using DatabaseCheck = std::function<DatabaseProblem(const QString& file)>;
 QString prepareUserDatabase(const QString& templateFile, const QString& userFile,
                             const DatabaseCheck& check);
 
+// The record of finished matches: a file of its own beside the card database
+// the game writes (the user's copy when installed, the program folder's when
+// portable), never tables inside it, whose game tables empty at exit.
+QString recordFile();
+
+// A name beside `file` that says when and why it was set aside ("damaged",
+// "unreadable") and that no earlier set-aside file has.
+QString setAsideName(const QString& file, const QString& why);
+
 // The running program's card database made ready: installed, the user's
 // folder is made, then `lock` is taken (a report it returns is fatal), and
 // only then prepareUserDatabase() runs, so that two games started together

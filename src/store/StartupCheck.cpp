@@ -310,6 +310,9 @@ const QStringList& imageFiles() {
         QStringLiteral("RedOn.gif"),         QStringLiteral("BlueOff.gif"),
         QStringLiteral("BlueOn.gif"),        QStringLiteral("52start.jpg"),
         QStringLiteral("begin1.jpg"),        QStringLiteral("begin2.jpg"),
+        QStringLiteral("ResetUp.jpg"),       QStringLiteral("ResetDn.jpg"),
+        QStringLiteral("ClearUp.jpg"),       QStringLiteral("ClearDn.jpg"),
+        QStringLiteral("KeepUp.jpg"),        QStringLiteral("KeepDn.jpg"),
     };
     return files;
 }

@@ -9,6 +9,7 @@
 #include "windows/FrmHelp.h"
 #include "windows/FrmMessage.h"
 #include "windows/FrmSplash.h"
+#include "windows/FrmStats.h"
 #include "windows/FrmWinner.h"
 
 FrmSplash* frmSplash = nullptr;
@@ -19,6 +20,7 @@ FrmHelp* frmHelp = nullptr;
 FrmMessage* frmMessage = nullptr;
 FrmWinner* frmWinner = nullptr;
 FrmMain* frmMain = nullptr;
+FrmStats* frmStats = nullptr;
 
 void createForms() {
     destroyForms();
@@ -30,6 +32,7 @@ void createForms() {
     frmHelp = new FrmHelp;
     frmMessage = new FrmMessage;
     frmWinner = new FrmWinner;
+    frmStats = new FrmStats;
     frmMain = new FrmMain;
 }
 
@@ -37,6 +40,7 @@ void destroyForms() {
     platform::Form::resetActivation();
     platform::Form::setModalHook({});
     delete frmMain;
+    delete frmStats;
     delete frmWinner;
     delete frmMessage;
     delete frmHelp;
@@ -45,6 +49,7 @@ void destroyForms() {
     delete frmPlayer1;
     delete frmSplash;
     frmMain = nullptr;
+    frmStats = nullptr;
     frmWinner = nullptr;
     frmMessage = nullptr;
     frmHelp = nullptr;

@@ -8,6 +8,7 @@ class FrmHelp;
 class FrmMessage;
 class FrmWinner;
 class FrmSplash;
+class FrmStats;
 
 // The program's windows. Each exists once for the whole run; windows read and
 // set one another's public members and call one another directly, so they
@@ -20,6 +21,7 @@ extern FrmHelp* frmHelp;
 extern FrmMessage* frmMessage;
 extern FrmWinner* frmWinner;
 extern FrmMain* frmMain;
+extern FrmStats* frmStats;
 
 // Creates every window (none is loaded yet) / destroys them all.
 void createForms();

@@ -2,6 +2,7 @@
 
 #include "platform/Accessibility.h"
 #include "windows/Forms.h"
+#include "windows/FrmStats.h"
 
 #include <QKeyEvent>
 
@@ -37,10 +38,35 @@ FrmWinner::FrmWinner() : platform::Form(QStringLiteral("frmWinner")) {
     imgDone->setRect(3420, 3180, 1395, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmWinner::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmWinner::imgDone_MouseUp);
+    imgRecord = new platform::Picture(this);
+    imgRecord->setRect(1500, 2835, 5280, 315);
+    imgRecord->setEmbedded(QStringLiteral(":/embedded/recordplate.jpg"));
+    imgRecord->hide();
+    lblRecord = label(1500, 2835, 5280, 315, QString(), 9.75);
+    lblRecord->hide();
+    connect(imgRecord, &platform::Picture::Click, this, &FrmWinner::lblRecord_Click);
+    connect(lblRecord, &platform::Label::Click, this, &FrmWinner::lblRecord_Click);
     setAccessibleName(tr("Game Stats"));
     platform::describe(
         imgDone,
         {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
+    platform::describe(
+        lblRecord,
+        {.role = QAccessible::Button,
+         .name = [this] { return tr("%1. Shows the statistics.").arg(lblRecord->caption()); },
+         .focusable = true});
+    platform::describe(imgRecord, {.role = QAccessible::Graphic, .name = [] { return QString(); }});
+}
+
+void FrmWinner::showRecord(const QString& line) {
+    lblRecord->setCaption(line);
+    imgRecord->setVisible(!line.isEmpty());
+    lblRecord->setVisible(!line.isEmpty());
+}
+
+// The line about the record opens the table it comes from.
+void FrmWinner::lblRecord_Click() {
+    FrmStats::openFrom(this);
 }
 
 void FrmWinner::Form_Load() {
@@ -70,11 +96,22 @@ void FrmWinner::Form_Activate() {
                  rounds[3]->caption(), rounds[4]->caption(), rounds[5]->caption(),
                  total->caption());
     };
-    platform::announce(this, tr("Game Stats. %1 %2")
-                                 .arg(column(lblP1Name, lblP1RndScore, lblP1Total),
-                                      column(lblP2Name, lblP2RndScore, lblP2Total)));
+    QString spoken = tr("Game Stats. %1 %2")
+                         .arg(column(lblP1Name, lblP1RndScore, lblP1Total),
+                              column(lblP2Name, lblP2RndScore, lblP2Total));
+    // The line about the record against the computer, where it shows.
+    if (!lblRecord->isHidden())
+        spoken += QLatin1Char(' ') + lblRecord->caption() + QLatin1Char('.');
+    platform::announce(this, spoken);
 }
 
 bool FrmWinner::Form_KeyDown(QKeyEvent* event) {
+    // F2 opens the statistics, as on the board.
+    if (event->key() == Qt::Key_F2 &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            FrmStats::openFrom(this);
+        return true;
+    }
     return platform::pressDoneByKey(event, imgDone);
 }

@@ -21,6 +21,12 @@ class FrmWinner : public platform::Form {
     // The fixed row captions: Label1 .. Label12.
     std::array<platform::Label*, 13> Label{};
     platform::Picture* imgDone = nullptr;
+    // The record against the computer, on a plate of its own between the
+    // totals and Done; shown only when the computer was the opponent.
+    platform::Picture* imgRecord = nullptr;
+    platform::Label* lblRecord = nullptr;
+    // Shows `line` on the plate, or hides both when it is empty.
+    void showRecord(const QString& line);
 
   protected:
     void Form_Load() override;
@@ -30,4 +36,5 @@ class FrmWinner : public platform::Form {
   private:
     void imgDone_MouseDown();
     void imgDone_MouseUp();
+    void lblRecord_Click();
 };

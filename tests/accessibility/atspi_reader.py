@@ -8,8 +8,14 @@
                                   for each window activation and name change
                                   ({"event", "role", "name"}) until SECONDS
                                   have passed or stdin closes
+  atspi_reader.py act ROLE NAME ACTION
+                                  does the action named ACTION of the one
+                                  showing control of ROLE whose name starts
+                                  with NAME, as a screen reader's user does;
+                                  prints the actions it offers
 
-It only reads; the test that runs it plays the game and judges what it read.
+Apart from "act" it only reads; the test that runs it plays the game and
+judges what it read.
 """
 
 import json
@@ -69,7 +75,41 @@ def listen(seconds):
     return 0
 
 
+def act(role, prefix, action):
+    app = application()
+    if app is None:
+        print("no application named Quorvel on the accessibility bus", file=sys.stderr)
+        return 1
+    found = []
+
+    def walk(node):
+        try:
+            if (node.getRoleName() == role and (node.name or "").startswith(prefix)
+                    and node.getState().contains(pyatspi.STATE_SHOWING)):
+                found.append(node)
+            for i in range(node.childCount):
+                child = node.getChildAtIndex(i)
+                if child is not None:
+                    walk(child)
+        except Exception:  # an object gone while it was read
+            pass
+
+    walk(app)
+    if len(found) != 1:
+        print("%d showing %s named %r" % (len(found), role, prefix), file=sys.stderr)
+        return 1
+    actions = found[0].queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    print(json.dumps({"actions": names}))
+    if action not in names:
+        print("no action %r among %r" % (action, names), file=sys.stderr)
+        return 1
+    return 0 if actions.doAction(names.index(action)) else 1
+
+
 if __name__ == "__main__":
+    if len(sys.argv) >= 5 and sys.argv[1] == "act":
+        sys.exit(act(sys.argv[2], sys.argv[3], sys.argv[4]))
     if len(sys.argv) >= 2 and sys.argv[1] == "dump":
         sys.exit(dump())
     if len(sys.argv) >= 3 and sys.argv[1] == "listen":

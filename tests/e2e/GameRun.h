@@ -229,7 +229,19 @@ inline int verifyPlacement(const Tables& before, const Tables& after, int p, int
     return points;
 }
 
-enum class Kind { None, Splash, Main, Options, Select1, Select2, Message, Winner, Help, Other };
+enum class Kind {
+    None,
+    Splash,
+    Main,
+    Options,
+    Select1,
+    Select2,
+    Message,
+    Winner,
+    Help,
+    Stats,
+    Other
+};
 
 inline Kind kindOf(const Window& w) {
     if (w.name == QLatin1String("Quorvel") && w.width == 592)
@@ -243,6 +255,8 @@ inline Kind kindOf(const Window& w) {
         return Kind::Select2;
     if (w.name == QLatin1String("Quorvel  -  Help"))
         return Kind::Help;
+    if (w.name == QLatin1String("Quorvel  -  Statistics"))
+        return Kind::Stats;
     if (w.name == QLatin1String("Form1"))
         return w.width == 351 ? Kind::Message : w.width == 552 ? Kind::Winner : Kind::Splash;
     return Kind::Other;
@@ -407,7 +421,9 @@ class GameRun {
                 if (kindOf(w) == kind)
                     found = &w;
                 else if (!(kindOf(w) == Kind::Main &&
-                           (kind == Kind::Message || kind == Kind::Winner)))
+                           (kind == Kind::Message || kind == Kind::Winner)) &&
+                         !(kind == Kind::Stats &&
+                           (kindOf(w) == Kind::Main || kindOf(w) == Kind::Winner)))
                     others = true;
             }
             if (found && !others)

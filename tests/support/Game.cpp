@@ -3,6 +3,7 @@
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Platform.h"
+#include "record/Record.h"
 #include "selection/FrmPlayer.h"
 #include "store/Tables.h"
 #include "windows/Forms.h"
@@ -27,6 +28,7 @@ Game::~Game() {
     exit();
     destroyForms();
     store::closeAll();
+    record::Record::closeInstance();
     platform::clearPictureCache();
 }
 

@@ -69,7 +69,8 @@ class TstCatalogue : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QSize>("size");
-        for (const char* b : {"Done", "Help", "NewGame", "Options", "Exit"}) {
+        for (const char* b :
+             {"Done", "Help", "NewGame", "Options", "Exit", "Reset", "Clear", "Keep"}) {
             for (const char* state : {"Up", "Dn"}) {
                 const QString n = QString("%1%2.jpg").arg(b, state);
                 QTest::newRow(qPrintable(n)) << n << QByteArray("jpeg") << QSize(93, 25);
@@ -100,6 +101,8 @@ class TstCatalogue : public QObject {
         QTest::newRow("strip") << "strip.jpg" << QByteArray("jpeg") << QSize(588, 221);
         QTest::newRow("message") << "message.jpg" << QByteArray("jpeg") << QSize(350, 67);
         QTest::newRow("winner") << "winner.jpg" << QByteArray("jpeg") << QSize(551, 258);
+        QTest::newRow("stats") << "stats.jpg" << QByteArray("jpeg") << QSize(600, 300);
+        QTest::newRow("recordplate") << "recordplate.jpg" << QByteArray("jpeg") << QSize(352, 21);
         QTest::newRow("redlight") << "redlight.gif" << QByteArray("gif") << QSize(25, 25);
         QTest::newRow("bluelight") << "bluelight.gif" << QByteArray("gif") << QSize(25, 25);
         QTest::newRow("plate1") << "plate1.gif" << QByteArray("gif") << QSize(125, 33);

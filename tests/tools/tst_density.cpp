@@ -131,11 +131,14 @@ class TstDensity : public QObject {
               "NewGameUp.jpg",     "NewGameDn.jpg", "OptionsUp.jpg",  "OptionsDn.jpg",
               "ExitUp.jpg",        "ExitDn.jpg",    "FieldBlank.jpg", "PlaceHolder-r.jpg",
               "PlaceHolder-b.jpg", "RedOff.gif",    "RedOn.gif",      "BlueOff.gif",
-              "BlueOn.gif",        "52start.jpg",   "begin1.jpg",     "begin2.jpg"})
+              "BlueOn.gif",        "52start.jpg",   "begin1.jpg",     "begin2.jpg",
+              "ResetUp.jpg",       "ResetDn.jpg",   "ClearUp.jpg",    "ClearDn.jpg",
+              "KeepUp.jpg",        "KeepDn.jpg"})
             m_files << kProgramDir + "/images/" + n;
-        for (const char* n : {"splash.jpg", "main.jpg", "options.jpg", "strip.jpg", "message.jpg",
-                              "winner.jpg", "redlight.gif", "bluelight.gif", "plate1.gif",
-                              "plate2.gif", "selframe.jpg", "icon.png"})
+        for (const char* n :
+             {"splash.jpg", "main.jpg", "options.jpg", "strip.jpg", "message.jpg", "winner.jpg",
+              "redlight.gif", "bluelight.gif", "plate1.gif", "plate2.gif", "selframe.jpg",
+              "icon.png", "stats.jpg", "recordplate.jpg"})
             m_files << kEmbeddedDir + "/" + n;
         for (const QString& file : m_files)
             QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;

@@ -15,6 +15,7 @@
 #include "windows/FrmHelp.h"
 #include "windows/FrmMessage.h"
 #include "windows/FrmSplash.h"
+#include "windows/FrmStats.h"
 #include "windows/FrmWinner.h"
 
 #include <QApplication>
@@ -227,6 +228,7 @@ void TstHidpi::backgroundsFromDoubleFiles_data() {
     QTest::newRow("frmHelp") << static_cast<platform::Form*>(frmHelp) << "main";
     QTest::newRow("frmMessage") << static_cast<platform::Form*>(frmMessage) << "message";
     QTest::newRow("frmWinner") << static_cast<platform::Form*>(frmWinner) << "winner";
+    QTest::newRow("frmStats") << static_cast<platform::Form*>(frmStats) << "stats";
 }
 
 // Where no control lies, the window shows its double-size background pixel
