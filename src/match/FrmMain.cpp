@@ -222,6 +222,9 @@ void FrmMain::Form_Load() {
     imgExit->LoadPicture(pictureName(QStringLiteral("\\images\\ExitUp.jpg")));
     imgHelp->LoadPicture(pictureName(QStringLiteral("\\images\\HelpUp.jpg")));
     showNames();
+    // The record of matches is opened, and a damaged one set aside, before
+    // the first hand rather than at its end.
+    record::Record::instance();
 }
 
 // A name typed by a person is shown as designed. The computer's name is the

@@ -15,6 +15,7 @@
 #include "windows/FrmHelp.h"
 #include "windows/FrmMessage.h"
 #include "windows/FrmSplash.h"
+#include "windows/FrmStats.h"
 #include "windows/FrmWinner.h"
 
 #include <QApplication>
@@ -129,6 +130,17 @@ int main(int argc, char* argv[]) {
             }
         }
     }
+    // The result window as a match against the computer leaves it (its line
+    // about the record), and the statistics window with this match counted.
+    frmWinner->showRecord(QStringLiteral("Against Computer (hard): 7 won, 3 lost"));
+    frmWinner->Show();
+    shoot(frmWinner, "result-against-computer");
+    frmWinner->Hide();
+    frmStats->Show();
+    shoot(frmStats, "statistics");
+    frmStats->Hide();
+    frmWinner->showRecord(QString());
+
     if (!midHand)
         std::fprintf(stderr, "no hand had a capture before its last card\n");
     if (!redShown)
