@@ -43,7 +43,7 @@ void newGameAgainst(const QString& player2, bool open = true) {
 // One hand through the windows: both selections, nine placements.
 void playHand(Game& game) {
     game.chooseCards(1);
-    if (frmMain->computerPlays()) {
+    if (frmOptions->player2Computer().has_value()) {
         QVERIFY(frmPlayer2->tmrComputer->tick());
         QVERIFY(frmPlayer2->tmrComputer->tick());
     } else {
@@ -51,7 +51,7 @@ void playHand(Game& game) {
     }
     QVERIFY(frmMain->isVisible());
     for (int card = 0; card < 9; ++card) {
-        if (frmMain->gintTurn == 2 && frmMain->computerPlays()) {
+        if (frmMain->gintTurn == 2 && frmOptions->player2Computer().has_value()) {
             if (!frmMain->computerTurn())
                 frmMain->tmrHideHand->tick();
             QVERIFY(frmMain->computerTurn());
