@@ -1,5 +1,7 @@
 #include "match/FrmMain.h"
 
+#include "match/Hint.h"
+
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
 #include "platform/Fatal.h"
@@ -165,6 +167,37 @@ void FrmMain::buildControls() {
     connect(tmr1, &platform::Timer::Tick, this, &FrmMain::tmr1_Timer);
     describeControls();
     tmrComputer = seats::computer(2)->tmrComputer;
+    // Made last: its frames lie in front of every card.
+    m_hint = new Hint(
+        this,
+        [this](int slot) -> QWidget* {
+            return slot >= 1 && slot <= 5 && blnP1InHand[slot] ? imgP1[slot] : nullptr;
+        },
+        [this](int location) -> QWidget* {
+            return location >= 1 && location <= 9 && !blnBoardUsed[location] ? imgBoard[location]
+                                                                             : nullptr;
+        });
+}
+
+// The person asks for a hint (H, or the screen reader's action on a square).
+// It is given where a click of his could play a card now, in a game against
+// the computer: the board in front, his turn, a card of his hand that takes
+// clicks and a free square.
+bool FrmMain::askHint() {
+    if (!isVisible() || platform::Form::activeForm() != this)
+        return false;
+    if (gintTurn != 1 || !seat(1)->takesLocalInput() || seat(2) != seats::computer(2))
+        return false;
+    bool holds = false;
+    for (int s = 1; s <= 5; ++s)
+        holds = holds || (blnP1InHand[s] && imgP1[s]->isEnabled());
+    bool free = false;
+    for (int l = 1; l <= 9; ++l)
+        free = free || !blnBoardUsed[l];
+    if (!holds || !free)
+        return false;
+    m_hint->ask(visiblePosition(1));
+    return true;
 }
 
 Seat* FrmMain::seat(int player) const {
@@ -333,6 +366,7 @@ void FrmMain::NewGame() {
 void FrmMain::ResetHand() {
     platform::SaveGroup group;
     seatsWithdraw();
+    m_hint->forget();
     intCardsPlaced = 0;
     gblnNewRound = true;
     ClearHands();
@@ -442,6 +476,8 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     }
     if (P == 0)
         return;
+    // A hint asked before this card no longer fits the board.
+    m_hint->forget();
     m_mover = P;
     m_captures.clear();
     playCard(P, i, L);
@@ -859,6 +895,7 @@ void FrmMain::imgExit_MouseUp() {
 // ---- Unload ------------------------------------------------------------------------
 
 void FrmMain::Form_Unload() {
+    m_hint->forget();
     tmrHideHand->setEnabled(false);
     tmr1->setEnabled(false);
     seatsWithdraw();
@@ -935,7 +972,8 @@ void FrmMain::describeControls() {
     for (int l = 1; l <= 9; ++l)
         describe(imgBoard[l], {.role = QAccessible::Button,
                                .name = [this, l] { return squareName(l); },
-                               .focusable = true});
+                               .focusable = true,
+                               .actions = {{tr("Hint"), [this] { askHint(); }}}});
     for (int P = 1; P <= 2; ++P)
         for (int s = 1; s <= 5; ++s)
             describe(
@@ -1038,6 +1076,10 @@ bool FrmMain::Form_KeyDown(QKeyEvent* event) {
     }
     if (mods == Qt::NoModifier && key == Qt::Key_F2) {
         FrmStats::openFrom(this);
+        return true;
+    }
+    if (mods == Qt::NoModifier && key == Qt::Key_H) {
+        askHint();
         return true;
     }
     if (mods != Qt::NoModifier)

@@ -12,6 +12,7 @@
 #include <vector>
 
 class ComputerSeat;
+class Hint;
 class Seat;
 
 // The main window: the board, both hands, names, scores, round lights and
@@ -76,6 +77,10 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // is face up for everyone, and otherwise only how many cards it holds.
     // In the position, the player's own cards are owner 2 and the other's 1.
     computer::Position visiblePosition(int player) const;
+    // A hint for the person: false when refused (where his click could not
+    // play a card now, or not against the computer). See Hint.
+    bool askHint();
+    Hint* hint() const { return m_hint; }
     // Every card of the card list, read once.
     static const std::vector<computer::Card>& cardList();
 
@@ -155,6 +160,7 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // The player whose placement is capturing, and what he took.
     int m_mover = 0;
     QStringList m_captures;
+    Hint* m_hint = nullptr;
     // The match as the record of matches knows it: its key, the hands ended
     // so far, the scores when the hand in play was dealt, the opponent of its
     // first hand and whether another one played a later hand.

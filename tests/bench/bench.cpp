@@ -11,6 +11,7 @@
 #include "computer/Tournament.h"
 #include "match/ComputerPlayer.h"
 #include "match/FrmMain.h"
+#include "match/Hint.h"
 #include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Form.h"
@@ -26,6 +27,7 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QTest>
 #include <QWidget>
 
 #include <algorithm>
@@ -88,6 +90,7 @@ struct Series {
     std::vector<double> samples;
     std::vector<double> cpu;
     bool userAction = true; // held to the one-frame budget
+    double budgetMs = 0;    // else this budget for its 99th percentile
 
     static double percentile(std::vector<double> sorted, double p) {
         std::sort(sorted.begin(), sorted.end());
@@ -117,6 +120,7 @@ const char* const Order[] = {
     "CheckWinner, match won (9th card)",
     "placement handing the turn to the computer",
     "computer's move landing (tmrComputer tick)",
+    "hint, H to frames shown (hard's search)",
     "Exit (empties every table)",
 };
 
@@ -272,6 +276,18 @@ class Bench {
                     if (!last)
                         add("computer's move landing (tmrComputer tick)", ms);
                     continue;
+                }
+                // The person's hint: asked by key, thought out on its thread
+                // (hard's search from the person's side), framed and said.
+                if (!last) {
+                    const double hintMs = timed([] {
+                        QTest::keyClick(frmMain->windowHandle(), Qt::Key_H);
+                        frmMain->hint()->waitForThought();
+                    });
+                    if (frmMain->hint()->shownSlot() == 0)
+                        qFatal("no hint was shown");
+                    frmMain->hint()->forget();
+                    add("hint, H to frames shown (hard's search)", hintMs);
                 }
                 int slot = 1, square = 1;
                 while (!frmMain->p1InHand(slot))
@@ -449,6 +465,8 @@ int main(int argc, char* argv[]) {
         options::resetStartingPlayer2();
     }
     bench.series[QStringLiteral("start-up after the splash tick")].userAction = false;
+    // A hint is the hard level's decision made for the person: its budget.
+    bench.series[QStringLiteral("hint, H to frames shown (hard's search)")].budgetMs = ComputerMs;
 
     const long bareKb = childPeakKb("--bare");
     const long matchKb = childPeakKb("--match");
@@ -466,6 +484,14 @@ int main(int argc, char* argv[]) {
         std::printf("%-44s %7zu %10.3f %10.3f %12.3f\n", name, s.samples.size(), median, p99,
                     s.cpuPercentile(0.99));
         const QString n = QString::fromLatin1(name);
+        if (s.budgetMs > 0) {
+            if (p99 >= s.budgetMs)
+                missed << QStringLiteral("\"%1\": 99th percentile %2 ms, budget %3 ms")
+                              .arg(n)
+                              .arg(p99, 0, 'f', 3)
+                              .arg(s.budgetMs);
+            continue;
+        }
         if (s.userAction && p99 >= FrameMs)
             missed << QStringLiteral("\"%1\": 99th percentile %2 ms, budget %3 ms")
                           .arg(n)

@@ -1,5 +1,6 @@
-// The record of matches through the real program: a whole match against
-// --computer=hard on a private X server, the record file read while the game
+// Hints and the record of matches through the real program: a whole match
+// against --computer=hard on a private X server, hints asked by the H key and
+// by a screen reader's action over the AT-SPI bus, the record file read while the game
 // runs, the game killed while its match-won message is up, started again, and
 // the record checked in the file, in the statistics window (opened by F2 and
 // by a screen reader's action over the AT-SPI bus) and as the screen reader
@@ -75,13 +76,79 @@ class RecordEndToEndTest : public QObject {
     QProcessEnvironment environment() const;
     void keys(const QStringList& names);
     QString reader(const QStringList& arguments);
+    // Asks for a hint by the H key, then by the screen reader's action on a
+    // square: each frames a card and a square and changes nothing else.
+    void askHints(GameRun& run, const Window& main);
     // Plays the match until its match-won message is up; returns the winner.
     int playUntilMatchWon(GameRun& run, const QString& recordFile);
 
     XSession m_x;
     QProcess m_bus;
     int m_hands = 0;
+    bool m_hinted = false;
 };
+
+namespace {
+
+// The pixels of the main window in the hint frames' bright green.
+int hintPixels(const QImage& shot) {
+    int n = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb c = shot.pixel(x, y);
+            n +=
+                qGreen(c) > 220 && qRed(c) > 60 && qRed(c) < 130 && qBlue(c) > 90 && qBlue(c) < 160;
+        }
+    return n;
+}
+
+} // namespace
+
+void RecordEndToEndTest::askHints(GameRun& run, const Window& main) {
+    m_hinted = true;
+    const Tables before = run.tables();
+    // Cards may show some of that green themselves.
+    const int baseline = hintPixels(m_x.grab(main));
+    auto framed = [&](const QString& how) {
+        QElapsedTimer clock;
+        clock.start();
+        int most = 0;
+        do {
+            most = std::max(most, hintPixels(m_x.grab(main)) - baseline);
+            if (most > 400)
+                break;
+            QThread::msleep(50);
+        } while (clock.elapsed() < 10000);
+        if (most <= 400)
+            fail(QStringLiteral("no hint frames after a hint asked %1 (%2 pixels)")
+                     .arg(how)
+                     .arg(most));
+        run.screenshot(main, QStringLiteral("hint-") + how);
+        // About two seconds later they have gone.
+        clock.restart();
+        while (hintPixels(m_x.grab(main)) - baseline > 100) {
+            if (clock.elapsed() > 6000)
+                fail(QStringLiteral("the hint frames asked %1 stay up").arg(how));
+            QThread::msleep(100);
+        }
+    };
+    keys({QStringLiteral("h")});
+    framed(QStringLiteral("by-key"));
+    const QString offered = reader({QStringLiteral("act"), QStringLiteral("push button"),
+                                    QStringLiteral("Square 5"), QStringLiteral("Hint")});
+    if (!offered.contains(QLatin1String("Hint")))
+        fail(QStringLiteral("the squares offer no Hint action: %1").arg(offered));
+    framed(QStringLiteral("by-screen-reader"));
+    // A hint picks nothing and places nothing.
+    const Tables after = run.tables();
+    for (int l = 1; l <= 9; ++l)
+        if (!after.board[l].sameCard(before.board[l]) ||
+            after.board[l].owner != before.board[l].owner)
+            fail(QStringLiteral("square %1 changed by a hint").arg(l));
+    for (int s = 1; s <= 5; ++s)
+        if (!after.hand1[s].sameCard(before.hand1[s]))
+            fail(QStringLiteral("hand slot %1 changed by a hint").arg(s));
+}
 
 QProcessEnvironment RecordEndToEndTest::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -161,6 +228,8 @@ int RecordEndToEndTest::playUntilMatchWon(GameRun& run, const QString& recordFil
         for (int k = 0; k < 9; ++k) {
             const int turn = k % 2 == 0 ? beginner : 3 - beginner;
             if (turn == 1) {
+                if (k >= 2 && !m_hinted)
+                    askHints(run, main);
                 if (!run.placeBest(main, 1, 8000))
                     fail(QStringLiteral("the person could not place on his turn"));
             } else {
