@@ -89,10 +89,10 @@ QPair<int, int> hintByScreenReader(int square) {
 }
 
 // Gives every card of a table other edges, as another deal would.
-void changeCards(platform::Recordset& table, int slots) {
+void changeCards(platform::Recordset& table, int count) {
     platform::SaveGroup group;
     table.MoveFirst();
-    for (int s = 1; s <= slots; ++s) {
+    for (int s = 1; s <= count; ++s) {
         table.Find(store::locationCriterion(s));
         for (const char* edge : {"fldNorth", "fldEast", "fldSouth", "fldWest"})
             table.setValue(QLatin1String(edge), (table.intValue(QLatin1String(edge)) * 7 % 10) + 1);
