@@ -565,8 +565,10 @@ void GameFilesTest::twoFirstStartsAtOnce() {
                 waitUntilPlaying(playing, database),
                 qPrintable(QStringLiteral("pair %1: %2").arg(first + pair).arg(errorsOf(playing))));
             QVERIFY(endPlaying(playing));
+            // The game that played started its record of matches beside the database.
             QCOMPARE(entries(folders[pair]),
-                     (QStringList{QStringLiteral(".Cards.mdb.lock"), QStringLiteral("Cards.mdb")}));
+                     (QStringList{QStringLiteral(".Cards.mdb.lock"), QStringLiteral("Cards.mdb"),
+                                  QStringLiteral("Record.db")}));
             QCOMPARE(store::databaseProblem(database).text, QString());
         }
     }
