@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>Rundenlicht %2 von %1: nicht gewonnen</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>Statistik zeigen</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  Statistik</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Durchgänge</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>Bilanz löschen</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>Bilanz zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>Bilanz behalten</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1: noch nichts gespielt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1: %2 Partien gewonnen, %3 verloren; Runden %4 gewonnen, %5 verloren; Durchgänge %6 gewonnen, %7 verloren, %8 unentschieden; Punkte %9 erzielt, %10 gegen dich; längste Siegesserie %11.</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>Statistik.</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>Die ganze Bilanz der Partien löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>Die Bilanz kann nicht geführt werden: %1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>Runden, Durchgänge und Punkte: deine, dann die des Gegners. Serie: die meisten Partien in Folge gewonnen.</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>Die Bilanz wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>Die Bilanz bleibt erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>Spielstatistik. %1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>Gegen %1: %2 gewonnen, %3 verloren</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1. Zeigt die Statistik.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>Deine Kartendatenbank „%1“ kann nicht angelegt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>Tipp-Rahmen</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>Tipp: Karte %1 auf Feld %2</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1: --computer nimmt easy, normal oder hard an, nicht „%2“
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Computer (leicht)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Computer (mittel)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Computer (schwer)</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Ein Mensch</translation>
     </message>
 </context>
 </TS>

@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>Luz de ronda %2 de %1: no ganada</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>Mostrar estadísticas</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  Estadísticas</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Rival</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rondas</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Racha</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>Borrar el historial</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>Reiniciar el historial</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>Conservar el historial</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1: aún no se ha jugado nada.</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1: %2 partidas ganadas, %3 perdidas; rondas %4 ganadas, %5 perdidas; manos %6 ganadas, %7 perdidas, %8 empatadas; puntos %9 a favor, %10 en contra; racha de victorias más larga %11.</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>Estadísticas.</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>¿Borrar todo el historial de partidas? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>No se puede llevar el historial: %1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>Rondas, manos y puntos: los tuyos y luego los del rival. Racha: más partidas ganadas seguidas.</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>Se ha borrado el historial.</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>Se ha conservado el historial.</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>Resultados. %1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>Contra %1: %2 ganadas, %3 perdidas</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1. Muestra las estadísticas.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>No se puede crear tu base de datos de cartas «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>Marco de la pista</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>Pista: carta %1 en la casilla %2</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1: --computer admite easy, normal o hard, no «%2»
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Ordenador (fácil)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Ordenador (normal)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Ordenador (difícil)</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Una persona</translation>
     </message>
 </context>
 </TS>

@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>Voyant de manche %2 de %1 : non gagné</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>Afficher les statistiques</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  Statistiques</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Adversaire</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnées</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdues</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Manches</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Donnes</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>Effacer le bilan</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>Réinitialiser le bilan</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>Garder le bilan</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1 : rien de joué pour l’instant.</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1 : %2 parties gagnées, %3 perdues ; manches %4 gagnées, %5 perdues ; donnes %6 gagnées, %7 perdues, %8 nulles ; points %9 pour, %10 contre ; plus longue série de victoires %11.</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>Statistiques.</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>Effacer tout le bilan des parties ? C’est irréversible.</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>Le bilan ne peut pas être tenu : %1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>Manches, donnes et points : les vôtres, puis ceux de l’adversaire. Série : le plus de parties gagnées d’affilée.</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>Le bilan a été effacé.</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>Le bilan a été conservé.</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>Résultats. %1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>Contre %1 : %2 gagnées, %3 perdues</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1. Affiche les statistiques.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>Impossible de créer votre base de cartes « %1 » : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>Cadre du conseil</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>Conseil : carte %1 sur la case %2</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1 : --computer accepte easy, normal ou hard, pas « %2 »
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Ordinateur (facile)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Ordinateur (normal)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Ordinateur (difficile)</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Une personne</translation>
     </message>
 </context>
 </TS>

@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>Luce di manche %2 di %1: non vinta</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>Mostra statistiche</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Suggerimento</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  Statistiche</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Avversario</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Vinte</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perse</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Manche</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>Cancella il registro</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>Azzera il registro</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>Conserva il registro</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1: ancora nessuna partita.</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1: %2 partite vinte, %3 perse; manche %4 vinte, %5 perse; mani %6 vinte, %7 perse, %8 pari; punti %9 fatti, %10 subiti; serie di vittorie più lunga %11.</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>Statistiche.</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>Cancellare tutto il registro delle partite? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>Il registro non può essere tenuto: %1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>Manche, mani e punti: i tuoi, poi quelli dell’avversario. Serie: il maggior numero di partite vinte di fila.</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>Il registro è stato cancellato.</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>Il registro è stato conservato.</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>Risultati. %1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>Contro %1: %2 vinte, %3 perse</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1. Mostra le statistiche.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>Impossibile creare il tuo database delle carte «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>Cornice del suggerimento</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>Suggerimento: carta %1 sulla casella %2</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1: --computer accetta easy, normal o hard, non «%2»
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Computer (facile)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Computer (normale)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Computer (difficile)</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Una persona</translation>
     </message>
 </context>
 </TS>

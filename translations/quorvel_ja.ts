@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>%1 のラウンドランプ %2: まだ</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>統計を表示</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>ヒント</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  統計</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>相手</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>勝ち</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>負け</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>ラウンド</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>ハンド</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>得点</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>連勝</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>記録を消去</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>記録をリセット</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>記録を残す</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>決定</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1：まだ対戦がありません。</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1：マッチ %2 勝 %3 敗、ラウンド %4 勝 %5 敗、ハンド %6 勝 %7 敗 %8 分、得点 %9、失点 %10、最長連勝 %11。</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>統計。</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>マッチの記録をすべて消去しますか？元に戻せません。</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>記録を保存できません：%1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>ラウンド・ハンド・得点：あなた、次に相手。連勝：続けて勝ったマッチの最多数。</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>記録を消去しました。</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>記録はそのままです。</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>成績。%1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>%1 との対戦：%2 勝 %3 敗</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1。統計を表示します。</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>カードデータベース「%1」を作成できません: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>ヒントの枠</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>ヒント：カード %1 をマス %2 へ</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1: --computer には easy、normal、hard のいずれかを指定してください（「%2」は指定できません）
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>CPU（やさしい）</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>CPU（ふつう）</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>CPU（つよい）</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>人間</translation>
     </message>
 </context>
 </TS>

@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>Lampka rundy %2, gracz %1: niewygrana</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>Pokaż statystyki</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Podpowiedź</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  Statystyki</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Przeciwnik</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Wygrane</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Przegrane</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rundy</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Rozdania</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkty</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Seria</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>Wyczyść zapis</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>Zresetuj zapis</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>Zachowaj zapis</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1: jeszcze nic nie rozegrano.</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1: wygrane partie %2, przegrane %3; rundy wygrane %4, przegrane %5; rozdania wygrane %6, przegrane %7, remisy %8; punkty zdobyte %9, stracone %10; najdłuższa seria zwycięstw %11.</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>Statystyki.</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>Wyczyścić cały zapis partii? Tego nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>Nie można prowadzić zapisu: %1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>Rundy, rozdania i punkty: twoje, potem przeciwnika. Seria: najwięcej partii wygranych z rzędu.</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>Zapis został wyczyszczony.</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>Zapis został zachowany.</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>Wyniki. %1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>Przeciw %1: wygrane %2, przegrane %3</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1. Pokazuje statystyki.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>Nie można utworzyć twojej bazy kart „%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>Ramka podpowiedzi</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>Podpowiedź: karta %1 na pole %2</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1: --computer przyjmuje easy, normal lub hard, a nie „%2”
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Komputer (łatwy)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Komputer (średni)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Komputer (trudny)</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Człowiek</translation>
     </message>
 </context>
 </TS>

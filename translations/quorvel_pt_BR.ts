@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>Luz de rodada %2 de %1: não vencida</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>Mostrar estatísticas</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  Estatísticas</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Adversário</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Vencidas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rodadas</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Sequência</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>Apagar o histórico</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>Zerar o histórico</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>Manter o histórico</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1: nada jogado ainda.</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1: %2 partidas vencidas, %3 perdidas; rodadas %4 vencidas, %5 perdidas; mãos %6 vencidas, %7 perdidas, %8 empatadas; pontos %9 a favor, %10 contra; maior sequência de vitórias %11.</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>Estatísticas.</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>Apagar todo o histórico de partidas? Isso não pode ser desfeito.</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>O histórico não pode ser mantido: %1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>Rodadas, mãos e pontos: os seus, depois os do adversário. Sequência: mais partidas vencidas seguidas.</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>O histórico foi apagado.</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>O histórico foi mantido.</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>Resultados. %1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>Contra %1: %2 vencidas, %3 perdidas</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1. Mostra as estatísticas.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>Não foi possível criar seu banco de dados de cartas &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>Moldura da dica</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>Dica: carta %1 na casa %2</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1: --computer aceita easy, normal ou hard, não &quot;%2&quot;
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Computador (fácil)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Computador (normal)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Computador (difícil)</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Uma pessoa</translation>
     </message>
 </context>
 </TS>

@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>Лампа раунда %2, игрок %1: не выигран</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>Показать статистику</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Подсказка</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  Статистика</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Соперник</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Победы</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Поражения</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Раунды</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Раздачи</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Серия</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>Очистить историю</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>Сбросить историю</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>Сохранить историю</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1: ещё ничего не сыграно.</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1: партий выиграно %2, проиграно %3; раундов выиграно %4, проиграно %5; раздач выиграно %6, проиграно %7, вничью %8; очков набрано %9, пропущено %10; самая длинная серия побед %11.</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>Статистика.</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>Очистить всю историю партий? Это нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>Историю нельзя вести: %1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>Раунды, раздачи и очки: ваши, затем соперника. Серия: больше всего партий, выигранных подряд.</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>История очищена.</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>История сохранена.</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>Итоги игры. %1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>Против %1: выиграно %2, проиграно %3</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1. Показывает статистику.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>Не удаётся создать вашу базу карт «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>Рамка подсказки</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>Подсказка: карта %1 на клетку %2</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1: --computer принимает easy, normal или hard, а не «%2»
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>Компьютер (лёгкий)</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>Компьютер (средний)</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>Компьютер (сложный)</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>Человек</translation>
     </message>
 </context>
 </TS>

@@ -201,6 +201,14 @@
         <source>%1&apos;s round light %2: not won</source>
         <translation>%1 的第 %2 盏回合灯：未赢</translation>
     </message>
+    <message>
+        <source>Show statistics</source>
+        <translation>显示统计</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -333,6 +341,98 @@
     </message>
 </context>
 <context>
+    <name>FrmStats</name>
+    <message>
+        <source>Quorvel  -  Statistics</source>
+        <translation>Quorvel  -  统计</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>对手</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>胜</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>负</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>回合</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>局</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>连胜</translation>
+    </message>
+    <message>
+        <source>Clear the record</source>
+        <translation>清除记录</translation>
+    </message>
+    <message>
+        <source>Reset the record</source>
+        <translation>重置记录</translation>
+    </message>
+    <message>
+        <source>Keep the record</source>
+        <translation>保留记录</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>%1: nothing played yet.</source>
+        <translation>%1：尚未进行任何对局。</translation>
+    </message>
+    <message>
+        <source>%1: %2 matches won, %3 lost; rounds %4 won, %5 lost; hands %6 won, %7 lost, %8 drawn; points %9 for, %10 against; longest winning streak %11.</source>
+        <translation>%1：比赛胜 %2 负 %3；回合胜 %4 负 %5；局胜 %6 负 %7 平 %8；得分 %9，失分 %10；最长连胜 %11。</translation>
+    </message>
+    <message>
+        <source>Statistics.</source>
+        <translation>统计。</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <comment>yours and the opponent&apos;s</comment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Clear the whole record of matches? This cannot be undone.</source>
+        <translation>清除全部比赛记录？此操作无法撤销。</translation>
+    </message>
+    <message>
+        <source>The record cannot be kept: %1</source>
+        <translation>无法保存记录：%1</translation>
+    </message>
+    <message>
+        <source>Rounds, hands and points: yours, then your opponent&apos;s. Streak: the most matches won in a row.</source>
+        <translation>回合、局和得分：先是你的，然后是对手的。连胜：连续获胜的最多比赛数。</translation>
+    </message>
+    <message>
+        <source>The record has been cleared.</source>
+        <translation>记录已清除。</translation>
+    </message>
+    <message>
+        <source>The record has been kept.</source>
+        <translation>记录已保留。</translation>
+    </message>
+</context>
+<context>
     <name>FrmWinner</name>
     <message>
         <source>Form1</source>
@@ -363,6 +463,14 @@
     <message>
         <source>Game Stats. %1 %2</source>
         <translation>比赛成绩。%1 %2</translation>
+    </message>
+    <message>
+        <source>Against %1: %2 won, %3 lost</source>
+        <translation>对阵 %1：胜 %2，负 %3</translation>
+    </message>
+    <message>
+        <source>%1. Shows the statistics.</source>
+        <translation>%1。显示统计。</translation>
     </message>
 </context>
 <context>
@@ -426,6 +534,17 @@
     <message>
         <source>Your card database &quot;%1&quot; cannot be made: %2.</source>
         <translation>无法创建你的卡牌数据库“%1”：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>Hint</name>
+    <message>
+        <source>Hint frame</source>
+        <translation>提示框</translation>
+    </message>
+    <message>
+        <source>Hint: card %1 on square %2</source>
+        <translation>提示：卡牌 %1 放在格 %2</translation>
     </message>
 </context>
 <context>
@@ -743,6 +862,25 @@
 %3</source>
         <translation>%1：--computer 只接受 easy、normal 或 hard，不接受“%2”
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>record</name>
+    <message>
+        <source>Computer (easy)</source>
+        <translation>电脑（简单）</translation>
+    </message>
+    <message>
+        <source>Computer (normal)</source>
+        <translation>电脑（普通）</translation>
+    </message>
+    <message>
+        <source>Computer (hard)</source>
+        <translation>电脑（困难）</translation>
+    </message>
+    <message>
+        <source>A person</source>
+        <translation>真人</translation>
     </message>
 </context>
 </TS>
