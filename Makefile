@@ -6,7 +6,7 @@ PACKAGES  := cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation xvfb
              sqlite3 clang libclang-rt-14-dev x11-apps x11-utils imagemagick libgif-dev libxcb1-dev openbox \
              at-spi2-core python3-pyatspi dbus desktop-file-utils appstream lintian dpkg-dev fakeroot file \
              qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-droid-fallback libavahi-client-dev avahi-daemon avahi-utils \
-             orca speech-dispatcher espeak-ng python3-gi gir1.2-atspi-2.0 dbus-x11
+             orca speech-dispatcher espeak-ng python3-gi gir1.2-atspi-2.0 dbus-x11 iproute2
 QUORVEL   := $(BUILD)/quorvel/quorvel
 # The shipped translations (translations/quorvel_<language>.ts).
 LANGUAGES := $(patsubst translations/quorvel_%.ts,%,$(wildcard translations/quorvel_*.ts))
@@ -64,9 +64,11 @@ screenshots: build
 
 fuzz: setup
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUORVEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_rtf
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_rtf fuzz_net
 	mkdir -p build-fuzz/corpus && cp -n tests/fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true
+	mkdir -p build-fuzz/net-corpus && cp -n tests/fuzz/net-corpus/* build-fuzz/net-corpus/ 2>/dev/null || true
 	build-fuzz/tests/fuzz_rtf -max_total_time=$${FUZZ_SECONDS:-120} -max_len=65536 build-fuzz/corpus
+	build-fuzz/tests/fuzz_net -max_total_time=$${FUZZ_SECONDS:-120} -max_len=4096 build-fuzz/net-corpus
 
 test-asan: setup
 	cmake -S . -B $(ASAN) -DQUORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
