@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>Spiele im lokalen Netzwerk können nicht angezeigt werden, weil auf diesem Computer kein Avahi-Dienst läuft. Geben Sie stattdessen die Adresse des Gastgebers ein.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>Geben Sie die Adresse des Gastgebers ein, etwa 192.168.1.20 oder mirela-pc.local.</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>Einer Adresse in eckigen Klammern fehlt die schließende Klammer.</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>Nach der Adresse in Klammern darf nur ein Doppelpunkt mit einem Port folgen.</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>In eckigen Klammern steht eine IPv6-Adresse.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>Der Port ist eine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>„%1“ ist weder eine Adresse noch der Name eines Computers.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>Das andere Spiel hat eine Nachricht gesendet, die nicht gelesen werden kann. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>Das andere Spiel hat eine zu große Nachricht gesendet. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>Das andere Spiel ist eine andere Version von Quorvel. Beide Spieler brauchen dieselbe Version, um miteinander zu spielen.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>Das andere Spiel hat eine Nachricht außer der Reihe gesendet. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>Das andere Spiel hat einen Zug gesendet, den die Regeln nicht erlauben. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>Die beiden Spiele haben verschiedene Kartenlisten. Beide Spieler brauchen dieselbe Version von Quorvel, um miteinander zu spielen.</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>Der Gastgeber spielt schon mit jemand anderem.</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 hat zu lange nicht geantwortet. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>Das andere Spiel hat zu lange nicht geantwortet. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>Das andere Spiel hat viel zu viele Nachrichten gesendet. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>Der Beitrittscode ist falsch. Prüfen Sie ihn mit dem Gastgeber und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>Das Programm unter dieser Adresse ist kein Quorvel-Spiel, dem man beitreten kann.</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>Unter dieser Adresse antwortet kein Spiel. Prüfen Sie die Adresse und ob der Gastgeber auf einen Spieler wartet.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>Die Verbindung zu %1 ist abgerissen. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>Die Verbindung zum anderen Spiel ist abgerissen. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 hat das Spiel verlassen.</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>Der andere Spieler hat das Spiel verlassen.</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>Das andere Spiel hat zu lange nichts von diesem Spiel gehört. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>Das andere Spiel konnte eine Nachricht dieses Spiels nicht annehmen. Die Netzwerkpartie ist beendet.</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>Jemand wollte mit einem falschen Code beitreten und wurde abgewiesen.</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>Ein zweiter Spieler wollte beitreten und wurde abgewiesen.</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>Ein Programm, das kein Quorvel-Spiel ist, wollte sich verbinden und wurde abgewiesen.</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>Ein Spieler mit einer anderen Version von Quorvel wollte beitreten und wurde abgewiesen.</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>Ein Spieler mit einer anderen Kartenliste wollte beitreten und wurde abgewiesen.</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>Eine Verbindung, die sich nicht rechtzeitig vorgestellt hat, wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>Eine Verbindung, die gegen die Regeln der Unterhaltung verstieß, wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>Die Netzwerkpartie braucht OpenSSL, das nicht geladen werden konnte.</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>Das Spiel kann nicht auf Port %1 auf einen Spieler warten: %2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>Ein Beitrittscode enthält kein „%1“: Er besteht aus den Ziffern 2 bis 9 und den Buchstaben außer I und O.</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>Ein Beitrittscode hat zehn Buchstaben und Ziffern, etwa K7QF-9M2T-XW.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>No se pueden mostrar las partidas de la red local porque en este ordenador no se está ejecutando ningún servicio Avahi. Escriba la dirección del anfitrión.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>Escriba la dirección del anfitrión, por ejemplo 192.168.1.20 o mirela-pc.local.</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>A la dirección entre corchetes le falta el corchete de cierre.</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>Tras la dirección entre corchetes solo pueden ir dos puntos y un puerto.</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>Los corchetes encierran una dirección IPv6.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>El puerto es un número del 1 al 65535.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>«%1» no es ni una dirección ni el nombre de un ordenador.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>El otro juego ha enviado un mensaje que no se puede leer. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>El otro juego ha enviado un mensaje demasiado grande. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>El otro juego es otra versión de Quorvel. Ambos jugadores necesitan la misma versión para jugar juntos.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>El otro juego ha enviado un mensaje fuera de turno. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>El otro juego ha enviado una jugada que las reglas no permiten. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>Los dos juegos tienen listas de cartas distintas. Ambos jugadores necesitan la misma versión de Quorvel para jugar juntos.</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>El anfitrión ya está jugando con otra persona.</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 lleva demasiado tiempo sin responder. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>El otro juego lleva demasiado tiempo sin responder. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>El otro juego ha enviado demasiados mensajes. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>El código de acceso es incorrecto. Compruébelo con el anfitrión y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>El programa en esta dirección no es una partida de Quorvel a la que se pueda unir.</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>Ninguna partida responde en esta dirección. Compruebe la dirección y que el anfitrión esté esperando a un jugador.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>Se ha perdido la conexión con %1. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>Se ha perdido la conexión con el otro juego. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 ha abandonado la partida.</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>El otro jugador ha abandonado la partida.</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>El otro juego lleva demasiado tiempo sin recibir nada de este juego. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>El otro juego no ha podido aceptar un mensaje de este juego. La partida en red ha terminado.</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>Alguien intentó unirse con un código incorrecto y fue rechazado.</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>Un segundo jugador intentó unirse y fue rechazado.</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>Un programa que no es un juego de Quorvel intentó conectarse y fue rechazado.</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>Un jugador con otra versión de Quorvel intentó unirse y fue rechazado.</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>Un jugador con otra lista de cartas intentó unirse y fue rechazado.</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>Se cerró una conexión que no se presentó a tiempo.</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>Se cerró una conexión que incumplió las reglas de la comunicación.</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>La partida en red necesita OpenSSL, que no se ha podido cargar.</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>El juego no puede esperar a un jugador en el puerto %1: %2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>Un código de acceso no contiene «%1»: usa las cifras del 2 al 9 y las letras salvo la I y la O.</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>Un código de acceso tiene diez letras y cifras, por ejemplo K7QF-9M2T-XW.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

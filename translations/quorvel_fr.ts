@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>Les parties du réseau local ne peuvent pas être affichées, car aucun service Avahi ne tourne sur cet ordinateur. Saisissez plutôt l&apos;adresse de l&apos;hôte.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>Saisissez l&apos;adresse de l&apos;hôte, par exemple 192.168.1.20 ou mirela-pc.local.</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>Il manque le crochet fermant à l&apos;adresse entre crochets.</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>Après l&apos;adresse entre crochets, seuls deux-points et un port peuvent suivre.</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>Les crochets entourent une adresse IPv6.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>Le port est un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>« %1 » n&apos;est ni une adresse ni le nom d&apos;un ordinateur.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>L&apos;autre jeu a envoyé un message illisible. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>L&apos;autre jeu a envoyé un message trop long. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>L&apos;autre jeu est une autre version de Quorvel. Les deux joueurs ont besoin de la même version pour jouer ensemble.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>L&apos;autre jeu a envoyé un message hors de son tour. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>L&apos;autre jeu a envoyé un coup que les règles n&apos;autorisent pas. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>Les deux jeux ont des listes de cartes différentes. Les deux joueurs ont besoin de la même version de Quorvel pour jouer ensemble.</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>L&apos;hôte joue déjà avec quelqu&apos;un d&apos;autre.</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 n&apos;a pas répondu depuis trop longtemps. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>L&apos;autre jeu n&apos;a pas répondu depuis trop longtemps. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>L&apos;autre jeu a envoyé beaucoup trop de messages. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>Le code d&apos;accès est incorrect. Vérifiez-le avec l&apos;hôte et réessayez.</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>Le programme à cette adresse n&apos;est pas une partie de Quorvel que l&apos;on peut rejoindre.</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>Aucune partie ne répond à cette adresse. Vérifiez l&apos;adresse et que l&apos;hôte attend un joueur.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>La connexion avec %1 a été perdue. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>La connexion avec l&apos;autre jeu a été perdue. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 a quitté la partie.</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>L&apos;autre joueur a quitté la partie.</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>L&apos;autre jeu n&apos;a rien reçu de ce jeu depuis trop longtemps. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>L&apos;autre jeu n&apos;a pas pu accepter un message de ce jeu. La partie en réseau est terminée.</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>Quelqu&apos;un a tenté de rejoindre la partie avec un code incorrect et a été refusé.</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>Un deuxième joueur a tenté de rejoindre la partie et a été refusé.</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>Un programme qui n&apos;est pas un jeu Quorvel a tenté de se connecter et a été refusé.</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>Un joueur avec une autre version de Quorvel a tenté de rejoindre la partie et a été refusé.</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>Un joueur avec une autre liste de cartes a tenté de rejoindre la partie et a été refusé.</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>Une connexion qui ne s&apos;est pas présentée à temps a été fermée.</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>Une connexion qui a enfreint les règles de l&apos;échange a été fermée.</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>La partie en réseau a besoin d&apos;OpenSSL, qui n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>Le jeu ne peut pas attendre de joueur sur le port %1 : %2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>Un code d&apos;accès ne contient pas de « %1 » : il utilise les chiffres 2 à 9 et les lettres sauf I et O.</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>Un code d&apos;accès compte dix lettres et chiffres, par exemple K7QF-9M2T-XW.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

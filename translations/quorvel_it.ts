@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>Le partite della rete locale non possono essere elencate perché su questo computer non è in esecuzione alcun servizio Avahi. Digita invece l&apos;indirizzo dell&apos;host.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>Digita l&apos;indirizzo dell&apos;host, ad esempio 192.168.1.20 o mirela-pc.local.</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>All&apos;indirizzo tra parentesi quadre manca la parentesi di chiusura.</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>Dopo l&apos;indirizzo tra parentesi possono seguire solo i due punti e una porta.</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>Le parentesi quadre racchiudono un indirizzo IPv6.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>La porta è un numero da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>«%1» non è né un indirizzo né il nome di un computer.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>L&apos;altro gioco ha inviato un messaggio illeggibile. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>L&apos;altro gioco ha inviato un messaggio troppo grande. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>L&apos;altro gioco è un&apos;altra versione di Quorvel. Entrambi i giocatori devono avere la stessa versione per giocare insieme.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>L&apos;altro gioco ha inviato un messaggio fuori turno. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>L&apos;altro gioco ha inviato una mossa che le regole non consentono. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>I due giochi hanno elenchi di carte diversi. Entrambi i giocatori devono avere la stessa versione di Quorvel per giocare insieme.</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>L&apos;host sta già giocando con qualcun altro.</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 non risponde da troppo tempo. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>L&apos;altro gioco non risponde da troppo tempo. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>L&apos;altro gioco ha inviato troppi messaggi. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>Il codice di accesso è errato. Controllalo con l&apos;host e riprova.</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>Il programma a questo indirizzo non è una partita di Quorvel a cui ci si possa unire.</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>Nessuna partita risponde a questo indirizzo. Controlla l&apos;indirizzo e che l&apos;host stia aspettando un giocatore.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>La connessione con %1 si è interrotta. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>La connessione con l&apos;altro gioco si è interrotta. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 ha lasciato la partita.</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>L&apos;altro giocatore ha lasciato la partita.</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>L&apos;altro gioco non riceve nulla da questo gioco da troppo tempo. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>L&apos;altro gioco non ha potuto accettare un messaggio di questo gioco. La partita in rete è terminata.</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>Qualcuno ha provato a unirsi con un codice errato ed è stato respinto.</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>Un secondo giocatore ha provato a unirsi ed è stato respinto.</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>Un programma che non è un gioco Quorvel ha provato a collegarsi ed è stato respinto.</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>Un giocatore con un&apos;altra versione di Quorvel ha provato a unirsi ed è stato respinto.</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>Un giocatore con un altro elenco di carte ha provato a unirsi ed è stato respinto.</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>È stata chiusa una connessione che non si è presentata in tempo.</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>È stata chiusa una connessione che ha violato le regole della comunicazione.</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>La partita in rete richiede OpenSSL, che non è stato possibile caricare.</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>Il gioco non può attendere un giocatore sulla porta %1: %2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>Un codice di accesso non contiene «%1»: usa le cifre da 2 a 9 e le lettere tranne I e O.</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>Un codice di accesso ha dieci lettere e cifre, ad esempio K7QF-9M2T-XW.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

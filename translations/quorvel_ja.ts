@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>このコンピューターで Avahi サービスが動作していないため、ローカルネットワーク上のゲームを一覧表示できません。代わりにホストのアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>ホストのアドレスを入力してください（例: 192.168.1.20 や mirela-pc.local）。</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>角かっこで囲んだアドレスに閉じかっこがありません。</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>かっこで囲んだアドレスの後には、コロンとポート番号しか続けられません。</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>角かっこで囲むのは IPv6 アドレスです。</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>ポートは 1 から 65535 までの数です。</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>「%1」はアドレスでもコンピューター名でもありません。</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>相手のゲームから読み取れないメッセージが届きました。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>相手のゲームから大きすぎるメッセージが届きました。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>相手のゲームは別のバージョンの Quorvel です。一緒に遊ぶには、両方のプレイヤーが同じバージョンを使う必要があります。</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>相手のゲームから順番外のメッセージが届きました。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>相手のゲームからルールで認められていない手が届きました。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>2 つのゲームのカードリストが異なります。一緒に遊ぶには、両方のプレイヤーが同じバージョンの Quorvel を使う必要があります。</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>ホストはすでに別の人と対戦中です。</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 から長い間応答がありません。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>相手のゲームから長い間応答がありません。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>相手のゲームからあまりにも多くのメッセージが届きました。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>参加コードが違います。ホストに確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>このアドレスのプログラムは、参加できる Quorvel のゲームではありません。</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>このアドレスで応答するゲームがありません。アドレスと、ホストがプレイヤーを待っているかを確認してください。</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>%1 との接続が切れました。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>相手のゲームとの接続が切れました。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 がゲームから退出しました。</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>相手のプレイヤーがゲームから退出しました。</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>相手のゲームは、このゲームから長い間何も受け取っていません。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>相手のゲームは、このゲームからのメッセージを受け付けられませんでした。ネットワークマッチは終了しました。</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>誰かが間違ったコードで参加しようとしたため、拒否しました。</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>2 人目のプレイヤーが参加しようとしたため、拒否しました。</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>Quorvel ではないプログラムが接続しようとしたため、拒否しました。</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>別のバージョンの Quorvel を使うプレイヤーが参加しようとしたため、拒否しました。</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>別のカードリストを持つプレイヤーが参加しようとしたため、拒否しました。</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>時間内に名乗らなかった接続を閉じました。</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>通信の決まりに反した接続を閉じました。</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>ネットワークマッチには OpenSSL が必要ですが、読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>ポート %1 でプレイヤーを待つことができません: %2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>参加コードに「%1」は含まれません。使うのは 2〜9 の数字と、I と O 以外の英字です。</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>参加コードは英数字 10 文字です（例: K7QF-9M2T-XW）。</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>Nie można wyświetlić gier w sieci lokalnej, ponieważ na tym komputerze nie działa usługa Avahi. Wpisz adres gospodarza.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>Wpisz adres gospodarza, na przykład 192.168.1.20 lub mirela-pc.local.</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>Adresowi w nawiasach kwadratowych brakuje nawiasu zamykającego.</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>Po adresie w nawiasach może wystąpić tylko dwukropek i port.</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>W nawiasach kwadratowych podaje się adres IPv6.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>Port to liczba od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>„%1” nie jest ani adresem, ani nazwą komputera.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>Druga gra wysłała wiadomość, której nie można odczytać. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>Druga gra wysłała zbyt dużą wiadomość. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>Druga gra to inna wersja Quorvel. Aby grać razem, obaj gracze potrzebują tej samej wersji.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>Druga gra wysłała wiadomość poza swoją kolejką. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>Druga gra wysłała ruch niedozwolony przez zasady. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>Obie gry mają różne listy kart. Aby grać razem, obaj gracze potrzebują tej samej wersji Quorvel.</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>Gospodarz gra już z kimś innym.</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 zbyt długo nie odpowiada. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>Druga gra zbyt długo nie odpowiada. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>Druga gra wysłała o wiele za dużo wiadomości. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>Kod dołączenia jest błędny. Sprawdź go z gospodarzem i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>Program pod tym adresem nie jest grą Quorvel, do której można dołączyć.</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>Pod tym adresem nie odpowiada żadna gra. Sprawdź adres i czy gospodarz czeka na gracza.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>Utracono połączenie z %1. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>Utracono połączenie z drugą grą. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 opuścił grę.</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>Drugi gracz opuścił grę.</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>Druga gra zbyt długo nie otrzymała niczego od tej gry. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>Druga gra nie mogła przyjąć wiadomości od tej gry. Partia sieciowa została zakończona.</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>Ktoś próbował dołączyć z błędnym kodem i został odrzucony.</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>Drugi gracz próbował dołączyć i został odrzucony.</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>Program, który nie jest grą Quorvel, próbował się połączyć i został odrzucony.</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>Gracz z inną wersją Quorvel próbował dołączyć i został odrzucony.</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>Gracz z inną listą kart próbował dołączyć i został odrzucony.</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>Zamknięto połączenie, które nie przedstawiło się na czas.</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>Zamknięto połączenie, które złamało zasady komunikacji.</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>Partia sieciowa wymaga biblioteki OpenSSL, której nie udało się wczytać.</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>Gra nie może czekać na gracza na porcie %1: %2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>Kod dołączenia nie zawiera „%1”: składa się z cyfr od 2 do 9 i liter oprócz I i O.</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>Kod dołączenia ma dziesięć liter i cyfr, na przykład K7QF-9M2T-XW.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

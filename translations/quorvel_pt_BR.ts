@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>As partidas da rede local não podem ser listadas porque nenhum serviço Avahi está em execução neste computador. Digite o endereço do anfitrião.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>Digite o endereço do anfitrião, por exemplo 192.168.1.20 ou mirela-pc.local.</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>Falta o colchete de fechamento no endereço entre colchetes.</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>Depois do endereço entre colchetes só podem vir dois-pontos e uma porta.</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>Os colchetes envolvem um endereço IPv6.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>A porta é um número de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>“%1” não é um endereço nem o nome de um computador.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>O outro jogo enviou uma mensagem que não pode ser lida. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>O outro jogo enviou uma mensagem grande demais. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>O outro jogo é outra versão do Quorvel. Os dois jogadores precisam da mesma versão para jogar juntos.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>O outro jogo enviou uma mensagem fora de sua vez. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>O outro jogo enviou uma jogada que as regras não permitem. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>Os dois jogos têm listas de cartas diferentes. Os dois jogadores precisam da mesma versão do Quorvel para jogar juntos.</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>O anfitrião já está jogando com outra pessoa.</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 não responde há tempo demais. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>O outro jogo não responde há tempo demais. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>O outro jogo enviou mensagens demais. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>O código de acesso está errado. Confira-o com o anfitrião e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>O programa neste endereço não é uma partida de Quorvel em que se possa entrar.</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>Nenhuma partida responde neste endereço. Confira o endereço e se o anfitrião está esperando um jogador.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>A conexão com %1 foi perdida. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>A conexão com o outro jogo foi perdida. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 saiu da partida.</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>O outro jogador saiu da partida.</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>O outro jogo ficou tempo demais sem receber nada deste jogo. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>O outro jogo não pôde aceitar uma mensagem deste jogo. A partida em rede terminou.</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>Alguém tentou entrar com um código errado e foi recusado.</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>Um segundo jogador tentou entrar e foi recusado.</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>Um programa que não é um jogo Quorvel tentou se conectar e foi recusado.</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>Um jogador com outra versão do Quorvel tentou entrar e foi recusado.</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>Um jogador com outra lista de cartas tentou entrar e foi recusado.</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>Uma conexão que não se apresentou a tempo foi fechada.</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>Uma conexão que violou as regras da comunicação foi fechada.</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>A partida em rede precisa do OpenSSL, que não pôde ser carregado.</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>O jogo não pode esperar um jogador na porta %1: %2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>Um código de acesso não contém “%1”: ele usa os algarismos de 2 a 9 e as letras exceto I e O.</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>Um código de acesso tem dez letras e algarismos, por exemplo K7QF-9M2T-XW.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

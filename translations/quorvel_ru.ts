@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>Игры в локальной сети нельзя показать, потому что на этом компьютере не запущена служба Avahi. Введите адрес хоста.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>Введите адрес хоста, например 192.168.1.20 или mirela-pc.local.</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>У адреса в квадратных скобках нет закрывающей скобки.</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>После адреса в скобках допускаются только двоеточие и порт.</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>В квадратных скобках указывается адрес IPv6.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>Порт — это число от 1 до 65535.</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>«%1» — это не адрес и не имя компьютера.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>Другая игра прислала сообщение, которое невозможно прочитать. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>Другая игра прислала слишком большое сообщение. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>Другая игра — это другая версия Quorvel. Чтобы играть вместе, обоим игрокам нужна одна и та же версия.</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>Другая игра прислала сообщение не в свою очередь. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>Другая игра прислала ход, который запрещён правилами. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>У двух игр разные списки карт. Чтобы играть вместе, обоим игрокам нужна одна и та же версия Quorvel.</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>Хост уже играет с кем-то другим.</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 слишком долго не отвечает. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>Другая игра слишком долго не отвечает. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>Другая игра прислала слишком много сообщений. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>Неверный код подключения. Сверьте его с хостом и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>Программа по этому адресу — не игра Quorvel, к которой можно подключиться.</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>По этому адресу ни одна игра не отвечает. Проверьте адрес и то, что хост ждёт игрока.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>Связь с %1 потеряна. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>Связь с другой игрой потеряна. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 покинул игру.</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>Другой игрок покинул игру.</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>Другая игра слишком долго ничего не получала от этой игры. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>Другая игра не смогла принять сообщение от этой игры. Сетевая партия окончена.</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>Кто-то попытался подключиться с неверным кодом и получил отказ.</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>Второй игрок попытался подключиться и получил отказ.</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>Программа, не являющаяся игрой Quorvel, попыталась подключиться и получила отказ.</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>Игрок с другой версией Quorvel попытался подключиться и получил отказ.</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>Игрок с другим списком карт попытался подключиться и получил отказ.</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>Соединение, которое не представилось вовремя, закрыто.</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>Соединение, нарушившее правила обмена, закрыто.</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>Для сетевой партии нужен OpenSSL, но его не удалось загрузить.</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>Игра не может ждать игрока на порту %1: %2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>В коде подключения нет «%1»: он состоит из цифр от 2 до 9 и букв, кроме I и O.</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>Код подключения состоит из десяти букв и цифр, например K7QF-9M2T-XW.</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

@@ -548,6 +548,157 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
+        <translation>无法列出局域网中的游戏，因为这台电脑上没有运行 Avahi 服务。请直接输入主机的地址。</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
+        <translation>请输入主机的地址，例如 192.168.1.20 或 mirela-pc.local。</translation>
+    </message>
+    <message>
+        <source>An address in brackets needs its closing bracket.</source>
+        <translation>方括号中的地址缺少右方括号。</translation>
+    </message>
+    <message>
+        <source>After the bracketed address only a colon and a port may follow.</source>
+        <translation>方括号地址之后只能跟冒号和端口。</translation>
+    </message>
+    <message>
+        <source>Brackets hold an IPv6 address.</source>
+        <translation>方括号中应为 IPv6 地址。</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535.</source>
+        <translation>端口是 1 到 65535 之间的数字。</translation>
+    </message>
+    <message>
+        <source>“%1” is neither an address nor a computer&apos;s name.</source>
+        <translation>“%1”既不是地址，也不是计算机名称。</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that cannot be read. The network match is over.</source>
+        <translation>对方游戏发来一条无法读取的消息。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The other game sent a message that is too large. The network match is over.</source>
+        <translation>对方游戏发来的消息过大。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Quorvel. Both players need the same version to play together.</source>
+        <translation>对方的游戏是另一个版本的 Quorvel。双方需要使用相同的版本才能一起游戏。</translation>
+    </message>
+    <message>
+        <source>The other game sent a message out of turn. The network match is over.</source>
+        <translation>对方游戏在不该发送时发来了消息。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The other game sent a move that the rules do not allow. The network match is over.</source>
+        <translation>对方游戏发来了规则不允许的一步。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The two games have different card lists. Both players need the same version of Quorvel to play together.</source>
+        <translation>两个游戏的卡牌列表不同。双方需要使用相同版本的 Quorvel 才能一起游戏。</translation>
+    </message>
+    <message>
+        <source>The host is already playing with someone else.</source>
+        <translation>主机已经在和其他人游戏了。</translation>
+    </message>
+    <message>
+        <source>%1 has not answered for too long. The network match is over.</source>
+        <translation>%1 太久没有回应。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The other game has not answered for too long. The network match is over.</source>
+        <translation>对方游戏太久没有回应。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The other game sent far too many messages. The network match is over.</source>
+        <translation>对方游戏发来的消息太多了。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The join code is wrong. Check it with the host and try again.</source>
+        <translation>加入码错误。请向主机核对后重试。</translation>
+    </message>
+    <message>
+        <source>The program at this address is not a Quorvel game that can be joined.</source>
+        <translation>该地址上的程序不是可加入的 Quorvel 游戏。</translation>
+    </message>
+    <message>
+        <source>No game answers at this address. Check the address and that the host is waiting for a player.</source>
+        <translation>该地址上没有游戏应答。请检查地址，并确认主机正在等待玩家。</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost. The network match is over.</source>
+        <translation>与 %1 的连接已断开。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The connection to the other game was lost. The network match is over.</source>
+        <translation>与对方游戏的连接已断开。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 已离开游戏。</translation>
+    </message>
+    <message>
+        <source>The other player has left the game.</source>
+        <translation>对方玩家已离开游戏。</translation>
+    </message>
+    <message>
+        <source>The other game heard nothing from this game for too long. The network match is over.</source>
+        <translation>对方游戏太久没有收到本游戏的任何消息。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>The other game could not accept a message from this game. The network match is over.</source>
+        <translation>对方游戏无法接受本游戏发出的消息。网络比赛已结束。</translation>
+    </message>
+    <message>
+        <source>Someone tried to join with a wrong code and was turned away.</source>
+        <translation>有人用错误的加入码尝试加入，已被拒绝。</translation>
+    </message>
+    <message>
+        <source>A second player tried to join and was turned away.</source>
+        <translation>第二位玩家尝试加入，已被拒绝。</translation>
+    </message>
+    <message>
+        <source>A program that is not a Quorvel game tried to connect and was turned away.</source>
+        <translation>一个不是 Quorvel 游戏的程序尝试连接，已被拒绝。</translation>
+    </message>
+    <message>
+        <source>A player with another version of Quorvel tried to join and was turned away.</source>
+        <translation>一位使用其他版本 Quorvel 的玩家尝试加入，已被拒绝。</translation>
+    </message>
+    <message>
+        <source>A player with a different card list tried to join and was turned away.</source>
+        <translation>一位卡牌列表不同的玩家尝试加入，已被拒绝。</translation>
+    </message>
+    <message>
+        <source>A connection that did not introduce itself in time was closed.</source>
+        <translation>一个未及时表明身份的连接已被关闭。</translation>
+    </message>
+    <message>
+        <source>A connection that broke the rules of the conversation was closed.</source>
+        <translation>一个违反通信规则的连接已被关闭。</translation>
+    </message>
+    <message>
+        <source>The network match needs OpenSSL, which could not be loaded.</source>
+        <translation>网络比赛需要 OpenSSL，但无法加载。</translation>
+    </message>
+    <message>
+        <source>The game cannot wait for a player on port %1: %2</source>
+        <translation>游戏无法在端口 %1 上等待玩家：%2</translation>
+    </message>
+    <message>
+        <source>A join code has no “%1”: it uses the digits 2 to 9 and the letters other than I and O.</source>
+        <translation>加入码中没有“%1”：它只使用数字 2 到 9 以及除 I 和 O 以外的字母。</translation>
+    </message>
+    <message>
+        <source>A join code has ten letters and digits, such as K7QF-9M2T-XW.</source>
+        <translation>加入码由十个字母和数字组成，例如 K7QF-9M2T-XW。</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>The picture &quot;%1&quot; is missing.</source>

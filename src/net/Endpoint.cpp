@@ -6,9 +6,6 @@
 namespace net {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Network", text);
-}
 
 // A host name: labels of letters, digits and hyphens (and underscores, which
 // some local names carry), separated by dots.
@@ -43,23 +40,26 @@ std::optional<Endpoint> parseEndpoint(QStringView typed, quint16 defaultPort, QS
     };
     const QStringView text = typed.trimmed();
     if (text.isEmpty())
-        return refuse(tr("Type the host's address, such as 192.168.1.20 or mirela-pc.local."));
+        return refuse(QCoreApplication::translate(
+            "Network", "Type the host's address, such as 192.168.1.20 or mirela-pc.local."));
     QStringView host = text;
     QStringView port;
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
         if (close < 0)
-            return refuse(tr("An address in brackets needs its closing bracket."));
+            return refuse(QCoreApplication::translate(
+                "Network", "An address in brackets needs its closing bracket."));
         host = text.mid(1, close - 1);
         const QStringView rest = text.mid(close + 1);
         if (!rest.isEmpty()) {
             if (!rest.startsWith(QLatin1Char(':')))
-                return refuse(tr("After the bracketed address only a colon and a port may "
-                                 "follow."));
+                return refuse(QCoreApplication::translate(
+                    "Network", "After the bracketed address only a colon and a port may "
+                               "follow."));
             port = rest.mid(1);
         }
         if (QHostAddress(host.toString()).protocol() != QAbstractSocket::IPv6Protocol)
-            return refuse(tr("Brackets hold an IPv6 address."));
+            return refuse(QCoreApplication::translate("Network", "Brackets hold an IPv6 address."));
     } else if (text.count(QLatin1Char(':')) == 1) {
         const qsizetype colon = text.indexOf(QLatin1Char(':'));
         host = text.first(colon);
@@ -69,13 +69,15 @@ std::optional<Endpoint> parseEndpoint(QStringView typed, quint16 defaultPort, QS
     if (!port.isNull()) {
         const std::optional<quint16> number = parsePort(port);
         if (!number)
-            return refuse(tr("The port is a number from 1 to 65535."));
+            return refuse(
+                QCoreApplication::translate("Network", "The port is a number from 1 to 65535."));
         endpoint.port = *number;
     }
     QHostAddress address;
     if (!address.setAddress(endpoint.host) && !validHostName(endpoint.host))
-        return refuse(
-            tr("\u201c%1\u201d is neither an address nor a computer's name.").arg(endpoint.host));
+        return refuse(QCoreApplication::translate(
+                          "Network", "\u201c%1\u201d is neither an address nor a computer's name.")
+                          .arg(endpoint.host));
     return endpoint;
 }
 

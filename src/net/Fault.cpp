@@ -5,9 +5,6 @@
 namespace net {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Network", text);
-}
 
 // A name from the network is set apart so that a right-to-left name cannot
 // turn the words around it.
@@ -22,44 +19,68 @@ QString faultText(Fault fault, const QString& peer, Fault reason) {
     case Fault::None:
         return {};
     case Fault::Malformed:
-        return tr("The other game sent a message that cannot be read. The network match is over.");
+        return QCoreApplication::translate(
+            "Network",
+            "The other game sent a message that cannot be read. The network match is over.");
     case Fault::TooLarge:
-        return tr("The other game sent a message that is too large. The network match is over.");
+        return QCoreApplication::translate(
+            "Network",
+            "The other game sent a message that is too large. The network match is over.");
     case Fault::Version:
-        return tr("The other game is another version of Quorvel. Both players need the same "
-                  "version to play together.");
+        return QCoreApplication::translate(
+            "Network", "The other game is another version of Quorvel. Both players need the same "
+                       "version to play together.");
     case Fault::OutOfTurn:
-        return tr("The other game sent a message out of turn. The network match is over.");
+        return QCoreApplication::translate(
+            "Network", "The other game sent a message out of turn. The network match is over.");
     case Fault::Illegal:
-        return tr("The other game sent a move that the rules do not allow. The network match is "
-                  "over.");
+        return QCoreApplication::translate(
+            "Network",
+            "The other game sent a move that the rules do not allow. The network match is "
+            "over.");
     case Fault::CardList:
-        return tr("The two games have different card lists. Both players need the same version "
-                  "of Quorvel to play together.");
+        return QCoreApplication::translate(
+            "Network",
+            "The two games have different card lists. Both players need the same version "
+            "of Quorvel to play together.");
     case Fault::Busy:
-        return tr("The host is already playing with someone else.");
+        return QCoreApplication::translate("Network",
+                                           "The host is already playing with someone else.");
     case Fault::Timeout:
-        return named ? tr("%1 has not answered for too long. The network match is over.")
-                           .arg(isolated(peer))
-                     : tr("The other game has not answered for too long. The network match is "
-                          "over.");
+        return named
+                   ? QCoreApplication::translate(
+                         "Network", "%1 has not answered for too long. The network match is over.")
+                         .arg(isolated(peer))
+                   : QCoreApplication::translate(
+                         "Network",
+                         "The other game has not answered for too long. The network match is "
+                         "over.");
     case Fault::Flood:
-        return tr("The other game sent far too many messages. The network match is over.");
+        return QCoreApplication::translate(
+            "Network", "The other game sent far too many messages. The network match is over.");
     case Fault::WrongCode:
-        return tr("The join code is wrong. Check it with the host and try again.");
+        return QCoreApplication::translate(
+            "Network", "The join code is wrong. Check it with the host and try again.");
     case Fault::NotAGame:
-        return tr("The program at this address is not a Quorvel game that can be joined.");
+        return QCoreApplication::translate(
+            "Network", "The program at this address is not a Quorvel game that can be joined.");
     case Fault::Unreachable:
-        return tr("No game answers at this address. Check the address and that the host is "
-                  "waiting for a player.");
+        return QCoreApplication::translate(
+            "Network", "No game answers at this address. Check the address and that the host is "
+                       "waiting for a player.");
     case Fault::ConnectionLost:
-        return named ? tr("The connection to %1 was lost. The network match is over.")
+        return named ? QCoreApplication::translate(
+                           "Network", "The connection to %1 was lost. The network match is over.")
                            .arg(isolated(peer))
-                     : tr("The connection to the other game was lost. The network match is "
-                          "over.");
+                     : QCoreApplication::translate(
+                           "Network",
+                           "The connection to the other game was lost. The network match is "
+                           "over.");
     case Fault::Left:
-        return named ? tr("%1 has left the game.").arg(isolated(peer))
-                     : tr("The other player has left the game.");
+        return named
+                   ? QCoreApplication::translate("Network", "%1 has left the game.")
+                         .arg(isolated(peer))
+                   : QCoreApplication::translate("Network", "The other player has left the game.");
     case Fault::Refused:
         switch (reason) {
         case Fault::Busy:
@@ -67,11 +88,13 @@ QString faultText(Fault fault, const QString& peer, Fault reason) {
         case Fault::CardList:
             return faultText(reason, peer);
         case Fault::Timeout:
-            return tr("The other game heard nothing from this game for too long. The network "
-                      "match is over.");
+            return QCoreApplication::translate(
+                "Network", "The other game heard nothing from this game for too long. The network "
+                           "match is over.");
         default:
-            return tr("The other game could not accept a message from this game. The network "
-                      "match is over.");
+            return QCoreApplication::translate(
+                "Network", "The other game could not accept a message from this game. The network "
+                           "match is over.");
         }
     }
     return {};
@@ -80,19 +103,28 @@ QString faultText(Fault fault, const QString& peer, Fault reason) {
 QString hostNoticeText(Fault fault) {
     switch (fault) {
     case Fault::WrongCode:
-        return tr("Someone tried to join with a wrong code and was turned away.");
+        return QCoreApplication::translate(
+            "Network", "Someone tried to join with a wrong code and was turned away.");
     case Fault::Busy:
-        return tr("A second player tried to join and was turned away.");
+        return QCoreApplication::translate("Network",
+                                           "A second player tried to join and was turned away.");
     case Fault::NotAGame:
-        return tr("A program that is not a Quorvel game tried to connect and was turned away.");
+        return QCoreApplication::translate(
+            "Network",
+            "A program that is not a Quorvel game tried to connect and was turned away.");
     case Fault::Version:
-        return tr("A player with another version of Quorvel tried to join and was turned away.");
+        return QCoreApplication::translate(
+            "Network",
+            "A player with another version of Quorvel tried to join and was turned away.");
     case Fault::CardList:
-        return tr("A player with a different card list tried to join and was turned away.");
+        return QCoreApplication::translate(
+            "Network", "A player with a different card list tried to join and was turned away.");
     case Fault::Timeout:
-        return tr("A connection that did not introduce itself in time was closed.");
+        return QCoreApplication::translate(
+            "Network", "A connection that did not introduce itself in time was closed.");
     default:
-        return tr("A connection that broke the rules of the conversation was closed.");
+        return QCoreApplication::translate(
+            "Network", "A connection that broke the rules of the conversation was closed.");
     }
 }
 
