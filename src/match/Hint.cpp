@@ -105,8 +105,10 @@ computer::Move Hint::suggest(const computer::Position& view) {
 quint64 Hint::ask(const computer::Position& view) {
     const quint64 request = ++m_request;
     m_pending = true;
-    m_pool.start([this, request, view] {
+    m_pool.start([this, request, view, gate = m_gate] {
         const computer::Move move = suggest(view);
+        if (gate)
+            gate();
         // The pool is waited for before this object goes, so `this` is alive.
         QMetaObject::invokeMethod(
             this, [this, request, move] { answer(request, move); }, Qt::QueuedConnection);

@@ -46,6 +46,9 @@ class Hint : public QObject {
     int shownLocation() const { return m_shownLocation; }
     // Waits for the thread and delivers its answer now (tests, bench).
     void waitForThought();
+    // Runs on the thinking thread before each answer is returned (tests
+    // hold an answer back with it); empty by default.
+    void setThinkingGate(std::function<void()> gate) { m_gate = std::move(gate); }
 
     // Takes the frames down two seconds after they went up.
     platform::Timer* tmrHint = nullptr;
@@ -56,6 +59,7 @@ class Hint : public QObject {
 
   private:
     void answer(quint64 request, computer::Move move);
+    std::function<void()> m_gate;
     void tmrHint_Timer();
     void hideFrames();
 

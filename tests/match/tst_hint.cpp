@@ -18,6 +18,7 @@
 #include "windows/FrmMessage.h"
 
 #include <QAccessible>
+#include <QSemaphore>
 #include <QTest>
 
 namespace {
@@ -291,10 +292,15 @@ void HintTest::staleAnswerDropped() {
     chooseBoth(game);
     untilPersonsTurn(game, 3);
     const QString said = platform::lastAnnouncement(frmMain);
+    // The answer is held back on its thread until the card has landed.
+    QSemaphore placed;
+    frmMain->hint()->setThinkingGate([&placed] { placed.tryAcquire(1, 10000); });
     key(Qt::Key_H);
     QVERIFY(frmMain->hint()->thinking());
     game.placeNext();
+    placed.release();
     frmMain->hint()->waitForThought();
+    frmMain->hint()->setThinkingGate({});
     QCOMPARE(frmMain->hint()->shownSlot(), 0);
     QVERIFY(!platform::lastAnnouncement(frmMain).startsWith("Hint"));
     QVERIFY(platform::lastAnnouncement(frmMain) != said);
