@@ -11,7 +11,7 @@ QUORVEL   := $(BUILD)/quorvel/quorvel
 # The shipped translations (translations/quorvel_<language>.ts).
 LANGUAGES := $(patsubst translations/quorvel_%.ts,%,$(wildcard translations/quorvel_*.ts))
 
-.PHONY: all setup configure build run test bench tournament screenshots fuzz test-asan package clean
+.PHONY: all setup configure build run test bench tournament exactness screenshots fuzz test-asan package clean
 
 all: build
 
@@ -52,6 +52,12 @@ bench: build
 # The computer player against itself; HANDS per pairing, rule and hand option.
 tournament: build
 	$(BUILD)/tests/quorvel_tournament $${HANDS:-400}
+
+# The hard level's Open Hand values against independent searches: 1,000
+# seeded positions for every number of free squares and both rules (the quick
+# suite tries a share of them).
+exactness: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QUORVEL_EXACTNESS=full tests/tst_computerengine hardIsExactUnderOpenHand
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots

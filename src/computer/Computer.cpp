@@ -4,7 +4,10 @@
 #include "computer/Search.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <numeric>
+#include <thread>
 
 namespace computer {
 
@@ -134,24 +137,22 @@ Move moveOf(const Step& step) {
     return {step.slot + 1, step.square + 1};
 }
 
-// Open Hand: deepening searches until the hand's end is reached or the node
-// budget is spent; the last search that finished decides.
+// Open Hand: everything is known, and the search goes to the end of the hand.
 Decision hardOpen(const Position& position, const Settings& settings) {
     const Deal deal = dealOf(position);
-    Search search(position.rule, settings.nodeBudget);
-    const int plies = Search::pliesLeft(deal, Computer);
     Decision decision;
-    for (int depth = 1; depth <= plies; ++depth) {
-        Search::Scored scored;
-        if (!search.bestMove(deal, Computer, depth, scored))
-            break;
-        // A search that stops after the computer's own move sees its last
-        // capture unanswered and likes to offer bait; short of the end of the
-        // hand, only searches that end with the person's answer decide.
-        if (depth == 1 || depth % 2 == 0 || depth == plies)
-            decision = {moveOf(scored.step), double(scored.value)};
-    }
+    const Search::Scored best =
+        solve(deal, Computer, position.rule, settings.threads, &decision.nodes);
+    decision.move = moveOf(best.step);
+    decision.value = best.value;
     return decision;
+}
+
+// One card drawn as the game deals: a random number in [0, 1) scaled to the
+// list and rounded to the nearest entry.
+const Card& drawCard(const std::vector<Card>& list, Rng& rng) {
+    const double r = double(rng.next() >> 11) * 0x1.0p-53;
+    return list[std::size_t(std::nearbyint(r * double(list.size() - 1)))];
 }
 
 // One plausible hand of the person: five of eight cards drawn from the list,
@@ -160,10 +161,9 @@ Decision hardOpen(const Position& position, const Settings& settings) {
 std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
     std::array<Card, 8> offer{};
     for (Card& card : offer)
-        card =
-            position.cardList.empty()
-                ? Card{1 + rng.below(10), 1 + rng.below(10), 1 + rng.below(10), 1 + rng.below(10)}
-                : position.cardList[rng.below(int(position.cardList.size()))];
+        card = position.cardList.empty() ? Card{1 + rng.below(10), 1 + rng.below(10),
+                                                1 + rng.below(10), 1 + rng.below(10)}
+                                         : drawCard(position.cardList, rng);
     std::stable_sort(offer.begin(), offer.end(),
                      [](const Card& a, const Card& b) { return points(a) > points(b); });
     std::array<Card, 5> kept{};
@@ -175,11 +175,36 @@ std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
     return hand;
 }
 
+// How a Closed Hand decision spends its work, by the plies left in the hand:
+// how many hands of the person it samples and how deep it values each move
+// against each (0: to the end of the hand). From seven plies on every sample
+// is searched to the end; before that a search to the end of each sample
+// would take seconds, and four plies (the person's answers included) value
+// the moves about as well as six did in the tournament.
+struct ClosedPlan {
+    int samples;
+    int depth;
+};
+
+constexpr std::array<ClosedPlan, 10> ClosedPlans{{
+    {1, 0},  // no ply left
+    {64, 0}, // 1
+    {64, 0}, // 2
+    {64, 0}, // 3
+    {64, 0}, // 4
+    {64, 0}, // 5
+    {40, 0}, // 6
+    {16, 0}, // 7
+    {32, 4}, // 8
+    {32, 4}, // 9
+}};
+
 // Closed Hand: the person's cards are unknown. Each sample deals the person a
-// plausible hand and every move is valued against it; the move with the best
-// average over the samples is played. A shallow pass over all moves picks the
-// candidates, and the deeper passes value only those, as deep as the node
-// budget allows.
+// plausible hand, and every move is valued against it by a search with
+// everything known; the move with the best average over the samples is
+// played. The samples are shared out over the threads, each thread with its
+// own table, and summed in their order: the answer does not depend on the
+// threads.
 Decision hardClosed(const Position& position, std::uint64_t seed, const Settings& settings) {
     Deal deal = dealOf(position);
     // On the computer's turn the free squares are its cards plus the person's.
@@ -192,76 +217,81 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
     }
     count = std::clamp(count, 0, 5);
     deal.held[Person - 1] = (1u << count) - 1;
-    const int samples = std::max(1, settings.closedHandSamples);
+    const int plies = Search::pliesLeft(deal, Computer);
+    const ClosedPlan plan = ClosedPlans[std::clamp(plies, 0, 9)];
+    const int samples =
+        std::max(1, settings.closedHandSamples > 0 ? settings.closedHandSamples : plan.samples);
     Rng rng(seed);
-    std::vector<std::array<Card, 5>> hands;
-    for (int sample = 0; sample < samples; ++sample)
-        hands.push_back(sampleHand(position, rng, count));
+    std::vector<Deal> deals(samples, deal);
+    for (Deal& d : deals)
+        d.hand[Person - 1] = sampleHand(position, rng, count);
 
-    Search search(position.rule, settings.nodeBudget);
-    std::vector<Step> moves;
-    std::vector<double> total;
-    auto add = [&](const std::vector<Search::Scored>& values) {
-        for (const Search::Scored& s : values) {
-            const auto it = std::find_if(moves.begin(), moves.end(), [&](const Step& m) {
-                return m.slot == s.step.slot && m.square == s.step.square;
-            });
-            if (it == moves.end()) {
-                moves.push_back(s.step);
-                total.push_back(s.value);
-            } else {
-                total[it - moves.begin()] += s.value;
-            }
-        }
-    };
-
-    // Shallow pass: the move and the person's best answer.
-    std::vector<Search::Scored> values;
-    for (const auto& hand : hands) {
-        deal.hand[Person - 1] = hand;
-        search.setBudget(search.nodes() + settings.nodeBudget);
-        search.valueEachMove(deal, Computer, 2, values);
-        add(values);
-    }
+    // The computer's moves do not depend on the person's cards.
+    Table orderTable(10);
+    Search root(deal, Computer, position.rule, orderTable);
+    const std::vector<Search::Scored> moves = root.moves();
     if (moves.empty())
         return normalMove(position);
+    const int depth = plan.depth > 0 ? std::min(plan.depth, plies) : plies;
+    // Each sample's share of the node budget: the whole decision stays
+    // within it.
+    const long perSample = std::max(1L, (settings.nodeBudget - root.nodes()) / samples);
 
-    // Deep pass over the best candidates.
-    std::vector<int> rank(moves.size());
-    std::iota(rank.begin(), rank.end(), 0);
-    std::stable_sort(rank.begin(), rank.end(), [&](int a, int b) { return total[a] > total[b]; });
-    rank.resize(std::min<std::size_t>(rank.size(), std::max(1, settings.closedHandCandidates)));
-    std::vector<Step> candidates;
-    for (int r : rank)
-        candidates.push_back(moves[r]);
-    const std::vector<Step> shallowMoves = moves;
-    const std::vector<double> shallowTotal = total;
-    moves.clear();
-    total.clear();
-    const long perSample = settings.nodeBudget / samples;
-    std::vector<Search::Scored> deepest;
-    for (const auto& hand : hands) {
-        deal.hand[Person - 1] = hand;
-        const int plies = Search::pliesLeft(deal, Computer);
-        deepest.clear();
-        // Even depths only, as under Open Hand, or the end of the hand.
-        for (int depth = std::min(4, plies);; depth = std::min(depth + 2, plies)) {
-            search.setBudget(search.nodes() + perSample);
-            if (!search.valueEachMove(deal, Computer, depth, values, &candidates))
-                break;
-            deepest = values;
-            if (depth == plies)
-                break;
+    std::vector<std::vector<int>> values(samples);
+    std::vector<long> nodes(samples, 0);
+    std::atomic<int> next{0};
+    // Each thread keeps one table for its samples: a new generation makes it
+    // behave exactly as a fresh one, so the values do not depend on which
+    // thread took which sample.
+    auto work = [&] {
+        Table table;
+        for (int s = next++; s < samples; s = next++) {
+            table.newGeneration();
+            Search search(deals[s], Computer, position.rule, table);
+            search.setBudget(perSample);
+            // Deeper and deeper while the budget lasts; the last search that
+            // finished counts.
+            std::vector<int> finished;
+            for (int d = depth == plies ? depth : std::min(2, depth);; d = std::min(depth, d + 2)) {
+                std::vector<int> got;
+                for (const Search::Scored& m : moves) {
+                    got.push_back(search.valueOf(m.step, d));
+                    if (search.stopped())
+                        break;
+                }
+                if (search.stopped())
+                    break;
+                finished = std::move(got);
+                if (d >= depth)
+                    break;
+            }
+            if (finished.empty())
+                for (const Search::Scored& m : moves)
+                    finished.push_back(m.value);
+            values[s] = std::move(finished);
+            nodes[s] = search.nodes();
         }
-        if (!deepest.empty())
-            add(deepest);
-    }
-    if (moves.empty()) {
-        moves = shallowMoves;
-        total = shallowTotal;
+    };
+    const int threads = std::clamp(settings.threads, 1, samples);
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool)
+        t.join();
+
+    Decision decision;
+    decision.nodes = root.nodes();
+    std::vector<long> total(moves.size(), 0);
+    for (int s = 0; s < samples; ++s) {
+        for (std::size_t m = 0; m < moves.size(); ++m)
+            total[m] += values[s][m];
+        decision.nodes += nodes[s];
     }
     const auto best = std::max_element(total.begin(), total.end());
-    return {moveOf(moves[best - total.begin()]), *best / samples};
+    decision.move = moveOf(moves[best - total.begin()].step);
+    decision.value = double(*best) / samples;
+    return decision;
 }
 
 } // namespace

@@ -47,24 +47,41 @@ struct Move {
 
 // A move with the value the level gave it: for the hard level, the points the
 // computer scores from here to the end of the hand minus the person's (under
-// Closed Hand the average over the sampled hands); for the normal level the
-// immediate gain; 0 for the easy level.
+// Open Hand exact; under Closed Hand the average over the sampled hands of the
+// person); for the normal level the immediate gain; 0 for the easy level.
 struct Decision {
     Move move;
     double value = 0;
+    // Placements the hard level's search tried.
+    long nodes = 0;
 };
 
-// How much the hard level may think. The node budget bounds the searched
-// positions of one decision (deterministic, unlike a clock); under Closed Hand
-// it is shared by the sampled hands of the person.
+// How the hard level thinks.
+//
+// Under Open Hand it always searches to the end of the hand and plays a move
+// of the exact best value; no budget applies.
+//
+// Under Closed Hand it samples hands of the person from the card list (a
+// number that depends on the plies left, or `closedHandSamples` when that is
+// above 0) and values every move against each sample: to the end of the hand
+// from seven plies on, four plies deep before. `nodeBudget` bounds the
+// placements the whole decision tries, all samples together: each sample gets
+// an equal share, and a sample that uses up its share keeps the values of its
+// last search that finished (deterministic, unlike a clock). The default is
+// far above what any decision needs, so it never cuts a search short.
+//
+// `threads` searches share the work (the root's moves under Open Hand, the
+// samples under Closed Hand); the answer is the same for any number.
 struct Settings {
-    int closedHandSamples = 12;
-    int closedHandCandidates = 10;
-    long nodeBudget = 500'000;
+    int closedHandSamples = 0;
+    long nodeBudget = 20'000'000;
+    int threads = 2;
 };
 
 // Chooses the computer's next move. Deterministic for a given seed. Under
-// Closed Hand (opponentHandKnown false) `opponentHand` is never read.
+// Closed Hand (opponentHandKnown false) `opponentHand` is never read. Safe to
+// call from several threads at once; the hard level starts threads of its own
+// and returns when they are done.
 Move chooseMove(const Position& position, Level level, std::uint64_t seed);
 Decision decide(const Position& position, Level level, std::uint64_t seed,
                 const Settings& settings = {});

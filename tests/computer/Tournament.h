@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,22 +51,51 @@ inline std::uint64_t mixSeed(std::uint64_t a, std::uint64_t b) {
     return rng.next();
 }
 
-// Plays one hand: seat 0 and seat 1 at their levels, `first` the seat that
-// begins. Every move is checked for legality.
-// Runs one decision of seat `seat`; a bench passes one that times it.
-using DecisionHook = std::function<void(int seat, const std::function<void()>& decide)>;
+// Runs one decision of seat `seat` in `position`; a bench passes one that
+// times it.
+using DecisionHook = std::function<void(int seat, const computer::Position& position,
+                                        const std::function<void()>& decide)>;
 
-inline HandResult playHand(const std::array<Level, 2>& levels, bool openHand, Rule rule, int first,
-                           const std::vector<Card>& list, std::uint64_t seed,
-                           const computer::Settings& settings = {}, const DecisionHook& hook = {}) {
+// One side of the table: how it keeps five of eight offered cards and how it
+// moves, from what a player of its seat may see.
+struct Player {
+    std::string name;
+    std::function<std::array<bool, 8>(const std::array<Card, 8>& offer, std::uint64_t seed,
+                                      const std::vector<Card>& list)>
+        select;
+    std::function<computer::Move(const computer::Position& position, std::uint64_t seed)> move;
+};
+
+inline const char* levelName(Level level) {
+    return level == Level::Easy ? "easy" : level == Level::Normal ? "normal" : "hard";
+}
+
+// A level of the game's computer player.
+inline Player levelPlayer(Level level, const computer::Settings& settings = {}) {
+    Player player;
+    player.name = levelName(level);
+    player.select = [level](const std::array<Card, 8>& offer, std::uint64_t seed,
+                            const std::vector<Card>& list) {
+        return computer::chooseSelection(offer, level, seed, list);
+    };
+    player.move = [level, settings](const computer::Position& position, std::uint64_t seed) {
+        return computer::decide(position, level, seed, settings).move;
+    };
+    return player;
+}
+
+// Plays one hand: seat 0 and seat 1, `first` the seat that begins. Every
+// move is checked for legality.
+inline HandResult playHand(const std::array<Player, 2>& players, bool openHand, Rule rule,
+                           int first, const std::vector<Card>& list, std::uint64_t seed,
+                           const DecisionHook& hook = {}) {
     computer::Rng rng(seed);
     std::array<std::array<std::optional<Card>, 5>, 2> hands{};
     for (int seat = 0; seat < 2; ++seat) {
         std::array<Card, 8> offer{};
         for (Card& card : offer)
             card = list[rng.below(int(list.size()))];
-        const auto marked =
-            computer::chooseSelection(offer, levels[seat], mixSeed(seed, 100 + seat), list);
+        const auto marked = players[seat].select(offer, mixSeed(seed, 100 + seat), list);
         int slot = 0;
         for (int i = 0; i < 8; ++i)
             if (marked[i])
@@ -95,11 +125,9 @@ inline HandResult playHand(const std::array<Level, 2>& levels, bool openHand, Ru
         position.rule = rule;
 
         computer::Move move;
-        const auto decide = [&] {
-            move = computer::decide(position, levels[seat], mixSeed(seed, ply), settings).move;
-        };
+        const auto decide = [&] { move = players[seat].move(position, mixSeed(seed, ply)); };
         if (hook)
-            hook(seat, decide);
+            hook(seat, position, decide);
         else
             decide();
         if (move.handSlot < 1 || move.handSlot > 5 || !hands[seat][move.handSlot - 1] ||
@@ -112,21 +140,26 @@ inline HandResult playHand(const std::array<Level, 2>& levels, bool openHand, Ru
     return result;
 }
 
+inline HandResult playHand(const std::array<Level, 2>& levels, bool openHand, Rule rule, int first,
+                           const std::vector<Card>& list, std::uint64_t seed,
+                           const computer::Settings& settings = {}, const DecisionHook& hook = {}) {
+    return playHand({levelPlayer(levels[0], settings), levelPlayer(levels[1], settings)}, openHand,
+                    rule, first, list, seed, hook);
+}
+
 struct Tally {
     int hands = 0;
-    int wins = 0;   // of the first-named level
+    int wins = 0;   // of the first-named player
     int losses = 0; // its opponent's wins
     double share() const { return wins + losses == 0 ? 0 : double(wins) / (wins + losses); }
 };
 
 // `hands` hands of `a` against `b`, the first player alternating.
-inline Tally pairing(Level a, Level b, bool openHand, Rule rule, int hands,
-                     const std::vector<Card>& list, std::uint64_t seed,
-                     const computer::Settings& settings = {}) {
+inline Tally pairing(const Player& a, const Player& b, bool openHand, Rule rule, int hands,
+                     const std::vector<Card>& list, std::uint64_t seed) {
     Tally tally;
     for (int hand = 0; hand < hands; ++hand) {
-        const HandResult r =
-            playHand({a, b}, openHand, rule, hand % 2, list, mixSeed(seed, hand), settings);
+        const HandResult r = playHand({a, b}, openHand, rule, hand % 2, list, mixSeed(seed, hand));
         ++tally.hands;
         if (r.gained[0] > r.gained[1])
             ++tally.wins;
@@ -136,8 +169,11 @@ inline Tally pairing(Level a, Level b, bool openHand, Rule rule, int hands,
     return tally;
 }
 
-inline const char* levelName(Level level) {
-    return level == Level::Easy ? "easy" : level == Level::Normal ? "normal" : "hard";
+inline Tally pairing(Level a, Level b, bool openHand, Rule rule, int hands,
+                     const std::vector<Card>& list, std::uint64_t seed,
+                     const computer::Settings& settings = {}) {
+    return pairing(levelPlayer(a, settings), levelPlayer(b, settings), openHand, rule, hands, list,
+                   seed);
 }
 
 } // namespace tournament
