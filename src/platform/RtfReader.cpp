@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QHash>
 #include <QList>
+#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <map>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -29,20 +31,69 @@ constexpr int kMaxTabStops = 64;
 constexpr int kMaxIndentTwips = 31680; // 22 inches, wider than any page
 constexpr int kMaxHalfPoints = 2000;   // 1000 pt
 constexpr int kMaxUnicodeSkip = 16;
+constexpr std::size_t kMaxDecoders = 16; // code pages a document may switch between
+constexpr qsizetype kMaxPendingBytes = 64 * 1024;
 constexpr qint64 kParamLimit = 1000000000;
 constexpr int kNoParam = INT_MIN;
 
-// Windows-1252 code points for bytes 0x80..0x9F; 0 marks the five unassigned bytes, which
-// are dropped. Bytes 0xA0..0xFF are the same as Latin-1.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+// The code page a font's character set (\fcharsetN) stands for; 0 for the ANSI and default
+// sets, whose bytes are in the document's own code page (\ansicpgN).
+int codePageOfCharset(int charset) {
+    switch (charset) {
+    case 77:
+        return 10000; // Macintosh Roman
+    case 128:
+        return 932; // Japanese, Shift JIS
+    case 129:
+        return 949; // Korean
+    case 134:
+        return 936; // Simplified Chinese, GBK
+    case 136:
+        return 950; // Traditional Chinese, Big5
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251; // Cyrillic
+    case 222:
+        return 874; // Thai
+    case 238:
+        return 1250; // Central European
+    case 254:
+        return 437;
+    case 255:
+        return 850;
+    default:
+        return 0;
+    }
+}
 
-char16_t fromCp1252(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0)
-        return kCp1252High[byte - 0x80];
-    return byte;
+// A decoder for a Windows code page, through Qt's converters (ICU). A code page Qt cannot decode
+// is read as Windows-1252, the code page RTF assumes when none is named.
+QStringDecoder makeDecoder(int codePage) {
+    if (codePage == 65001)
+        return QStringDecoder(QStringConverter::Utf8);
+    if (codePage == 10000)
+        return QStringDecoder("macintosh");
+    if (codePage > 0) {
+        for (const char* prefix : {"windows-", "cp", "ibm-"}) {
+            QStringDecoder decoder((prefix + QByteArray::number(codePage)).constData());
+            if (decoder.isValid())
+                return decoder;
+        }
+    }
+    if (codePage != 1252)
+        return makeDecoder(1252);
+    return QStringDecoder(QStringConverter::Latin1);
 }
 
 // Where the text of the current group goes.
@@ -88,6 +139,9 @@ enum class Kw : quint8 {
     Binary,
     DefaultFont,
     FontCharset,
+    FontCodePage,
+    AnsiCodePage,
+    CharacterSet,
     Red,
     Green,
     Blue,
@@ -101,6 +155,7 @@ enum class Kw : quint8 {
 struct Keyword {
     Kw kind;
     char16_t symbol = 0; // the character a Kw::Symbol word stands for
+    int codePage = 0;    // the code page a Kw::CharacterSet word names
 };
 
 const std::unordered_map<std::string_view, Keyword>& keywords() {
@@ -216,6 +271,8 @@ const std::unordered_map<std::string_view, Keyword>& keywords() {
             {"bin", Kw::Binary},
             {"deff", Kw::DefaultFont},
             {"fcharset", Kw::FontCharset},
+            {"cpg", Kw::FontCodePage},
+            {"ansicpg", Kw::AnsiCodePage},
             {"red", Kw::Red},
             {"green", Kw::Green},
             {"blue", Kw::Blue},
@@ -228,6 +285,10 @@ const std::unordered_map<std::string_view, Keyword>& keywords() {
         };
         for (const auto& [name, kind] : words)
             t.emplace(name, Keyword{kind});
+        const std::pair<const char*, int> characterSets[] = {
+            {"ansi", 1252}, {"mac", 10000}, {"pc", 437}, {"pca", 850}};
+        for (const auto& [name, codePage] : characterSets)
+            t.emplace(name, Keyword{Kw::CharacterSet, 0, codePage});
         const std::pair<const char*, char16_t> symbols[] = {
             {"bullet", 0x2022},  {"endash", 0x2013},    {"emdash", 0x2014},    {"lquote", 0x2018},
             {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"enspace", 0x2002},
@@ -280,7 +341,8 @@ struct Group {
 // One font of the font table.
 struct FontEntry {
     QString family;
-    bool symbol = false; // \fcharset2: bytes name symbol glyphs, not Windows-1252 letters
+    bool symbol = false; // \fcharset2: bytes name symbol glyphs, not letters of a code page
+    int codePage = 0;    // the code page of its text; 0: the document's
 };
 
 qreal twipsToPixels(int twips) {
@@ -327,6 +389,7 @@ class Reader {
         m_cursor.beginEditBlock();
         while (m_p < m_end && !m_stopped)
             step();
+        flushBytes();
         flush();
         finishBlock();
         m_cursor.endEditBlock();
@@ -340,6 +403,7 @@ class Reader {
 
   private:
     Group& top() { return m_stack.back(); }
+    const Group& top() const { return m_stack.back(); }
 
     void noteProblem(const QString& problem) {
         if (m_problem.isEmpty())
@@ -384,15 +448,14 @@ class Reader {
                 --m_skipChars;
                 break;
             }
-            if (c == '\t')
-                emitUnit(u'\t');
-            else if (static_cast<unsigned char>(c) >= 0x20)
+            if (c == '\t' || static_cast<unsigned char>(c) >= 0x20)
                 emitByte(static_cast<unsigned char>(c));
             break;
         }
     }
 
     void openGroup() {
+        flushBytes();
         m_skipChars = 0;
         if (m_overflow > 0 || static_cast<int>(m_stack.size()) > rtfMaxGroupDepth) {
             noteProblem(
@@ -405,6 +468,7 @@ class Reader {
     }
 
     void closeGroup() {
+        flushBytes();
         m_skipChars = 0;
         if (m_overflow > 0) {
             --m_overflow;
@@ -497,6 +561,8 @@ class Reader {
         }
         if (consumeFallbackChar())
             return;
+        if (c != '\\' && c != '{' && c != '}')
+            flushBytes();
         switch (c) {
         case '\\':
         case '{':
@@ -525,6 +591,7 @@ class Reader {
     }
 
     void controlWord(const Keyword& kw, int param) {
+        flushBytes();
         Group& g = top();
         CharProps& chr = g.chr;
         ParaProps& para = g.para;
@@ -607,8 +674,22 @@ class Reader {
             }
             break;
         case Kw::FontCharset:
-            if (g.dest == Dest::FontTable)
+            if (g.dest == Dest::FontTable) {
                 m_fontSymbol = value == 2;
+                m_fontCharsetCodePage = codePageOfCharset(value);
+            }
+            break;
+        case Kw::FontCodePage:
+            if (g.dest == Dest::FontTable)
+                m_fontCodePage = clampInt(value, 0, 65535);
+            break;
+        case Kw::AnsiCodePage:
+            if (g.dest != Dest::Skip && value > 0)
+                m_ansiCodePage = clampInt(value, 1, 65535);
+            break;
+        case Kw::CharacterSet:
+            if (g.dest != Dest::Skip)
+                m_characterSetCodePage = kw.codePage;
             break;
         case Kw::DefaultFont:
             m_defaultFontNumber = value;
@@ -688,23 +769,90 @@ class Reader {
         }
     }
 
-    // A byte of text, read in the code page of the current font.
+    // A byte of text in the code page of the current font. Bytes are gathered until the next
+    // control word or group and decoded together, since a character of a double-byte code page
+    // (Japanese, Chinese) is a lead byte and a trail byte, and a trail byte may be written as an
+    // escape, as an escaped brace or backslash, or as a plain letter.
     void emitByte(unsigned char byte) {
-        if (top().dest == Dest::Text && isSymbolFont(top().chr.font)) {
+        const Dest dest = top().dest;
+        if (dest == Dest::Skip)
+            return;
+        if (dest == Dest::Text && isSymbolFont(top().chr.font)) {
             // The bullets word processors write in symbol fonts; other symbol bytes are shown
-            // as their Latin-1 character.
-            if (byte == 0xB7) {
-                emitUnit(u'\u2022');
-                return;
-            }
-            if (byte == 0xA7) {
-                emitUnit(u'\u25AA');
+            // as their Windows-1252 character.
+            const char16_t bullet = byte == 0xB7 ? u'\u2022' : byte == 0xA7 ? u'\u25AA' : 0;
+            if (bullet != 0) {
+                flushBytes();
+                emitUnit(bullet);
                 return;
             }
         }
-        const char16_t unit = fromCp1252(byte);
-        if (unit != 0)
-            emitUnit(unit);
+        const int codePage = codePageHere();
+        if ((!m_bytes.isEmpty() || m_decoderHoldsByte) && codePage != m_bytesCodePage)
+            flushBytes();
+        // ASCII is itself in every code page read here and never begins a double-byte
+        // character.
+        if (byte < 0x80 && m_bytes.isEmpty() && !m_decoderHoldsByte) {
+            emitUnit(byte);
+            return;
+        }
+        m_bytesCodePage = codePage;
+        m_bytes.append(static_cast<char>(byte));
+        if (m_bytes.size() >= kMaxPendingBytes)
+            decodeBytes(false);
+    }
+
+    // Decodes the gathered bytes; at the end of a run of text a lead byte without its trail
+    // byte is dropped, within a long run the decoder keeps it for the next bytes.
+    void decodeBytes(bool endOfRun) {
+        QStringDecoder& decoder = decoderFor(m_bytesCodePage);
+        const QString text = decoder.decode(m_bytes);
+        m_bytes.clear();
+        m_decoderHoldsByte = !endOfRun;
+        if (endOfRun)
+            decoder.resetState();
+        for (const QChar c : text) {
+            if (m_stopped)
+                break;
+            emitUnit(c.unicode());
+        }
+    }
+
+    void flushBytes() {
+        if (!m_bytes.isEmpty() || m_decoderHoldsByte)
+            decodeBytes(true);
+    }
+
+    QStringDecoder& decoderFor(int codePage) {
+        auto it = m_decoders.find(codePage);
+        if (it == m_decoders.end()) {
+            if (m_decoders.size() >= kMaxDecoders && codePage != 1252)
+                return decoderFor(1252);
+            it = m_decoders.emplace(codePage, makeDecoder(codePage)).first;
+        }
+        return it->second;
+    }
+
+    int documentCodePage() const {
+        return m_ansiCodePage > 0 ? m_ansiCodePage : m_characterSetCodePage;
+    }
+
+    // The code page of the bytes read now: a font of the font table names its own (\cpg, or
+    // one implied by its \fcharset); the ANSI and default character sets, and text without a
+    // font, use the document's (\ansicpg). A symbol font's bytes are read as Windows-1252.
+    int codePageHere() const {
+        if (top().dest == Dest::FontTable) {
+            if (m_fontCodePage > 0)
+                return m_fontCodePage;
+            return m_fontCharsetCodePage > 0 ? m_fontCharsetCodePage : documentCodePage();
+        }
+        const int number = top().chr.font < 0 ? m_defaultFontNumber : top().chr.font;
+        const auto it = m_fonts.constFind(number);
+        if (it == m_fonts.constEnd())
+            return documentCodePage();
+        if (it->symbol)
+            return 1252;
+        return it->codePage > 0 ? it->codePage : documentCodePage();
     }
 
     bool isSymbolFont(int number) const {
@@ -788,6 +936,7 @@ class Reader {
     }
 
     void paragraph() {
+        flushBytes();
         if (top().dest != Dest::Text)
             return;
         if (m_paragraphs >= kMaxParagraphs) {
@@ -878,10 +1027,15 @@ class Reader {
         const QString name = m_fontName.trimmed();
         // Symbol bytes are turned into Unicode characters, which the symbol font itself may
         // not hold, so such text is shown in the default font.
-        if (m_fontNumber >= 0 && !name.isEmpty() && m_fonts.size() < kMaxTableEntries)
-            m_fonts.insert(m_fontNumber, FontEntry{m_fontSymbol ? QString() : name, m_fontSymbol});
+        if (m_fontNumber >= 0 && !name.isEmpty() && m_fonts.size() < kMaxTableEntries) {
+            const int codePage = m_fontCodePage > 0 ? m_fontCodePage : m_fontCharsetCodePage;
+            m_fonts.insert(m_fontNumber,
+                           FontEntry{m_fontSymbol ? QString() : name, m_fontSymbol, codePage});
+        }
         m_fontName.clear();
         m_fontSymbol = false;
+        m_fontCharsetCodePage = 0;
+        m_fontCodePage = 0;
     }
 
     // An entry without any component is the automatic colour, kept as an invalid QColor.
@@ -920,6 +1074,15 @@ class Reader {
     int m_fontNumber = -1;
     QString m_fontName;
     bool m_fontSymbol = false;
+    int m_fontCharsetCodePage = 0; // of the font being read in the font table
+    int m_fontCodePage = 0;
+
+    int m_ansiCodePage = 0;            // \ansicpg; 0 until the document names one
+    int m_characterSetCodePage = 1252; // \ansi, \mac, \pc or \pca
+    QByteArray m_bytes;                // text bytes not yet decoded, all in one code page
+    int m_bytesCodePage = 1252;
+    bool m_decoderHoldsByte = false; // a long run was decoded in parts
+    std::map<int, QStringDecoder> m_decoders;
     QList<QColor> m_colors;
     int m_red = -1;
     int m_green = -1;

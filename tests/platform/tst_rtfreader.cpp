@@ -86,6 +86,10 @@ class TestRtfReader : public QObject {
     void wordProcessorSample();
     void text_data();
     void text();
+    void codePages_data();
+    void codePages();
+    void fontNamesInTheirCodePage();
+    void longDoubleByteRun();
     void characterFormats();
     void plainResetsCharacterFormat();
     void fontsFromTable();
@@ -371,6 +375,106 @@ void TestRtfReader::text() {
     const RtfResult result = readRtf(rtf, &document, defaultFont());
     QCOMPARE(rawText(document), expected);
     QVERIFY(result.ok);
+}
+
+// Text written in a code page (\'hh escapes and raw bytes under \ansicpg or a font's charset)
+// and the same text written as \uN with its fallback: both routes give the same characters.
+void TestRtfReader::codePages_data() {
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char* name, const char* rtf, const QString& expected) {
+        QTest::newRow(name) << QByteArray(rtf) << expected;
+    };
+    row("1252 when none is named", R"({\rtf1 Gr\'fc\'dfe \'84so\'93})",
+        QStringLiteral("Grüße „so“"));
+    row("1252", R"({\rtf1\ansi\ansicpg1252 W\'e4hle \'845\'93})", QStringLiteral("Wähle „5“"));
+    row("1250", R"({\rtf1\ansi\ansicpg1250 Za\'bf\'f3\'b3\'e6 g\'ea\'9cl\'b9 ja\'9f\'f1})",
+        QStringLiteral("Zażółć gęślą jaźń"));
+    row("1250 as unicode", R"({\rtf1\ansi\ansicpg1250\uc1 Za\u380\'bf\u243\'f3\u322?\u263?})",
+        QStringLiteral("Zażółć"));
+    row("1251", R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e0\'e2\'e8\'eb\'e0 \'ab\'e8\'e3\'f0\'fb\'bb})",
+        QStringLiteral("Правила «игры»"));
+    row("1251 as unicode",
+        R"({\rtf1\ansi\ansicpg1251\uc1\u1055?\u1088?\u1072?\u1074?\u1080?)"
+        R"(\u1083?\u1072? 3 \u215? 3})",
+        QStringLiteral("Правила 3 × 3"));
+    row("1251 raw bytes", "{\\rtf1\\ansi\\ansicpg1251 \xcf\xf0\xe0\xe2\xe8\xeb\xe0}",
+        QStringLiteral("Правила"));
+    row("932", R"({\rtf1\ansi\ansicpg932 \'83\'8b\'81\'5b\'83\'8b})", QStringLiteral("ルール"));
+    row("932 as unicode with double-byte fallback",
+        R"({\rtf1\ansi\ansicpg932\uc2\u12523\'83\'8b\u12540\'81\'5b\u12523\'83\'8bx})",
+        QStringLiteral("ルールx"));
+    row("932 trail byte as a letter", R"({\rtf1\ansicpg932 \'83N\'83\'4e})",
+        QStringLiteral("クク"));
+    row("932 trail byte as an escaped backslash or brace",
+        R"({\rtf1\ansicpg932 \'95\\\'83\{\'83\}})", QStringLiteral("表ボマ"));
+    row("932 raw bytes", "{\\rtf1\\ansicpg932 \x83\x8b\x81\x5b\x83\x8b}", QStringLiteral("ルール"));
+    row("932 single-byte katakana", R"({\rtf1\ansicpg932 \'b1\'82\'a0})", QStringLiteral("ｱあ"));
+    row("932 lead byte cut off by a paragraph", R"({\rtf1\ansicpg932 a\'83\par b})", "a\nb");
+    row("932 lead byte cut off by a group", R"({\rtf1\ansicpg932 x\'83{\'8b}y})", "xy");
+    row("936", R"({\rtf1\ansi\ansicpg936 \'b9\'e6\'d4\'f2 \'a1\'b0x\'a1\'b1})",
+        QStringLiteral("规则 “x”"));
+    row("936 as unicode with double-byte fallback",
+        R"({\rtf1\ansi\ansicpg936\uc2\u-30268\'b9\'e6\u21017\'d4\'f2})", QStringLiteral("规则"));
+    row("936 as unicode with one fallback character", R"({\rtf1\ansicpg936\uc1\u-30268?\u21017?})",
+        QStringLiteral("规则"));
+    row("936 trail byte as an escaped backslash or brace",
+        R"({\rtf1\ansicpg936 \'81\\\'81\{\'81\}})", QStringLiteral("乗亄亇"));
+    row("negative unicode above 32767", R"({\rtf1\uc1\u-24691?})", QStringLiteral("龍"));
+    row("uc0 in a double-byte document", R"({\rtf1\ansicpg932\uc0\u12354\'82\'a0})",
+        QStringLiteral("ああ"));
+    row("font charset over the document's code page",
+        R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Times;}{\f1\fcharset204 Arial;}{\f2\fcharset238 A;})"
+        R"({\f3\fcharset128 G;}{\f4\fcharset134 S;}}\f1\'cf\f2\'b3\f3\'82\'a0\f4\'b9\'e6\f0\'e9})",
+        QStringLiteral("Пłあ规é"));
+    row("ANSI charset follows the document",
+        R"({\rtf1\ansi\ansicpg1251{\fonttbl{\f0\fcharset0 A;}}\f0\'cf})", QStringLiteral("П"));
+    row("font code page over its charset",
+        R"({\rtf1{\fonttbl{\f0\fcharset0\cpg1251 Arial;}}\f0\'cf})", QStringLiteral("П"));
+    row("default font's code page",
+        R"({\rtf1\ansi\deff1{\fonttbl{\f0 A;}{\f1\fcharset204 B;}}\'cf})", QStringLiteral("П"));
+    row("symbol font keeps its bullet",
+        R"({\rtf1\ansicpg1251{\fonttbl{\f0\fcharset2 Symbol;}}{\f0\'b7}x})", QStringLiteral("•x"));
+    row("unknown code page is read as 1252", R"({\rtf1\ansicpg99999 caf\'e9})",
+        QStringLiteral("café"));
+    row("mac character set", R"({\rtf1\mac caf\'8e})", QStringLiteral("café"));
+    row("pc character set", R"({\rtf1\pc caf\'82})", QStringLiteral("café"));
+    row("UTF-8 code page", R"({\rtf1\ansicpg65001 caf\'c3\'a9})", QStringLiteral("café"));
+    row("code page in a skipped group", R"({\rtf1{\*\x\ansicpg1251}caf\'e9})",
+        QStringLiteral("café"));
+}
+
+void TestRtfReader::codePages() {
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QTextDocument document;
+    const RtfResult result = readRtf(rtf, &document, defaultFont());
+    QCOMPARE(rawText(document), expected);
+    QVERIFY(result.ok);
+}
+
+void TestRtfReader::fontNamesInTheirCodePage() {
+    QTextDocument document;
+    readRtf(
+        R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f1\fnil\fcharset128 \'82\'6c\'82\'72 \'96\'be\'92\'a9;})"
+        R"({\f2\fcharset204 \'c0\'f0\'e8\'e0\'eb;}}\f1 x\f2 y})",
+        &document, defaultFont());
+    QCOMPARE(rawText(document), "xy");
+    QCOMPARE(formatOf(document, "x").fontFamilies().toStringList(), QStringList{"ＭＳ 明朝"});
+    QCOMPARE(formatOf(document, "y").fontFamilies().toStringList(), QStringList{"Ариал"});
+}
+
+// A run of text longer than the reader gathers at once is decoded in parts; a double-byte
+// character across the seam stays whole.
+void TestRtfReader::longDoubleByteRun() {
+    const int count = 40000;
+    QByteArray rtf = "{\\rtf1\\ansicpg932 \xb1";
+    for (int i = 0; i < count; ++i)
+        rtf += "\x82\xa0";
+    rtf += "}";
+    QTextDocument document;
+    QVERIFY(readRtf(rtf, &document, defaultFont()).ok);
+    QCOMPARE(rawText(document), QStringLiteral("ｱ") + QString(count, QChar(0x3042)));
 }
 
 void TestRtfReader::characterFormats() {
