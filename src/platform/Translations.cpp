@@ -120,4 +120,22 @@ QString currentLanguage() {
     return installed().language;
 }
 
+QStringList rulesLanguages() {
+    // Built in from the documents the build copies into the program folder,
+    // so that a missing one is reported rather than replaced by English.
+    static const QStringList languages = [] {
+        QStringList list =
+            QStringLiteral(QUORVEL_RULES_LANGUAGES).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        list.sort();
+        return list;
+    }();
+    return languages;
+}
+
+QString rulesDocument(const QString& language) {
+    if (language.isEmpty() || !rulesLanguages().contains(language))
+        return QStringLiteral("\\QorRules.rtf");
+    return QStringLiteral("\\rules\\QorRules.%1.rtf").arg(language);
+}
+
 } // namespace platform

@@ -38,4 +38,14 @@ void useSystemLanguage();
 // The language installed by useLanguage(), "" for English.
 QString currentLanguage();
 
+// The languages the rules document is translated into, sorted: the program
+// folder holds "rules/QorRules.<language>.rtf" for each.
+QStringList rulesLanguages();
+
+// The rules document Help shows in `language`, named from the program folder
+// the way the designed "\QorRules.rtf" is: the designed English document in
+// English and in a language whose rules are not translated,
+// "\rules\QorRules.de.rtf" in German.
+QString rulesDocument(const QString& language);
+
 } // namespace platform

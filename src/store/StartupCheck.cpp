@@ -2,6 +2,7 @@
 
 #include "platform/ProgramFolder.h"
 #include "platform/Recordset.h"
+#include "platform/Translations.h"
 #include "store/Tables.h"
 
 #include <QBuffer>
@@ -379,7 +380,10 @@ QString firstStartupProblem() {
     const QString problem = cardPictureProblems(paths);
     if (!problem.isEmpty())
         return problem;
-    return regularFileProblem(folder + QStringLiteral("/QorRules.rtf"), RulesReports);
+    // The rules document Help will show, in the language the program speaks.
+    return regularFileProblem(
+        platform::nativeFileName(folder + platform::rulesDocument(platform::currentLanguage())),
+        RulesReports);
 }
 
 QString lockFile(const QString& databaseFile) {

@@ -14,8 +14,8 @@ namespace store {
 // (every draw number 1 to 606 finding a real card), the slot records in order,
 // no trigger on the game's tables, every picture of the images folder and both
 // faces of every card (regular files, complete, of a size the image reader
-// loads), and the rules document (a regular file). Returns a description of
-// the first problem, or "".
+// loads), and the rules document of the language in use (a regular file).
+// Returns a description of the first problem, or "".
 QString firstStartupProblem();
 
 // The tables and card list of the card database `file` as the start-up check

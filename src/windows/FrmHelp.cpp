@@ -6,11 +6,14 @@
 #include "platform/Fatal.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RtfReader.h"
+#include "platform/Translations.h"
 #include "windows/Forms.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
@@ -35,7 +38,9 @@ FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
 
 void FrmHelp::Form_Load() {
     imgDone->LoadPicture(pictureName(QStringLiteral("/images/DoneUp.jpg")));
-    const QString file = platform::nativeFileName(pictureName(QStringLiteral("\\QorRules.rtf")));
+    // The rules in the player's language where they are translated.
+    const QString file =
+        platform::nativeFileName(pictureName(platform::rulesDocument(platform::currentLanguage())));
     QFile rules(file);
     if (!rules.exists())
         platform::fatal(tr("The rules document \"%1\" is missing.").arg(file));
@@ -86,6 +91,10 @@ bool FrmHelp::Form_KeyDown(QKeyEvent* event) {
         {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
     for (const auto& [k, action] : scrolls)
         if (k == key) {
+            // The browser lays a long document out in the background; the rest is laid out
+            // now, so that the scroll range already reaches the document's true end.
+            QTextDocument* document = rtfHelp->document();
+            document->documentLayout()->blockBoundingRect(document->lastBlock());
             rtfHelp->verticalScrollBar()->triggerAction(action);
             return true;
         }

@@ -108,6 +108,8 @@ class PackageTest : public QObject {
     void commandLine();
     void desktopIntegration_data();
     void desktopIntegration();
+    void languageFiles_data();
+    void languageFiles();
     void installedGame_data();
     void installedGame();
     void oneGamePerDatabase();
@@ -298,6 +300,34 @@ void PackageTest::desktopIntegration() {
     QCOMPARE(page.status, 0);
     QVERIFY(page.out.startsWith(QStringLiteral(".TH QUORVEL 6")));
     QVERIFY(page.out.contains(QStringLiteral("computer")));
+}
+
+void PackageTest::languageFiles_data() {
+    desktopIntegration_data();
+}
+
+// Every language's translation and rules document is installed, the rules
+// as they are in the repository, beside the designed English document.
+void PackageTest::languageFiles() {
+    QFETCH(QString, tree);
+    const QString data = root(tree) + "/usr/share/quorvel";
+    QVERIFY(QFileInfo(data + "/QorRules.rtf").isFile());
+    const QString sources = QStringLiteral(QUORVEL_SOURCE_DIR "/data/rules");
+    const QStringList rules =
+        QDir(sources).entryList({QStringLiteral("QorRules.*.rtf")}, QDir::Files);
+    QCOMPARE(rules.size(), 9);
+    auto bytes = [](const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    for (const QString& name : rules) {
+        const QByteArray installed = bytes(data + "/rules/" + name);
+        QVERIFY2(!installed.isEmpty() && installed == bytes(sources + "/" + name),
+                 qPrintable(name));
+        const QString language = name.section(QLatin1Char('.'), 1, 1);
+        QVERIFY2(QFileInfo(data + "/translations/quorvel_" + language + ".qm").isFile(),
+                 qPrintable(language));
+    }
 }
 
 QString PackageTest::freshHome() {

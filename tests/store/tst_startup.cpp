@@ -96,9 +96,12 @@ bool handToOtherUser(const TestFolder& folder) {
     return true;
 }
 
-void startGame(QProcess& process, const TestFolder& folder, bool asOtherUser) {
+void startGame(QProcess& process, const TestFolder& folder, bool asOtherUser,
+               const QString& language = QString()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!language.isEmpty())
+        env.insert(QStringLiteral("LANGUAGE"), language);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder.path());
     const QString binary = folder.file(QStringLiteral("quorvel"));
@@ -120,11 +123,12 @@ struct Outcome {
     qint64 ms = 0;
 };
 
-Outcome runToEnd(const TestFolder& folder, bool asOtherUser = false) {
+Outcome runToEnd(const TestFolder& folder, bool asOtherUser = false,
+                 const QString& language = QString()) {
     QProcess process;
     QElapsedTimer clock;
     clock.start();
-    startGame(process, folder, asOtherUser);
+    startGame(process, folder, asOtherUser, language);
     Outcome outcome;
     outcome.finished = process.waitForFinished(10000);
     outcome.ms = clock.elapsed();
@@ -192,6 +196,8 @@ class StartupTest : public QObject {
 
     void damagedDatabaseStopsTheProgram_data();
     void damagedDatabaseStopsTheProgram();
+    void translatedRulesDocumentStopsTheProgram_data();
+    void translatedRulesDocumentStopsTheProgram();
     void readOnlyFileOrFolderStopsTheProgram_data();
     void readOnlyFileOrFolderStopsTheProgram();
     void secondCopyIsRefused_data();
@@ -612,6 +618,48 @@ void StartupTest::killedCopyLeavesNoLock() {
     second.terminate();
     QVERIFY(second.waitForFinished(5000));
     QCOMPARE(second.exitCode(), 0);
+}
+
+void StartupTest::translatedRulesDocumentStopsTheProgram_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QStringList>("named");
+    QTest::newRow("missing") << "missing" << QStringList{"QorRules.de.rtf", "fehlen"};
+    QTest::newRow("garbage") << "garbage" << QStringList{"QorRules.de.rtf", "angezeigt"};
+    QTest::newRow("pipe") << "pipe" << QStringList{"QorRules.de.rtf", "Pipe"};
+}
+
+// Played in German, the game relies on the German rules and reports them,
+// in German; played in English, it does not need them.
+void StartupTest::translatedRulesDocumentStopsTheProgram() {
+    QFETCH(QString, damage);
+    QFETCH(QStringList, named);
+    TestFolder folder;
+    addBinary(folder);
+    const QString rules = folder.file(QStringLiteral("rules/QorRules.de.rtf"));
+    if (damage == QLatin1String("missing")) {
+        QVERIFY(QFile::remove(rules));
+    } else if (damage == QLatin1String("pipe")) {
+        QVERIFY(replaceByNonFile(rules, Damage::Pipe));
+    } else {
+        QFile f(rules);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(f.write(QByteArray(4096, '\x9c')) == 4096);
+    }
+    const Outcome outcome = runToEnd(folder, false, QStringLiteral("de"));
+    QVERIFY2(outcome.finished, "the program did not stop");
+    QCOMPARE(outcome.status, QProcess::NormalExit);
+    QCOMPARE(outcome.code, platform::FatalExitStatus);
+    for (const QString& word : named)
+        QVERIFY2(outcome.errors.contains(word), qPrintable(outcome.errors));
+
+    markOffer(folder);
+    QProcess english;
+    startGame(english, folder, false, QStringLiteral("en"));
+    QVERIFY2(waitUntilLoaded(folder, english),
+             qPrintable("the game did not start in English: " + english.readAllStandardError()));
+    english.terminate();
+    QVERIFY(english.waitForFinished(5000));
+    QCOMPARE(english.exitCode(), 0);
 }
 
 void StartupTest::runsFromAnyFolderName_data() {

@@ -26,6 +26,7 @@ TestFolder::TestFolder(Pictures pictures) {
     const QString source = QStringLiteral(QUORVEL_PROGRAM_DIR);
     QFile::copy(source + "/Cards.mdb", m_dir.filePath("Cards.mdb"));
     QFile::copy(source + "/QorRules.rtf", m_dir.filePath("QorRules.rtf"));
+    copyTree(source + "/rules", m_dir.filePath("rules"));
     QFile(m_dir.filePath("Cards.mdb"))
         .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     for (const char* sub : {"images", "cards", "translations"}) {

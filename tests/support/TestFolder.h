@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 // A fresh copy of the program folder for one test: its own card database and
-// rules document, with the picture folders linked from the build (or copied,
+// rules documents, with the picture folders linked from the build (or copied,
 // for tests that damage a picture). Makes itself the program folder.
 class TestFolder {
   public:
