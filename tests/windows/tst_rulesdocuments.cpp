@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -290,6 +291,43 @@ Structure read(const QString& language, platform::RtfResult* result = nullptr) {
     return structureOf(document, language);
 }
 
+// The same document with every character beyond ASCII written as \uN and a
+// "?" fallback instead of in the document's code page (the \'hh escapes and
+// raw bytes), the way other writers save it: decoded here with Qt's decoder of
+// the code page the document names.
+QByteArray writtenAsUnicode(const QByteArray& rtf) {
+    static const QRegularExpression codePage(QStringLiteral("\\\\ansicpg(\\d+)"));
+    const QString page = codePage.match(QString::fromLatin1(rtf)).captured(1);
+    QStringDecoder decoder(("windows-" + page.toLatin1()).constData());
+    if (!decoder.isValid())
+        decoder = QStringDecoder(("cp" + page.toLatin1()).constData());
+    if (page.isEmpty() || !decoder.isValid())
+        return {};
+    QByteArray out;
+    QByteArray bytes;
+    auto flush = [&] {
+        for (const QChar c : QString(decoder.decode(bytes)))
+            out += "\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + '?';
+        bytes.clear();
+    };
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        const char c = rtf[i];
+        if (c == '\\' && i + 3 < rtf.size() && rtf[i + 1] == '\'') {
+            bytes += static_cast<char>(rtf.mid(i + 2, 2).toInt(nullptr, 16));
+            i += 3;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            bytes += c;
+        } else {
+            flush();
+            out += c;
+            if (c == '\\' && i + 1 < rtf.size()) // an escaped character stays as it is
+                out += rtf[++i];
+        }
+    }
+    flush();
+    return out;
+}
+
 // The program's own words that the rules name: the buttons, the options, the
 // refusal of too few cards and the results window.
 struct ProgramWord {
@@ -330,6 +368,8 @@ class RulesDocumentsTest : public QObject {
     void sameStructure();
     void readInItsScript_data();
     void readInItsScript();
+    void sameWrittenAsUnicode_data();
+    void sameWrittenAsUnicode();
     void programWords_data();
     void programWords();
     void helpShowsTheLanguage_data();
@@ -471,6 +511,29 @@ void RulesDocumentsTest::readInItsScript() {
     };
     for (const QChar c : ownLetters.value(language))
         QVERIFY2(text.contains(c), qPrintable(QString(c)));
+}
+
+void RulesDocumentsTest::sameWrittenAsUnicode_data() {
+    sameStructure_data();
+}
+
+// Written in its code page or as \uN throughout, a document reads the same.
+void RulesDocumentsTest::sameWrittenAsUnicode() {
+    QFETCH(QString, language);
+    const QByteArray native = readFile(documentFile(language));
+    const QByteArray unicode = writtenAsUnicode(native);
+    QVERIFY(unicode.contains("\\u"));
+    QVERIFY(!unicode.contains("\\'"));
+    QTextDocument fromNative;
+    QTextDocument fromUnicode;
+    QVERIFY(platform::readRtf(native, &fromNative, defaultFont()).ok);
+    const platform::RtfResult result = platform::readRtf(unicode, &fromUnicode, defaultFont());
+    QVERIFY(result.ok);
+    QCOMPARE(result.problem, QString());
+    QCOMPARE(fromUnicode.toPlainText(), fromNative.toPlainText());
+    const Structure a = structureOf(fromNative, language);
+    const Structure b = structureOf(fromUnicode, language);
+    QCOMPARE(b.sections, a.sections);
 }
 
 void RulesDocumentsTest::programWords_data() {
