@@ -21,8 +21,10 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QUuid>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -100,10 +102,14 @@ void FrmMain::buildControls() {
         connect(imgP1[s], &Picture::MouseDown, this, [this](int Index) {
             if (seat(1)->takesLocalInput())
                 imgP1_MouseDown(Index);
+            else
+                say(gintTurn == 1 ? tr("Not your turn.") : tr("Not your card."));
         });
         connect(imgP2[s], &Picture::MouseDown, this, [this](int Index) {
             if (seat(2)->takesLocalInput())
                 imgP2_MouseDown(Index);
+            else
+                say(gintTurn == 2 ? tr("Not your turn.") : tr("Not your card."));
         });
     }
     for (int l = 1; l <= 9; ++l) {
@@ -112,6 +118,8 @@ void FrmMain::buildControls() {
         connect(imgBoard[l], &Picture::MouseDown, this, [this](int Index) {
             if (Seat* onTurn = seat(gintTurn); onTurn && onTurn->takesLocalInput())
                 imgBoard_MouseDown(Index);
+            else
+                say(tr("Not your turn."));
         });
     }
     imgBegin = new Picture(this);
@@ -223,8 +231,7 @@ void FrmMain::showCapture(int location, const QString& name) {
     imgBoard[location]->Refresh();
     if (m_mover != 0 && location >= 1 && location <= 9) {
         m_squareOwner[location] = m_mover;
-        m_captures
-            << tr("Square %1 taken by %2.").arg(QString::number(location), playerName(m_mover));
+        m_captures << location;
     }
 }
 
@@ -379,6 +386,7 @@ void FrmMain::ResetHand() {
         imgP1[s]->setEnabled(true);
         imgP2[s]->setEnabled(true);
     }
+    handsReachable();
 }
 
 void FrmMain::DealHands() {
@@ -424,7 +432,7 @@ void FrmMain::DealHands() {
     m_handStart1 = PlayRules().gintPlayer1Score;
     m_handStart2 = PlayRules().gintPlayer2Score;
     boardAndHandsChanged();
-    platform::announce(this, tr("Hands dealt. %1 begins.").arg(playerName(gintTurn)));
+    say(tr("Hands dealt. %1 begins.").arg(spokenPlayer(gintTurn)));
     // Open Hand has nothing to reveal: the seat that begins is asked now.
     if (open)
         seatTurnBegins(platform::monotonicNow());
@@ -433,20 +441,30 @@ void FrmMain::DealHands() {
 // ---- Picking a card ----------------------------------------------------------
 
 void FrmMain::imgP1_MouseDown(int Index) {
-    if (gintTurn == 2)
+    if (gintTurn == 2) {
+        say(tr("Not your turn."));
         return;
+    }
     if (blnP1InHand[Index]) {
         ClearSelection();
         imgP1Select[Index]->show();
+        picked(1, Index);
+    } else {
+        say(tr("Card %1 is played.").arg(Index));
     }
 }
 
 void FrmMain::imgP2_MouseDown(int Index) {
-    if (gintTurn == 1)
+    if (gintTurn == 1) {
+        say(tr("Not your turn."));
         return;
+    }
     if (blnP2InHand[Index]) {
         ClearSelection();
         imgP2Select[Index]->show();
+        picked(2, Index);
+    } else {
+        say(tr("Card %1 is played.").arg(Index));
     }
 }
 
@@ -463,8 +481,12 @@ void FrmMain::ClearSelection() {
 
 void FrmMain::imgBoard_MouseDown(int Index) {
     const int L = Index;
-    if (L < 1 || L > 9 || blnBoardUsed[L])
+    if (L < 1 || L > 9)
         return;
+    if (blnBoardUsed[L]) {
+        say(tr("Square %1 is taken.").arg(L));
+        return;
+    }
     int P = 0;
     int i = 0;
     for (int s = 1; s <= 5 && P == 0; ++s) {
@@ -474,8 +496,10 @@ void FrmMain::imgBoard_MouseDown(int Index) {
             P = 2;
         i = s;
     }
-    if (P == 0)
+    if (P == 0) {
+        say(placementRefused());
         return;
+    }
     // A hint asked before this card no longer fits the board.
     m_hint->forget();
     m_mover = P;
@@ -483,13 +507,10 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     playCard(P, i, L);
     m_mover = 0;
     gintTurn = P == 1 ? 2 : 1;
-    QString spoken = tr("%1 placed a card on square %2.").arg(playerName(P), QString::number(L));
-    for (const QString& capture : std::as_const(m_captures))
-        //: Joins the sentences said after a placement (a capture, whose turn it is).
-        spoken = tr("%1 %2").arg(spoken, capture);
+    const QString spoken = placementWords(P, L);
     if (intCardsPlaced >= 8) {
         boardAndHandsChanged();
-        platform::announce(this, spoken);
+        say(spoken);
         CheckWinner();
         return;
     }
@@ -502,7 +523,7 @@ void FrmMain::imgBoard_MouseDown(int Index) {
         seatTurnBegins(platform::Form::inputEventTime());
     }
     boardAndHandsChanged();
-    platform::announce(this, tr("%1 %2").arg(spoken, tr("%1's turn.").arg(playerName(gintTurn))));
+    say(joined(spoken, tr("%1 to play.").arg(spokenPlayer(gintTurn))));
 }
 
 // Moves the card of hand slot `i` of player P onto square L and lets the
@@ -722,6 +743,7 @@ bool FrmMain::CheckWinner() {
         recordHand(0);
         frmMessage->lblMsg->setCaption(tr("Get ready for the next hand"));
         frmMessage->lblMsg->setForeColor(Black);
+        frmMessage->spokenScores = tr("Score %1 to %2.").arg(s1).arg(s2);
         frmMessage->ShowModal();
         ResetHand();
         Hide();
@@ -749,6 +771,7 @@ bool FrmMain::CheckWinner() {
         recordHand(0);
         frmMessage->lblMsg->setCaption(tr("%1 won this round.  Ready for next round").arg(name));
         frmMessage->lblMsg->setForeColor(colour);
+        frmMessage->spokenScores = tr("Score %1 to %2.").arg(s1).arg(s2);
         frmMessage->ShowModal();
         intP1RoundScore[gintRound] = PlayRules().gintPlayer1Score;
         intP2RoundScore[gintRound] = PlayRules().gintPlayer2Score;
@@ -794,6 +817,7 @@ bool FrmMain::CheckWinner() {
     // In the record before the message shows: a game ended during it keeps
     // the match.
     recordHand(P);
+    frmMessage->spokenScores = tr("Score %1 to %2.").arg(s1).arg(s2);
     frmMessage->ShowModal();
     return true;
 }
@@ -922,23 +946,100 @@ QString FrmMain::playerName(int player) const {
     return player == 1 ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name;
 }
 
+QString FrmMain::spokenPlayer(int P) const {
+    if (seat(P) == seats::computer(P))
+        return tr("Computer");
+    return platform::isolated(playerName(P));
+}
+
+void FrmMain::say(const QString& words) {
+    platform::announce(this, words);
+}
+
 QString FrmMain::squareName(int L) const {
     if (!blnBoardUsed[L] || m_squareOwner[L] == 0)
         return tr("Square %1, empty").arg(L);
-    return (m_squareOwner[L] == 1 ? tr("Square %1: red card, %2") : tr("Square %1: blue card, %2"))
+    return (m_squareOwner[L] == 1 ? tr("Square %1, red card, %2") : tr("Square %1, blue card, %2"))
         .arg(QString::number(L), m_squareEdges[L].spoken());
 }
 
-QString FrmMain::handCardName(int P, int s) const {
-    const QString name = playerName(P);
-    const QString slot = QString::number(s);
-    // A card back says nothing about the card behind it.
+// A card back says nothing about the card behind it.
+bool FrmMain::faceDown(int P, int s) const {
     const platform::Picture* picture = (P == 1 ? imgP1 : imgP2)[s];
-    if (picture->pictureName() == pictureName(P == 1 ? BackRed : BackBlue))
-        return tr("%1's card %2 of 5, face down").arg(name, slot);
+    return picture->pictureName() == pictureName(P == 1 ? BackRed : BackBlue);
+}
+
+QString FrmMain::handCardName(int P, int s) const {
+    const QString owner = spokenPlayer(P);
+    const QString slot = QString::number(s);
+    if (faceDown(P, s))
+        return tr("%1, card %2, face down").arg(owner, slot);
     if (!(P == 1 ? blnP1InHand : blnP2InHand)[s])
-        return tr("%1's card %2 of 5, empty").arg(name, slot);
-    return tr("%1's card %2 of 5: %3").arg(name, slot, m_handEdges[P][s].spoken());
+        return tr("%1, card %2, played").arg(owner, slot);
+    return tr("%1, card %2, %3").arg(owner, slot, m_handEdges[P][s].spoken());
+}
+
+void FrmMain::picked(int P, int s) {
+    // The pick of a side not played here (the computer's) is followed at
+    // once by its placement, which says which card it was.
+    if (!seat(P)->takesLocalInput())
+        return;
+    if (faceDown(P, s))
+        say(tr("Card %1, face down.").arg(s));
+    else
+        say(tr("Card %1, %2.").arg(QString::number(s), m_handEdges[P][s].spoken()));
+}
+
+// The sentences said after an action, one after the other.
+QString FrmMain::joined(const QString& first, const QString& then) {
+    //: Joins the sentences said after a placement (a capture, whose turn it is).
+    return tr("%1 %2").arg(first, then);
+}
+
+QString FrmMain::placementWords(int P, int L) const {
+    const QString square = QString::number(L);
+    QString words = !seat(P)->takesLocalInput()
+                        ? tr("%1 placed on square %2, %3.")
+                              .arg(spokenPlayer(P), square, m_squareEdges[L].spoken())
+                        : tr("Placed on square %1.").arg(square);
+    if (m_captures.isEmpty())
+        return words;
+    QList<int> taken = m_captures;
+    std::sort(taken.begin(), taken.end());
+    QStringList squares;
+    for (int l : std::as_const(taken))
+        squares << QString::number(l);
+    const QString list = QLocale().createSeparatedList(squares);
+    words = joined(
+        words, (squares.size() == 1 ? tr("Took square %1.") : tr("Took squares %1.")).arg(list));
+    return joined(words, tr("Score %1 to %2.")
+                             .arg(QString::number(m_playRules->gintPlayer1Score),
+                                  QString::number(m_playRules->gintPlayer2Score)));
+}
+
+bool FrmMain::handsHold() const {
+    for (int s = 1; s <= 5; ++s)
+        if (blnP1InHand[s] || blnP2InHand[s])
+            return true;
+    return false;
+}
+
+QString FrmMain::placementRefused() const {
+    if (!handsHold())
+        return tr("No card to place.");
+    if (!seat(gintTurn)->takesLocalInput())
+        return tr("Not your turn.");
+    return tr("Pick a card first.");
+}
+
+QString FrmMain::pickRefused(int slot) const {
+    if (!seat(gintTurn)->takesLocalInput())
+        return tr("Not your turn.");
+    if (!handsHold())
+        return tr("No card to place.");
+    if (!(gintTurn == 2 ? blnP2InHand : blnP1InHand)[slot])
+        return tr("Card %1 is played.").arg(slot);
+    return tr("Your cards are still face down.");
 }
 
 void FrmMain::describeControls() {
@@ -961,14 +1062,15 @@ void FrmMain::describeControls() {
                   if (shown.isEmpty())
                       return QString();
                   return tr("%1 begins")
-                      .arg(playerName(shown.endsWith(QLatin1String("begin1.jpg")) ? 1 : 2));
+                      .arg(spokenPlayer(shown.endsWith(QLatin1String("begin1.jpg")) ? 1 : 2));
               }});
     for (int P = 1; P <= 2; ++P)
         for (int s = 1; s <= 5; ++s)
-            describe((P == 1 ? imgP1Select : imgP2Select)[s],
-                     {.role = QAccessible::Graphic, .name = [this, P, s] {
-                          return tr("Frame of %1's card %2").arg(playerName(P), QString::number(s));
-                      }});
+            describe(
+                (P == 1 ? imgP1Select : imgP2Select)[s],
+                {.role = QAccessible::Graphic, .name = [this, P, s] {
+                     return tr("%1, frame of card %2").arg(spokenPlayer(P), QString::number(s));
+                 }});
     for (int l = 1; l <= 9; ++l)
         describe(imgBoard[l], {.role = QAccessible::Button,
                                .name = [this, l] { return squareName(l); },
@@ -981,29 +1083,31 @@ void FrmMain::describeControls() {
                 {.role = QAccessible::Button,
                  .name = [this, P, s] { return handCardName(P, s); },
                  .selected = [this, P,
-                              s] { return (P == 1 ? imgP1Select : imgP2Select)[s]->Visible(); }});
+                              s] { return (P == 1 ? imgP1Select : imgP2Select)[s]->Visible(); },
+                 .focusable = true});
     const std::pair<platform::Picture*, const char*> buttons[] = {
         {imgNewGame, QT_TR_NOOP("New Game")},
         {imgOptions, QT_TR_NOOP("Options")},
         {imgHelp, QT_TR_NOOP("Help")},
         {imgExit, QT_TR_NOOP("Exit")}};
     for (const auto& [picture, words] : buttons) {
-        const char* source = words;
-        describe(picture, {.role = QAccessible::Button,
-                           .name = [source] { return tr(source); },
-                           .focusable = true});
+        const char* name = words;
+        describe(
+            picture,
+            {.role = QAccessible::Button, .name = [name] { return tr(name); }, .focusable = true});
     }
     for (int P = 1; P <= 2; ++P) {
         describe(P == 1 ? lblPlayer1Name : lblPlayer2Name,
                  {.role = QAccessible::StaticText, .name = [this, P] {
-                      return (P == 1 ? tr("Player 1, red: %1") : tr("Player 2, blue: %1"))
-                          .arg((P == 1 ? lblPlayer1Name : lblPlayer2Name)->caption());
+                      return (P == 1 ? tr("Player 1, red, %1") : tr("Player 2, blue, %1"))
+                          .arg(platform::isolated(
+                              (P == 1 ? lblPlayer1Name : lblPlayer2Name)->caption()));
                   }});
         describe(P == 1 ? lblPlayer1Score : lblPlayer2Score,
                  {.role = QAccessible::StaticText, .name = [this, P] {
-                      return tr("%1's score: %2")
+                      return tr("Score of %1, %2")
                           .arg(
-                              playerName(P),
+                              spokenPlayer(P),
                               QString::number(
                                   (P == 1 ? lblPlayer1Score : lblPlayer2Score)->caption().toInt()));
                   }});
@@ -1011,14 +1115,36 @@ void FrmMain::describeControls() {
             describe((P == 1 ? imgRedLight : imgBlueLight)[i],
                      {.role = QAccessible::Graphic, .name = [this, P, i] {
                           const int won = P == 1 ? gintP1GamesWon : gintP2GamesWon;
-                          return (won > i ? tr("%1's round light %2: won")
-                                          : tr("%1's round light %2: not won"))
-                              .arg(playerName(P), QString::number(i + 1));
+                          return (won > i ? tr("%1, round light %2, lit")
+                                          : tr("%1, round light %2, not lit"))
+                              .arg(spokenPlayer(P), QString::number(i + 1));
                       }});
+    }
+    // Tab goes through player 1's hand, the board, player 2's hand and the
+    // menu buttons.
+    QList<QWidget*> order;
+    for (int s = 1; s <= 5; ++s)
+        order << imgP1[s];
+    for (int l = 1; l <= 9; ++l)
+        order << imgBoard[l];
+    for (int s = 1; s <= 5; ++s)
+        order << imgP2[s];
+    order << imgNewGame << imgOptions << imgHelp << imgExit;
+    for (qsizetype k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1], order[k]);
+    handsReachable();
+}
+
+// Tab reaches the cards still in the hands.
+void FrmMain::handsReachable() {
+    for (int s = 1; s <= 5; ++s) {
+        imgP1[s]->setFocusPolicy(blnP1InHand[s] ? Qt::TabFocus : Qt::NoFocus);
+        imgP2[s]->setFocusPolicy(blnP2InHand[s] ? Qt::TabFocus : Qt::NoFocus);
     }
 }
 
 void FrmMain::boardAndHandsChanged() {
+    handsReachable();
     if (!QAccessible::isActive())
         return;
     for (int l = 1; l <= 9; ++l)
@@ -1082,6 +1208,22 @@ bool FrmMain::Form_KeyDown(QKeyEvent* event) {
         askHint();
         return true;
     }
+    // Straight onto a square: the keypad, laid out like the board, or Ctrl
+    // and the square's number where a screen reader keeps the keypad.
+    auto placeOn = [this](int L) {
+        QWidget* focus = focusWidget();
+        imgBoard[L]->setFocus(Qt::OtherFocusReason);
+        if (focus)
+            focus->update();
+        platform::pressControl(imgBoard[L]);
+        return true;
+    };
+    // Ctrl and a number leave the focus where it is: a screen reader would
+    // read the square again before the placement.
+    if (mods == Qt::ControlModifier && !keypad && key >= Qt::Key_1 && key <= Qt::Key_9) {
+        platform::pressControl(imgBoard[key - Qt::Key_0]);
+        return true;
+    }
     if (mods != Qt::NoModifier)
         return false;
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
@@ -1100,19 +1242,14 @@ bool FrmMain::Form_KeyDown(QKeyEvent* event) {
             {Qt::Key_Left, 4}, {Qt::Key_Clear, 5},   {Qt::Key_Right, 6}, {Qt::Key_End, 7},
             {Qt::Key_Down, 8}, {Qt::Key_PageDown, 9}};
         for (const auto& [k, L] : squares)
-            if (k == key) {
-                QWidget* focus = focusWidget();
-                imgBoard[L]->setFocus(Qt::OtherFocusReason);
-                if (focus)
-                    focus->update();
-                platform::pressControl(imgBoard[L]);
-                return true;
-            }
+            if (k == key)
+                return placeOn(L);
         return false;
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {
         const int slot = key - Qt::Key_0;
-        platform::pressControl((gintTurn == 2 ? imgP2 : imgP1)[slot]);
+        if (!platform::pressControl((gintTurn == 2 ? imgP2 : imgP1)[slot]))
+            say(pickRefused(slot));
         return true;
     }
     if (arrow) {

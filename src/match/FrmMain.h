@@ -111,9 +111,24 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void describeControls();
     QString playerName(int player) const;
     void showNames();
+    // A player as sentences name him: the name set apart, or the computer.
+    QString spokenPlayer(int player) const;
+    // Speaks the result of an action for the screen reader.
+    void say(const QString& words);
+    // What a pick and a placement say; why a placement was refused.
+    void picked(int player, int slot);
+    QString placementWords(int player, int location) const;
+    static QString joined(const QString& first, const QString& then);
+    QString placementRefused() const;
+    // Why keys 1 to 5 could not pick a card of the hand on turn.
+    QString pickRefused(int slot) const;
+    bool faceDown(int player, int slot) const;
+    // Some hand still holds a card.
+    bool handsHold() const;
     QString squareName(int location) const;
     QString handCardName(int player, int slot) const;
     void boardAndHandsChanged();
+    void handsReachable();
     void moveFocusFrame(int dx, int dy);
 
     void imgP1_MouseDown(int Index);
@@ -157,9 +172,9 @@ class FrmMain : public platform::Form, public rules::BoardView {
     std::array<CardEdges, 10> m_squareEdges{};
     std::array<int, 10> m_squareOwner{};
     std::array<std::array<CardEdges, 6>, 3> m_handEdges{};
-    // The player whose placement is capturing, and what he took.
+    // The player whose placement is capturing, and the squares he took.
     int m_mover = 0;
-    QStringList m_captures;
+    QList<int> m_captures;
     Hint* m_hint = nullptr;
     // The match as the record of matches knows it: its key, the hands ended
     // so far, the scores when the hand in play was dealt, the opponent of its

@@ -196,8 +196,10 @@ void FrmOptions::imgHelp_MouseUp() {
 
 void FrmOptions::describeControls() {
     setAccessibleName(tr("Options"));
-    txtPlayer1Name->setAccessibleName(tr("Player 1"));
-    txtPlayer2Name->setAccessibleName(tr("Player 2"));
+    txtPlayer1Name->setAccessibleName(tr("Player 1 name"));
+    txtPlayer2Name->setAccessibleName(tr("Player 2 name"));
+    txtPlayer2Name->setAccessibleDescription(
+        tr("Has a list of the computer's levels, opened with Alt+Down."));
     const std::pair<platform::Label*, const char*> marks[] = {
         {lblHandOpt[0], QT_TR_NOOP("Open Hand")},
         {lblHandOpt[1], QT_TR_NOOP("Closed Hand")},

@@ -9,6 +9,7 @@
 
 class QKeyEvent;
 class QPainter;
+class QTextEdit;
 class QWidget;
 
 namespace platform {
@@ -34,15 +35,18 @@ struct Description {
 // or check box also offers the screen reader's press / toggle action, which
 // does what a click does.
 void describe(QWidget* control, Description description);
+// Makes `text` a document a screen reader reads with the keys that move its
+// caret (arrows by line, Page Up and Page Down by page), named `name`.
+void describeDocument(QTextEdit* text, std::function<QString()> name);
 // Whether `control` has been described (and so speaks for itself).
 bool isDescribed(const QWidget* control);
 // Tells assistive technology that the name or states of `control` changed.
 void descriptionChanged(QWidget* control);
 
-// Speaks `text` for `window` without moving the focus: the window's status
-// line takes the text and its change is sent out. An alert is also sent as
-// an alert of the window itself (the message window).
-void announce(QWidget* window, const QString& text, bool alert = false);
+// Speaks `text` for `window` without moving the focus: a notice with the
+// words appears in the window's status line. A window that is not shown
+// announces nothing.
+void announce(QWidget* window, const QString& text);
 // The last text announced for `window` ("" if none).
 QString lastAnnouncement(const QWidget* window);
 
@@ -53,9 +57,11 @@ bool keyboardUsed(const QWidget* window);
 // Draws the focus frame of `control` when it holds its window's focus and
 // the keyboard is in use there.
 void drawFocusFrame(QWidget* control, QPainter& painter);
+// Whether a click could reach `control` now: it is shown and enabled, and no
+// modal window of the program stands in front of its window.
+bool reachable(const QWidget* control);
 // Does what a click on `control` (a Picture or Label) does, through the same
-// signals; false when the control is hidden or disabled and a click would
-// not reach it.
+// signals; false when a click would not reach it.
 bool pressControl(QWidget* control);
 // The keys of a window that only says something: Enter and Escape press its
 // Done button (once per key press, not while the key repeats). Returns

@@ -383,6 +383,7 @@ void TextBox::SetFocus() {
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {
+    m_focusArriving = true;
     QLineEdit::focusInEvent(event);
     if (isDying())
         return;
@@ -399,6 +400,11 @@ void TextBox::focusInEvent(QFocusEvent* event) {
         // window becoming active again leaves the text as the player left it.
         break;
     }
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    m_focusArriving = false;
+    QLineEdit::focusOutEvent(event);
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {

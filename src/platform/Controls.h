@@ -125,6 +125,12 @@ class Label : public QLabel {
 // by Tab runs the GotFocus signal so that a window can select the whole text;
 // the focus coming back after a context menu or after another program had
 // the keyboard does not, so the next key does not replace the whole text.
+//
+// A screen reader hears of the focus arriving before the selection that
+// comes with it, and not of the selection Qt drops when the focus leaves
+// (see the accessibility events' filter): otherwise it would read the
+// selection instead of the box's name, and "text unselected" for a box the
+// player has left.
 class TextBox : public QLineEdit {
     Q_OBJECT
   public:
@@ -137,15 +143,21 @@ class TextBox : public QLineEdit {
     int SelLength() const;
     void SetFocus();
 
+    // The box has the focus and the screen reader has not been told yet.
+    bool focusArriving() const { return m_focusArriving; }
+    void focusAnnounced() { m_focusArriving = false; }
+
   signals:
     void GotFocus();
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
     bool m_selectOnPress = false;
+    bool m_focusArriving = false;
 };
 
 // A timer with an interval and an enabled flag. Enabling a running timer does

@@ -1,5 +1,7 @@
 #include "platform/DropDown.h"
 
+#include "platform/Accessibility.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
@@ -36,7 +38,9 @@ DropDown::DropDown(QLineEdit* box, const QStringList& entries)
 }
 
 void DropDown::showList() {
-    if (!m_box->isEnabled())
+    // As a click on the box: not while it is hidden, disabled or behind a
+    // modal window (the arrow can be pressed through a screen reader).
+    if (!reachable(m_box))
         return;
     if (!m_box->hasFocus())
         m_box->setFocus(Qt::PopupFocusReason);

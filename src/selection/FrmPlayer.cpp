@@ -3,6 +3,7 @@
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
+#include "platform/Platform.h"
 #include "seats/ComputerSeat.h"
 #include "seats/Seats.h"
 #include "store/Tables.h"
@@ -167,6 +168,7 @@ void FrmPlayer::dealOrKeepOffer() {
     if (!blnCardClicked) {
         defaultState();
         DealStock();
+        say(tr("Choose 5 cards, then press Done."));
     }
     // The prompt speaks to the person who chooses at this screen.
     if (seat()->takesLocalInput())
@@ -182,6 +184,10 @@ void FrmPlayer::Form_Activate() {
     lblName->setCaption(m_differences.player == 1 ? frmOptions->gstrPlayer1Name
                                                   : frmOptions->gstrPlayer2Name);
     imgMsg->Clear();
+    setFocusable(seat()->takesLocalInput());
+    // A new choice starts at the first card.
+    if (seat()->takesLocalInput() && !blnCardClicked)
+        imgCard[1]->setFocus(Qt::OtherFocusReason);
     // Open Hand, or a side whose cards stay face down at this screen (the
     // computer's under Closed Hand): the offer is dealt at once.
     if (frmOptions->gblnHand || !seat()->showsHiddenCards()) {
@@ -242,8 +248,10 @@ void FrmPlayer::tmr1_Timer() {
 
 void FrmPlayer::imgCard_Click(int Index) {
     // Card backs stand for an offer not dealt yet: nothing can be chosen.
-    if (!blnOfferShown)
+    if (!blnOfferShown) {
+        say(tr("The cards are still face down."));
         return;
+    }
     blnCardClicked = true;
     platform::Recordset& stock = *m_differences.stock;
     stock.Find(store::locationCriterion(Index));
@@ -256,10 +264,13 @@ void FrmPlayer::imgCard_Click(int Index) {
     if (intSelected == 5 && imgSelect[Index]->Visible()) {
         imgSelect[Index]->hide();
         --intSelected;
+        marksChanged(Index);
         return;
     }
-    if (intSelected >= 5)
+    if (intSelected >= 5) {
+        say(tr("5 cards are marked. Unmark one first."));
         return;
+    }
     if (imgSelect[Index]->Visible()) {
         imgSelect[Index]->hide();
         --intSelected;
@@ -267,6 +278,7 @@ void FrmPlayer::imgCard_Click(int Index) {
         imgSelect[Index]->show();
         ++intSelected;
     }
+    marksChanged(Index);
 }
 
 void FrmPlayer::imgDone_MouseDown() {
@@ -317,36 +329,65 @@ void FrmPlayer::Form_Unload() {
 
 // ---- Keyboard and screen reader ------------------------------------------------------
 
+void FrmPlayer::say(const QString& words) {
+    // The computer's choice is its own; the person hears that it chooses.
+    if (seat()->takesLocalInput())
+        platform::announce(this, words);
+}
+
+// Says what a mark or unmark of card `slot` changed. A card holding the focus
+// has its checked state read out by the screen reader itself: only the count
+// is added.
+void FrmPlayer::marksChanged(int slot) {
+    platform::descriptionChanged(imgCard[slot]);
+    const int n = intSelected;
+    QString count;
+    if (n == 5)
+        count = tr("5 cards marked, press Done.");
+    else if (n == 1)
+        count = tr("1 card marked, 4 to go.");
+    else if (n == 0)
+        count = tr("No card marked.");
+    else
+        count = tr("%1 cards marked, %2 to go.").arg(n).arg(5 - n);
+    if (imgCard[slot]->hasFocus()) {
+        say(count);
+        return;
+    }
+    //: Joins the sentences said after a mark: which card, then how many are marked.
+    say(tr("%1 %2").arg(
+        (imgSelect[slot]->Visible() ? tr("Card %1 marked.") : tr("Card %1 unmarked.")).arg(slot),
+        count));
+}
+
 QString FrmPlayer::offeredCardName(int i) const {
-    // Card backs stand for an offer not dealt yet (or kept from the other player).
-    if (!blnOfferShown)
-        return tr("Offered card %1 of 8, face down").arg(i);
-    const bool marked = imgSelect[i]->Visible();
-    // The computer's offer under Closed Hand is dealt but shows its backs:
-    // its edges are no more spoken than shown; its marks are seen.
-    if (imgCard[i]->pictureName() == pictureName(m_differences.placeholder))
-        return (marked ? tr("Offered card %1 of 8, face down, marked")
-                       : tr("Offered card %1 of 8, face down, not marked"))
-            .arg(i);
-    return (marked ? tr("Offered card %1 of 8: %2, marked")
-                   : tr("Offered card %1 of 8: %2, not marked"))
-        .arg(QString::number(i), m_offerEdges[i].spoken());
+    // Card backs stand for an offer not dealt yet (or kept from the other
+    // player), and the computer's offer under Closed Hand shows its backs:
+    // its edges are no more spoken than shown. Marks are the check state.
+    if (!blnOfferShown || imgCard[i]->pictureName() == pictureName(m_differences.placeholder))
+        return tr("Card %1, face down").arg(i);
+    return tr("Card %1, %2").arg(QString::number(i), m_offerEdges[i].spoken());
+}
+
+QString FrmPlayer::windowName() const {
+    if (computerChooses())
+        return tr("The computer is choosing its cards");
+    const QString name = platform::isolated(
+        m_differences.player == 1 ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name);
+    return m_differences.player == 1 ? tr("Player 1, %1").arg(name) : tr("Player 2, %1").arg(name);
 }
 
 void FrmPlayer::describeControls() {
-    for (int i = 1; i <= 8; ++i) {
+    platform::describe(this,
+                       {.role = QAccessible::Window, .name = [this] { return windowName(); }});
+    for (int i = 1; i <= 8; ++i)
         platform::describe(imgCard[i], {.role = QAccessible::CheckBox,
                                         .name = [this, i] { return offeredCardName(i); },
                                         .checked = [this, i] { return imgSelect[i]->Visible(); },
                                         .focusable = true});
-        // Connected after the click handler: tells what the click changed.
-        connect(imgCard[i], &platform::Picture::Click, this,
-                [this, i] { platform::descriptionChanged(imgCard[i]); });
-    }
     for (int i = 1; i <= 8; ++i)
-        platform::describe(imgSelect[i], {.role = QAccessible::Graphic, .name = [i] {
-                                              return tr("Frame of offered card %1").arg(i);
-                                          }});
+        platform::describe(imgSelect[i], {.role = QAccessible::Graphic,
+                                          .name = [i] { return tr("Frame of card %1").arg(i); }});
     platform::describe(imgPlate, {.role = QAccessible::Graphic, .name = [this] {
                                       return m_differences.player == 1 ? tr("Player 1")
                                                                        : tr("Player 2");
@@ -361,16 +402,37 @@ void FrmPlayer::describeControls() {
         imgDone,
         {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
     platform::describe(lblName, {.role = QAccessible::StaticText, .name = [this] {
-                                     return (m_differences.player == 1 ? tr("Player 1: %1")
-                                                                       : tr("Player 2: %1"))
-                                         .arg(lblName->caption());
+                                     return (m_differences.player == 1 ? tr("Player 1, %1")
+                                                                       : tr("Player 2, %1"))
+                                         .arg(platform::isolated(lblName->caption()));
                                  }});
+    // The cards first, then Done.
+    for (int i = 1; i < 8; ++i)
+        setTabOrder(imgCard[i], imgCard[i + 1]);
+    setTabOrder(imgCard[8], imgDone);
+}
+
+// The computer's window takes no keyboard focus: nothing in it is the
+// person's to press.
+void FrmPlayer::setFocusable(bool focusable) {
+    for (int i = 1; i <= 8; ++i)
+        imgCard[i]->setFocusPolicy(focusable ? Qt::TabFocus : Qt::NoFocus);
+    imgDone->setFocusPolicy(focusable ? Qt::TabFocus : Qt::NoFocus);
+    if (!focusable) {
+        if (QWidget* focus = focusWidget())
+            focus->clearFocus();
+    }
 }
 
 bool FrmPlayer::Form_KeyDown(QKeyEvent* event) {
     const int key = event->key();
     if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
+    if (!seat()->takesLocalInput()) {
+        if (!event->isAutoRepeat())
+            platform::announce(this, windowName() + QLatin1Char('.'));
+        return true;
+    }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (!event->isAutoRepeat())
             platform::pressControl(imgDone);

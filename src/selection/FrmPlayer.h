@@ -73,6 +73,10 @@ class FrmPlayer : public platform::Form {
   private:
     void describeControls();
     QString offeredCardName(int slot) const;
+    QString windowName() const;
+    void setFocusable(bool focusable);
+    void say(const QString& words);
+    void marksChanged(int slot);
     void DealStock();
     void imgCard_Click(int Index);
     void imgDone_MouseDown();

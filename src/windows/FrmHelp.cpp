@@ -30,7 +30,8 @@ FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
     imgDone->setRect(3743, 7140, 1335, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmHelp::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmHelp::imgDone_MouseUp);
-    rtfHelp->setAccessibleName(tr("Rules"));
+    setAccessibleName(tr("Quorvel help"));
+    platform::describeDocument(rtfHelp, [this] { return tr("Rules"); });
     platform::describe(
         imgDone,
         {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
@@ -84,19 +85,24 @@ bool FrmHelp::Form_KeyDown(QKeyEvent* event) {
             platform::pressControl(imgDone);
         return true;
     }
-    const std::pair<int, QAbstractSlider::SliderAction> scrolls[] = {
-        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
-        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
-        {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
-        {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
-    for (const auto& [k, action] : scrolls)
-        if (k == key) {
-            // The browser lays a long document out in the background; the rest is laid out
-            // now, so that the scroll range already reaches the document's true end.
-            QTextDocument* document = rtfHelp->document();
-            document->documentLayout()->blockBoundingRect(document->lastBlock());
-            rtfHelp->verticalScrollBar()->triggerAction(action);
-            return true;
-        }
+    // The keys that scroll move the caret in the rules, wherever the focus
+    // is, and the text scrolls with it: a screen reader reads the line the
+    // caret reaches. Home and End go to the start and the end.
+    if (key != Qt::Key_PageUp && key != Qt::Key_PageDown && key != Qt::Key_Home &&
+        key != Qt::Key_End)
+        return false;
+    // The browser lays a long document out in the background; the rest is laid out
+    // now, so that the scroll range already reaches the document's true end.
+    QTextDocument* document = rtfHelp->document();
+    document->documentLayout()->blockBoundingRect(document->lastBlock());
+    rtfHelp->setFocus(Qt::OtherFocusReason);
+    if (key == Qt::Key_Home || key == Qt::Key_End) {
+        rtfHelp->moveCursor(key == Qt::Key_Home ? QTextCursor::Start : QTextCursor::End);
+        rtfHelp->verticalScrollBar()->triggerAction(key == Qt::Key_Home
+                                                        ? QAbstractSlider::SliderToMinimum
+                                                        : QAbstractSlider::SliderToMaximum);
+        return true;
+    }
+    // Page Up and Page Down reach the rules themselves.
     return false;
 }

@@ -26,8 +26,13 @@ FrmMessage::FrmMessage() : platform::Form(QStringLiteral("frmMessage")) {
     imgDone->setRect(3540, 300, 1395, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmMessage::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmMessage::imgDone_MouseUp);
-    platform::describe(this, {.role = QAccessible::AlertMessage,
-                              .name = [this] { return spokenMessage(lblMsg->caption()); }});
+    // The screen reader reads the alert as it opens.
+    platform::describe(this, {.role = QAccessible::AlertMessage, .name = [this] {
+                                  const QString message = spokenMessage(lblMsg->caption());
+                                  return spokenScores.isEmpty()
+                                             ? message
+                                             : message + QLatin1Char(' ') + spokenScores;
+                              }});
     platform::describe(
         imgDone,
         {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
@@ -46,6 +51,7 @@ void FrmMessage::imgDone_MouseDown() {
 void FrmMessage::imgDone_MouseUp() {
     imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
     imgDone->Refresh();
+    spokenScores.clear();
     if (frmMain->gblnWinner) {
         Hide();
         frmWinner->ShowModal();
@@ -56,13 +62,10 @@ void FrmMessage::imgDone_MouseUp() {
 
 void FrmMessage::Form_LostFocus() {
     lblMsg->setForeColor(Qt::black);
+    spokenScores.clear();
 }
 
 // ---- Keyboard and screen reader ------------------------------------------------------
-
-void FrmMessage::Form_Activate() {
-    platform::announce(this, spokenMessage(lblMsg->caption()), true);
-}
 
 bool FrmMessage::Form_KeyDown(QKeyEvent* event) {
     return platform::pressDoneByKey(event, imgDone);

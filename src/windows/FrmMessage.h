@@ -12,10 +12,12 @@ class FrmMessage : public platform::Form {
     FrmMessage();
     platform::Label* lblMsg = nullptr;
     platform::Picture* imgDone = nullptr;
+    // Read out after the message while it shows ("Score 85 to 70."); the
+    // window that shows the message sets it, Done clears it.
+    QString spokenScores;
 
   protected:
     void Form_Load() override;
-    void Form_Activate() override;
     void Form_LostFocus() override;
     bool Form_KeyDown(QKeyEvent* event) override;
 

@@ -85,23 +85,30 @@ void FrmWinner::imgDone_MouseUp() {
 
 // ---- Keyboard and screen reader ------------------------------------------------------
 
-// The totals as the window shows them, read out as it opens.
+// The totals as the window shows them, read out as it opens: the rounds
+// played, then the total, for each player.
 void FrmWinner::Form_Activate() {
-    auto column = [](platform::Label* name, const std::array<platform::Label*, 6>& rounds,
-                     platform::Label* total) {
-        //: One player's column of the results, read out: the name, then the
-        //: five rounds' scores and the total.
-        return tr("%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.")
-            .arg(name->caption().trimmed(), rounds[1]->caption(), rounds[2]->caption(),
-                 rounds[3]->caption(), rounds[4]->caption(), rounds[5]->caption(),
-                 total->caption());
+    int rounds = 5;
+    while (rounds > 1 && lblP1RndScore[rounds]->caption().toInt() == 0 &&
+           lblP2RndScore[rounds]->caption().toInt() == 0)
+        --rounds;
+    //: Joins the sentences of the results read out: a name, each round, the total.
+    auto joined = [](const QString& first, const QString& then) {
+        return tr("%1 %2").arg(first, then);
     };
-    QString spoken = tr("Game Stats. %1 %2")
-                         .arg(column(lblP1Name, lblP1RndScore, lblP1Total),
-                              column(lblP2Name, lblP2RndScore, lblP2Total));
+    auto column = [rounds, joined](platform::Label* name,
+                                   const std::array<platform::Label*, 6>& scores,
+                                   platform::Label* total) {
+        QString spoken = tr("%1.").arg(name->caption().trimmed());
+        for (int r = 1; r <= rounds; ++r)
+            spoken = joined(spoken, tr("Round %1, %2.").arg(r).arg(scores[r]->caption().toInt()));
+        return joined(spoken, tr("Total %1.").arg(total->caption().toInt()));
+    };
+    QString spoken = joined(column(lblP1Name, lblP1RndScore, lblP1Total),
+                            column(lblP2Name, lblP2RndScore, lblP2Total));
     // The line about the record against the computer, where it shows.
     if (!lblRecord->isHidden())
-        spoken += QLatin1Char(' ') + lblRecord->caption() + QLatin1Char('.');
+        spoken = joined(spoken, tr("%1.").arg(lblRecord->caption()));
     platform::announce(this, spoken);
 }
 

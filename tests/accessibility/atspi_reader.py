@@ -5,9 +5,9 @@
                                   and its controls, one JSON object a line:
                                   {"depth", "role", "name", "states"}
   atspi_reader.py listen SECONDS  prints "READY", then one JSON object a line
-                                  for each window activation and name change
-                                  ({"event", "role", "name"}) until SECONDS
-                                  have passed or stdin closes
+                                  for each window activation, name change and
+                                  object shown ({"event", "role", "name"})
+                                  until SECONDS have passed or stdin closes
   atspi_reader.py act ROLE NAME ACTION
                                   does the action named ACTION of the one
                                   showing control of ROLE whose name starts
@@ -59,13 +59,16 @@ def dump():
 def listen(seconds):
     def on_event(event):
         try:
+            if event.type.startswith("object:state-changed:showing") and not event.detail1:
+                return
             source = event.source
             print(json.dumps({"event": event.type, "role": source.getRoleName(),
                               "name": source.name}), flush=True)
         except Exception:
             pass
 
-    for kind in ("window:activate", "object:property-change:accessible-name"):
+    for kind in ("window:activate", "object:property-change:accessible-name",
+                 "object:state-changed:showing"):
         pyatspi.Registry.registerEventListener(on_event, kind)
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
     GLib.io_add_watch(sys.stdin.fileno(), GLib.IO_HUP | GLib.IO_IN,

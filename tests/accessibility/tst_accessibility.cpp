@@ -6,6 +6,7 @@
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
+#include "platform/Platform.h"
 #include "selection/FrmPlayer.h"
 #include "store/Tables.h"
 #include "support/Game.h"
@@ -16,6 +17,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLocale>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -170,14 +172,20 @@ void AccessibilityTest::wholeHandByKeyboard_data() {
 void AccessibilityTest::wholeHandByKeyboard() {
     QFETCH(bool, open);
     QFETCH(bool, combo);
-    QString alert;
+    QString alert, scoresAtMessage;
     int lastSquare = 0;
     int ownerAtMessage = 0;
+    std::array<int, 10> ownersAtMessage{};
     m_game->onModal([&](platform::Form* form) {
         if (form == frmMessage) {
             // The ninth card lies on the board while the message shows.
             ownerAtMessage = ownerInTable(m_game->folder(), lastSquare);
-            alert = platform::lastAnnouncement(frmMessage);
+            for (int l = 1; l <= 9; ++l)
+                ownersAtMessage[l] = ownerInTable(m_game->folder(), l);
+            alert = nameOf(frmMessage);
+            scoresAtMessage = QStringLiteral("Score %1 to %2.")
+                                  .arg(frmMain->PlayRules().gintPlayer1Score)
+                                  .arg(frmMain->PlayRules().gintPlayer2Score);
             QCOMPARE(roleOf(frmMessage), QAccessible::AlertMessage);
             QCOMPARE(platform::Form::activeForm(), frmMessage);
             key(Qt::Key_Escape);
@@ -185,6 +193,7 @@ void AccessibilityTest::wholeHandByKeyboard() {
     });
     setUpByKeys(open, combo);
     TestFolder& db = m_game->folder();
+    QString lastPlacement;
     for (int k = 0; k < 9; ++k) {
         frmMain->tmrHideHand->tick();
         const int P = frmMain->gintTurn;
@@ -196,6 +205,8 @@ void AccessibilityTest::wholeHandByKeyboard() {
         QWidget* picked = (P == 1 ? frmMain->imgP1 : frmMain->imgP2)[slot];
         QVERIFY2(nameOf(picked).endsWith(handEdges), qPrintable(nameOf(picked)));
         QVERIFY(accessible(picked)->state().selected);
+        QCOMPARE(platform::lastAnnouncement(frmMain),
+                 QStringLiteral("Card %1, %2.").arg(slot).arg(handEdges));
         std::array<int, 10> ownersBefore{};
         for (int l = 1; l <= 9; ++l)
             ownersBefore[l] = ownerInTable(db, l);
@@ -218,40 +229,55 @@ void AccessibilityTest::wholeHandByKeyboard() {
             }
             QCOMPARE(frmMain->focusWidget(), frmMain->imgBoard[L]);
             key(k % 2 ? Qt::Key_Space : Qt::Key_Return);
+        } else if (k % 3 == 1) {
+            // Ctrl and the square's number, which leaves the focus where it is.
+            QWidget* focus = frmMain->focusWidget();
+            key(Qt::Key_0 + L, Qt::ControlModifier);
+            if (k < 8)
+                QCOMPARE(frmMain->focusWidget(), focus);
         } else {
             key(keypadKey(L), Qt::KeypadModifier);
         }
-        if (k == 8)
+        // What the placement says: its square, what it took with the score,
+        // and who plays next.
+        // The last placement is read from the board as the message found it.
+        QStringList taken;
+        for (int l = 1; l <= 9; ++l) {
+            const int owner = k == 8 ? ownersAtMessage[l] : ownerInTable(db, l);
+            if (l != L && ownersBefore[l] != 0 && owner != ownersBefore[l])
+                taken << QString::number(l);
+        }
+        QString expected = QStringLiteral("Placed on square %1.").arg(L);
+        if (!taken.isEmpty())
+            expected += QStringLiteral(" Took square%1 %2. Score %3 to %4.")
+                            .arg(taken.size() > 1 ? "s" : "", QLocale().createSeparatedList(taken))
+                            .arg(frmMain->PlayRules().gintPlayer1Score)
+                            .arg(frmMain->PlayRules().gintPlayer2Score);
+        lastPlacement = platform::lastAnnouncement(frmMain);
+        if (k == 8) {
+            QCOMPARE(lastPlacement, expected);
             break; // the hand has ended and the board is cleared for the next one
+        }
+        QCOMPARE(
+            lastPlacement,
+            expected +
+                QStringLiteral(" %1 to play.").arg(platform::isolated(P == 1 ? "Bob" : "Ann")));
         QVERIFY2(frmMain->boardUsed(L),
                  qPrintable(QStringLiteral("placement %1 on %2").arg(k).arg(L)));
         QCOMPARE(ownerInTable(db, L), P);
         const QString colour = P == 1 ? QStringLiteral("red") : QStringLiteral("blue");
-        QCOMPARE(nameOf(frmMain->imgBoard[L]), QStringLiteral("Square %1: %2 card, %3")
+        QCOMPARE(nameOf(frmMain->imgBoard[L]), QStringLiteral("Square %1, %2 card, %3")
                                                    .arg(L)
                                                    .arg(colour, edgesInTable(db, "DirtyBoard", L)));
-        const QString mover = P == 1 ? QStringLiteral("Ann") : QStringLiteral("Bob");
-        {
-            const QString spoken = platform::lastAnnouncement(frmMain);
-            QVERIFY2(spoken.startsWith(
-                         QStringLiteral("%1 placed a card on square %2.").arg(mover).arg(L)),
-                     qPrintable(spoken));
-            for (int l = 1; l <= 9; ++l) {
-                const bool taken =
-                    l != L && ownersBefore[l] != 0 && ownerInTable(db, l) != ownersBefore[l];
-                QCOMPARE(
-                    spoken.contains(QStringLiteral("Square %1 taken by %2.").arg(l).arg(mover)),
-                    taken);
-                if (l != L && frmMain->boardUsed(l))
-                    QVERIFY(nameOf(frmMain->imgBoard[l])
-                                .contains(ownerInTable(db, l) == 1 ? "red" : "blue"));
-            }
-            QVERIFY(spoken.endsWith(QStringLiteral("%1's turn.").arg(P == 1 ? "Bob" : "Ann")));
-        }
+        for (int l = 1; l <= 9; ++l)
+            if (l != L && frmMain->boardUsed(l))
+                QVERIFY(nameOf(frmMain->imgBoard[l])
+                            .contains(ownerInTable(db, l) == 1 ? "red" : "blue"));
     }
     QCOMPARE(m_game->modalCount(), 1);
     QCOMPARE(ownerAtMessage, 3 - frmMain->gintTurn);
-    QCOMPARE(alert, m_game->lastMessage().simplified());
+    // The alert reads the message and the scores.
+    QCOMPARE(alert, m_game->lastMessage().simplified() + QLatin1Char(' ') + scoresAtMessage);
     // The keys work at once in the next window (player 1's next selection).
     QVERIFY(frmPlayer1->isVisible());
     QCOMPARE(platform::Form::activeForm(), frmPlayer1);
@@ -469,26 +495,33 @@ void AccessibilityTest::messageAndResultByKeys() {
     QFETCH(int, messageKey);
     QFETCH(int, resultKey);
     QStringList seen;
-    QString totals;
+    QString totals, alert;
     m_game->onModal([&](platform::Form* form) {
         seen << form->objectName();
         if (form == frmWinner)
             totals = platform::lastAnnouncement(frmWinner);
+        if (form == frmMessage)
+            alert = nameOf(frmMessage);
         key(form == frmMessage ? messageKey : resultKey);
     });
     frmMain->gblnWinner = true;
     frmMessage->lblMsg->setCaption(QStringLiteral("Ann\r\n wins with 580"));
     frmWinner->lblP1Name->setCaption(QStringLiteral("  Ann  "));
+    frmWinner->lblP1RndScore[1]->setCaption(QStringLiteral("160"));
+    frmWinner->lblP1RndScore[2]->setCaption(QStringLiteral("0"));
+    frmWinner->lblP1RndScore[3]->setCaption(QStringLiteral("420"));
+    frmWinner->lblP2RndScore[2]->setCaption(QStringLiteral("300"));
     frmWinner->lblP1Total->setCaption(QStringLiteral("580"));
     frmWinner->lblP2Total->setCaption(QStringLiteral("300"));
+    frmMessage->spokenScores = QStringLiteral("Score 420 to 90.");
     frmMessage->ShowModal();
     QCOMPARE(seen, (QStringList{"frmMessage", "frmWinner"}));
-    QCOMPARE(platform::lastAnnouncement(frmMessage), QStringLiteral("Ann wins with 580"));
+    QCOMPARE(alert, QStringLiteral("Ann wins with 580 Score 420 to 90."));
+    // Done forgets the scores: another message reads only its own words.
     QCOMPARE(nameOf(frmMessage), QStringLiteral("Ann wins with 580"));
-    QVERIFY2(totals.contains(QStringLiteral("Ann: round 1 000,")), qPrintable(totals));
-    QVERIFY(totals.contains(QStringLiteral("total 580.")));
-    QVERIFY(totals.contains(QStringLiteral("Mirela: round 1 000,")));
-    QVERIFY(totals.endsWith(QStringLiteral("total 300.")));
+    // The rounds played, then the totals, without a colon a reader would say.
+    QCOMPARE(totals, QStringLiteral("Ann. Round 1, 160. Round 2, 0. Round 3, 420. Total 580. "
+                                    "Mirela. Round 1, 0. Round 2, 300. Round 3, 0. Total 300."));
     QVERIFY(!frmMessage->isVisible());
     QVERIFY(!frmWinner->isVisible());
     QCOMPARE(platform::Form::activeForm(), frmMain);
@@ -501,15 +534,17 @@ void AccessibilityTest::hiddenCardsNeverSpeakTheirEdges() {
     key(Qt::Key_Return);
     QVERIFY(frmPlayer1->isVisible());
     for (int i = 1; i <= 8; ++i)
-        QCOMPARE(nameOf(frmPlayer1->imgCard[i]),
-                 QStringLiteral("Offered card %1 of 8, face down").arg(i));
+        QCOMPARE(nameOf(frmPlayer1->imgCard[i]), QStringLiteral("Card %1, face down").arg(i));
+    // A key on the backs says why nothing happens, and nothing of the cards.
+    key(Qt::Key_3);
+    QCOMPARE(platform::lastAnnouncement(frmPlayer1),
+             QStringLiteral("The cards are still face down."));
     m_game->revealOffer(1);
     key(Qt::Key_3);
     const QString marked = nameOf(frmPlayer1->imgCard[3]);
-    QCOMPARE(marked, QStringLiteral("Offered card 3 of 8: %1, marked")
-                         .arg(edgesInTable(m_game->folder(), "P1Stock", 3)));
+    QCOMPARE(marked,
+             QStringLiteral("Card 3, %1").arg(edgesInTable(m_game->folder(), "P1Stock", 3)));
     QVERIFY(accessible(frmPlayer1->imgCard[3])->state().checked);
-    QVERIFY(nameOf(frmPlayer1->imgCard[4]).endsWith(QStringLiteral(", not marked")));
     QVERIFY(!accessible(frmPlayer1->imgCard[4])->state().checked);
     key(Qt::Key_3);
     m_game->chooseCards(1);
@@ -524,12 +559,18 @@ void AccessibilityTest::hiddenCardsNeverSpeakTheirEdges() {
         for (const QString& name : names(P))
             QVERIFY2(name.endsWith(QStringLiteral(", face down")) && !name.contains("north"),
                      qPrintable(name));
+    // A card picked while face down (the mouse can pick it before the hand
+    // turns) is named face down too.
+    const int first = frmMain->gintTurn;
+    key(Qt::Key_4);
+    QCOMPARE(platform::lastAnnouncement(frmMain), QStringLiteral("Card 4, face down."));
     frmMain->tmrHideHand->tick();
     const int P = frmMain->gintTurn;
-    const QString owner = P == 1 ? QStringLiteral("Dorvik") : QStringLiteral("Mirela");
+    QCOMPARE(P, first);
+    const QString owner = platform::isolated(P == 1 ? "Dorvik" : "Mirela");
     for (int s = 1; s <= 5; ++s) {
         QCOMPARE(names(P)[s - 1],
-                 QStringLiteral("%1's card %2 of 5: %3")
+                 QStringLiteral("%1, card %2, %3")
                      .arg(owner)
                      .arg(s)
                      .arg(edgesInTable(m_game->folder(), P == 1 ? "P1Hand" : "P2Hand", s)));
@@ -540,7 +581,24 @@ void AccessibilityTest::hiddenCardsNeverSpeakTheirEdges() {
     // The mover's rest turns face down at once, and says so.
     for (const QString& name : names(P))
         QVERIFY2(!name.contains("north"), qPrintable(name));
-    QCOMPARE(names(P)[1], QStringLiteral("%1's card 2 of 5, empty").arg(owner));
+    QCOMPARE(names(P)[1], QStringLiteral("%1, card 2, played").arg(owner));
+    // Keys on the hand now on turn before it turns face up, or on a played
+    // card, say why nothing happens.
+    key(Qt::Key_1);
+    QCOMPARE(platform::lastAnnouncement(frmMain), QStringLiteral("Card 1, face down."));
+    frmMain->tmrHideHand->tick();
+    key(Qt::Key_2);
+    key(Qt::Key_5, Qt::ControlModifier);
+    QCOMPARE(platform::lastAnnouncement(frmMain), QStringLiteral("Square 5 is taken."));
+    key(Qt::Key_1, Qt::ControlModifier);
+    QVERIFY(frmMain->boardUsed(1));
+    QCOMPARE(frmMain->gintTurn, P);
+    key(Qt::Key_1);
+    QCOMPARE(platform::lastAnnouncement(frmMain),
+             QStringLiteral("Your cards are still face down."));
+    frmMain->tmrHideHand->tick();
+    key(Qt::Key_2);
+    QCOMPARE(platform::lastAnnouncement(frmMain), QStringLiteral("Card 2 is played."));
 }
 
 // Enter with four cards marked brings the refusal; Enter closes it and the
@@ -548,7 +606,7 @@ void AccessibilityTest::hiddenCardsNeverSpeakTheirEdges() {
 void AccessibilityTest::refusedSelectionKeepsTheKeys() {
     QString heard;
     m_game->onModal([&](platform::Form* form) {
-        heard = platform::lastAnnouncement(form);
+        heard = nameOf(form);
         QCOMPARE(platform::Form::activeForm(), frmMessage);
         key(Qt::Key_Return);
     });
@@ -578,23 +636,28 @@ void AccessibilityTest::everyControlNamedWithRole() {
         QAccessible::Role role;
         QString name;
     };
+    const QString dorvik = platform::isolated(QStringLiteral("Dorvik"));
+    const QString mirela = platform::isolated(QStringLiteral("Mirela"));
     const QList<Expect> table = {
         {frmMain->imgNewGame, QAccessible::Button, "New Game"},
         {frmMain->imgOptions, QAccessible::Button, "Options"},
         {frmMain->imgHelp, QAccessible::Button, "Help"},
         {frmMain->imgExit, QAccessible::Button, "Exit"},
         {frmMain->imgBoard[5], QAccessible::Button, "Square 5, empty"},
-        {frmMain->imgP1[3], QAccessible::Button, "Dorvik's card 3 of 5, face down"},
-        {frmMain->imgP2[1], QAccessible::Button, "Mirela's card 1 of 5, face down"},
-        {frmMain->lblPlayer1Name, QAccessible::StaticText, "Player 1, red: Dorvik"},
-        {frmMain->lblPlayer2Name, QAccessible::StaticText, "Player 2, blue: Mirela"},
-        {frmMain->lblPlayer1Score, QAccessible::StaticText, "Dorvik's score: 0"},
-        {frmMain->imgRedLight[0], QAccessible::Graphic, "Dorvik's round light 1: not won"},
-        {frmMain->imgBlueLight[2], QAccessible::Graphic, "Mirela's round light 3: not won"},
+        {frmMain->imgP1[3], QAccessible::Button, dorvik + ", card 3, face down"},
+        {frmMain->imgP2[1], QAccessible::Button, mirela + ", card 1, face down"},
+        {frmMain->lblPlayer1Name, QAccessible::StaticText, "Player 1, red, " + dorvik},
+        {frmMain->lblPlayer2Name, QAccessible::StaticText, "Player 2, blue, " + mirela},
+        {frmMain->lblPlayer1Score, QAccessible::StaticText, "Score of " + dorvik + ", 0"},
+        {frmMain->imgRedLight[0], QAccessible::Graphic, dorvik + ", round light 1, not lit"},
+        {frmMain->imgBlueLight[2], QAccessible::Graphic, mirela + ", round light 3, not lit"},
         {frmPlayer1->imgDone, QAccessible::Button, "Done"},
-        {frmPlayer2->lblName, QAccessible::StaticText, "Player 2: Player 2"},
-        {frmOptions->txtPlayer1Name, QAccessible::EditableText, "Player 1"},
-        {frmOptions->txtPlayer2Name, QAccessible::EditableText, "Player 2"},
+        {frmPlayer1->imgCard[2], QAccessible::CheckBox, "Card 2, face down"},
+        {frmPlayer2->lblName, QAccessible::StaticText,
+         "Player 2, " + platform::isolated(QStringLiteral("Player 2"))},
+        {frmPlayer1, QAccessible::Window, "Player 1, " + dorvik},
+        {frmOptions->txtPlayer1Name, QAccessible::EditableText, "Player 1 name"},
+        {frmOptions->txtPlayer2Name, QAccessible::EditableText, "Player 2 name"},
         {frmOptions->lblHandOpt[0], QAccessible::RadioButton, "Open Hand"},
         {frmOptions->lblHandOpt[1], QAccessible::RadioButton, "Closed Hand"},
         {frmOptions->lblRuleOpts[0], QAccessible::RadioButton, "Basic Rules"},
@@ -607,14 +670,23 @@ void AccessibilityTest::everyControlNamedWithRole() {
         {frmWinner, QAccessible::Window, "Game Stats"},
         {frmHelp->imgDone, QAccessible::Button, "Done"},
         {frmHelp->rtfHelp, QAccessible::EditableText, "Rules"},
+        {frmHelp, QAccessible::Window, "Quorvel help"},
     };
     for (const Expect& e : table) {
         const QString what = e.control->objectName() + QLatin1Char(' ') + e.name;
         QVERIFY2(accessible(e.control), qPrintable(what));
         QCOMPARE(nameOf(e.control), e.name);
-        if (e.control != frmHelp->rtfHelp)
-            QCOMPARE(roleOf(e.control), e.role);
+        QCOMPARE(roleOf(e.control), e.role);
     }
+    // Player 2's box says it has a list.
+    QVERIFY(accessible(frmOptions->txtPlayer2Name)
+                ->text(QAccessible::Description)
+                .contains(QStringLiteral("Alt+Down")));
+    // The rules are read by line, and cannot be changed.
+    QAccessibleTextInterface* rules = accessible(frmHelp->rtfHelp)->textInterface();
+    QVERIFY(rules);
+    QVERIFY(!accessible(frmHelp->rtfHelp)->editableTextInterface());
+    QVERIFY(accessible(frmHelp->rtfHelp)->state().readOnly);
     // The buttons can be pressed from the screen reader too.
     QAccessibleActionInterface* action = accessible(frmMain->imgHelp)->actionInterface();
     QVERIFY(action);
@@ -623,10 +695,10 @@ void AccessibilityTest::everyControlNamedWithRole() {
     QVERIFY(frmHelp->isVisible());
     // The lights and scores follow the match state.
     frmMain->gintP1GamesWon = 2;
-    QCOMPARE(nameOf(frmMain->imgRedLight[1]), QStringLiteral("Dorvik's round light 2: won"));
-    QCOMPARE(nameOf(frmMain->imgRedLight[2]), QStringLiteral("Dorvik's round light 3: not won"));
+    QCOMPARE(nameOf(frmMain->imgRedLight[1]), dorvik + ", round light 2, lit");
+    QCOMPARE(nameOf(frmMain->imgRedLight[2]), dorvik + ", round light 3, not lit");
     frmMain->lblPlayer2Score->setCaption(QStringLiteral("045"));
-    QCOMPARE(nameOf(frmMain->lblPlayer2Score), QStringLiteral("Mirela's score: 45"));
+    QCOMPARE(nameOf(frmMain->lblPlayer2Score), "Score of " + mirela + ", 45");
 }
 
 QTEST_MAIN(AccessibilityTest)
