@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>Die Spielregeln „%1“ können nicht angezeigt werden: %2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Quorvel-Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>Feld %1 von %2 erobert.</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>Die Karten sind ausgeteilt. %1 beginnt.</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 hat eine Karte auf Feld %2 gelegt.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>%1 ist am Zug.</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>Feld %1, leer</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>Feld %1: rote Karte, %2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>Feld %1: blaue Karte, %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>Karte %2 von 5 von %1, verdeckt</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>Karte %2 von 5 von %1, leer</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>Karte %2 von 5 von %1: %3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>Spieler 1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>%1 beginnt</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>Rahmen um Karte %2 von %1</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>Spieler 1, rot: %1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>Spieler 2, blau: %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>Punkte von %1: %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>Rundenlicht %2 von %1: gewonnen</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>Rundenlicht %2 von %1: nicht gewonnen</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>Statistik zeigen</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>Du bist nicht am Zug.</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>Nicht deine Karte.</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>Karte %1 ist gespielt.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>Feld %1 ist besetzt.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>%1 ist am Zug.</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>Punkte %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>Feld %1, rote Karte, %2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>Feld %1, blaue Karte, %2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1, Karte %2, verdeckt</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1, Karte %2, gespielt</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1, Karte %2, %3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>Karte %1, verdeckt.</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>Karte %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 legt auf Feld %2, %3.</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>Auf Feld %1 gelegt.</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>Feld %1 erobert.</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>Felder %1 erobert.</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>Keine Karte zum Legen.</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>Wähle zuerst eine Karte.</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>Deine Karten sind noch verdeckt.</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1, Rahmen der Karte %2</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>Spieler 1, rot, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>Spieler 2, blau, %1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>Punkte von %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1, Rundenlicht %2, an</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1, Rundenlicht %2, aus</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>Optionen</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>Spieler 1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>Spieler 2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>Offene Hand</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>Name von Spieler 1</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>Name von Spieler 2</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>Hat eine Liste der Stufen des Computers, zu öffnen mit Alt+Unten.</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>Wähle 5 Karten zum Spielen aus</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>Angebotene Karte %1 von 8, verdeckt</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>Angebotene Karte %1 von 8, verdeckt, markiert</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>Angebotene Karte %1 von 8, verdeckt, nicht markiert</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>Angebotene Karte %1 von 8: %2, markiert</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>Angebotene Karte %1 von 8: %2, nicht markiert</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>Rahmen um angebotene Karte %1</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>Wähle 5 Karten, dann drücke Fertig</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>Spieler 1: %1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>Wähle 5 Karten und drücke dann Fertig.</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>Spieler 2: %1</translation>
+        <source>The cards are still face down.</source>
+        <translation>Die Karten sind noch verdeckt.</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>5 Karten sind markiert. Nimm zuerst eine Markierung zurück.</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>5 Karten markiert, drücke Fertig.</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>1 Karte markiert, noch 4.</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>Keine Karte markiert.</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>%1 Karten markiert, noch %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>Karte %1 markiert.</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>Markierung von Karte %1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>Karte %1, verdeckt</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>Karte %1, %2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>Der Computer wählt seine Karten</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>Spieler 1, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>Spieler 2, %1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>Rahmen der Karte %1</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1: Runde 1 %2, Runde 2 %3, Runde 3 %4, Runde 4 %5, Runde 5 %6, gesamt %7.</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>Spielstatistik. %1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>Gegen %1: %2 gewonnen, %3 verloren</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1. Zeigt die Statistik.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>Runde %1, %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Gesamt %1.</translation>
     </message>
 </context>
 <context>

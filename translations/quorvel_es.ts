@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>No se puede mostrar el reglamento «%1»: %2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Ayuda de Quorvel</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>%2 captura la casilla %1.</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>Cartas repartidas. Empieza %1.</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 ha puesto una carta en la casilla %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>Turno de %1.</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>Casilla %1, vacía</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>Casilla %1: carta roja, %2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>Casilla %1: carta azul, %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>Carta %2 de 5 de %1, boca abajo</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>Carta %2 de 5 de %1, vacía</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>Carta %2 de 5 de %1: %3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>Jugador 1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>Empieza %1</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>Marco de la carta %2 de %1</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>Jugador 1, rojo: %1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>Jugador 2, azul: %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>Puntos de %1: %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>Luz de ronda %2 de %1: ganada</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>Luz de ronda %2 de %1: no ganada</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>Mostrar estadísticas</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>No es tu turno.</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>No es tu carta.</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>La carta %1 ya se jugó.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>La casilla %1 está ocupada.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>Turno de %1.</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>Puntos %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>Casilla %1, carta roja, %2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>Casilla %1, carta azul, %2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1, carta %2, boca abajo</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1, carta %2, jugada</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1, carta %2, %3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>Carta %1, boca abajo.</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>Carta %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 coloca en la casilla %2, %3.</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>Colocada en la casilla %1.</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>Casilla %1 capturada.</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>Casillas %1 capturadas.</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>No hay carta que colocar.</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>Elige primero una carta.</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>Tus cartas siguen boca abajo.</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1, marco de la carta %2</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>Jugador 1, rojo, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>Jugador 2, azul, %1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>Puntos de %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1, luz de ronda %2, encendida</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1, luz de ronda %2, apagada</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>Opciones</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>Jugador 1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>Jugador 2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>Mano abierta</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>Nombre del jugador 1</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>Nombre del jugador 2</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>Tiene una lista de los niveles del ordenador, que se abre con Alt+Abajo.</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>Debes elegir 5 cartas para jugar</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>Carta ofrecida %1 de 8, boca abajo</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>Carta ofrecida %1 de 8, boca abajo, marcada</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>Carta ofrecida %1 de 8, boca abajo, sin marcar</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>Carta ofrecida %1 de 8: %2, marcada</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>Carta ofrecida %1 de 8: %2, sin marcar</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>Marco de la carta ofrecida %1</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>Elige 5 cartas y pulsa Listo</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>Listo</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>Jugador 1: %1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>Elige 5 cartas y pulsa Listo.</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>Jugador 2: %1</translation>
+        <source>The cards are still face down.</source>
+        <translation>Las cartas siguen boca abajo.</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>Hay 5 cartas marcadas. Desmarca una primero.</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>5 cartas marcadas, pulsa Listo.</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>1 carta marcada, faltan 4.</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>Ninguna carta marcada.</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>%1 cartas marcadas, faltan %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>Carta %1 marcada.</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>Carta %1 desmarcada.</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>Carta %1, boca abajo</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>Carta %1, %2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>El ordenador está eligiendo sus cartas</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>Jugador 1, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>Jugador 2, %1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>Marco de la carta %1</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>Listo</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1: ronda 1 %2, ronda 2 %3, ronda 3 %4, ronda 4 %5, ronda 5 %6, total %7.</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>Resultados. %1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>Contra %1: %2 ganadas, %3 perdidas</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1. Muestra las estadísticas.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>Ronda %1, %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
     </message>
 </context>
 <context>

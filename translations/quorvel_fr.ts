@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>Impossible d’afficher les règles du jeu « %1 » : %2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Aide de Quorvel</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>Case %1 prise par %2.</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>Les cartes sont distribuées. %1 commence.</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 a posé une carte sur la case %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>Au tour de %1.</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>Case %1, vide</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>Case %1 : carte rouge, %2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>Case %1 : carte bleue, %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>Carte %2 sur 5 de %1, face cachée</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>Carte %2 sur 5 de %1, vide</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>Carte %2 sur 5 de %1 : %3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>Joueur 1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>%1 commence</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>Cadre de la carte %2 de %1</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>Joueur 1, rouge : %1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>Joueur 2, bleu : %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>Score de %1 : %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>Voyant de manche %2 de %1 : gagné</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>Voyant de manche %2 de %1 : non gagné</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>Afficher les statistiques</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>Ce n’est pas votre tour.</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>Ce n’est pas votre carte.</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>La carte %1 est jouée.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>La case %1 est occupée.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>À %1 de jouer.</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>Score %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>Case %1, carte rouge, %2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>Case %1, carte bleue, %2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1, carte %2, face cachée</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1, carte %2, jouée</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1, carte %2, %3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>Carte %1, face cachée.</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>Carte %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 joue sur la case %2, %3.</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>Posée sur la case %1.</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>Case %1 prise.</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>Cases %1 prises.</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>Aucune carte à poser.</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>Choisissez d’abord une carte.</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>Vos cartes sont encore face cachée.</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1, cadre de la carte %2</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>Joueur 1, rouge, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>Joueur 2, bleu, %1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>Score de %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1, voyant de manche %2, allumé</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1, voyant de manche %2, éteint</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>Options</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>Joueur 1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>Joueur 2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>Main ouverte</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>Nom du joueur 1</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>Nom du joueur 2</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>Propose la liste des niveaux de l’ordinateur, ouverte avec Alt+Bas.</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>Vous devez choisir 5 cartes pour jouer</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>Carte proposée %1 sur 8, face cachée</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>Carte proposée %1 sur 8, face cachée, marquée</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>Carte proposée %1 sur 8, face cachée, non marquée</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>Carte proposée %1 sur 8 : %2, marquée</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>Carte proposée %1 sur 8 : %2, non marquée</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>Cadre de la carte proposée %1</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>Choisissez 5 cartes, puis appuyez sur Terminé</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>Joueur 1 : %1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>Choisissez 5 cartes, puis appuyez sur Terminé.</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>Joueur 2 : %1</translation>
+        <source>The cards are still face down.</source>
+        <translation>Les cartes sont encore face cachée.</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>5 cartes sont marquées. Retirez d’abord une marque.</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>5 cartes marquées, appuyez sur Terminé.</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>1 carte marquée, encore 4.</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>Aucune carte marquée.</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>%1 cartes marquées, encore %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>Carte %1 marquée.</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>Carte %1 démarquée.</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>Carte %1, face cachée</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>Carte %1, %2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>L’ordinateur choisit ses cartes</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>Joueur 1, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>Joueur 2, %1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>Cadre de la carte %1</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>Terminé</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1 : manche 1 %2, manche 2 %3, manche 3 %4, manche 4 %5, manche 5 %6, total %7.</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>Résultats. %1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>Contre %1 : %2 gagnées, %3 perdues</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1. Affiche les statistiques.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>Manche %1, %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>Impossibile mostrare il regolamento «%1»: %2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Aiuto di Quorvel</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>Casella %1 conquistata da %2.</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>Carte distribuite. Inizia %1.</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 ha messo una carta sulla casella %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>Tocca a %1.</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>Casella %1, vuota</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>Casella %1: carta rossa, %2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>Casella %1: carta blu, %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>Carta %2 di 5 di %1, coperta</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>Carta %2 di 5 di %1, vuota</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>Carta %2 di 5 di %1: %3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>Giocatore 1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>Inizia %1</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>Cornice della carta %2 di %1</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>Giocatore 1, rosso: %1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>Giocatore 2, blu: %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>Punti di %1: %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>Luce di manche %2 di %1: vinta</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>Luce di manche %2 di %1: non vinta</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>Mostra statistiche</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>Non è il tuo turno.</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>Non è la tua carta.</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>La carta %1 è già giocata.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>La casella %1 è occupata.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>Tocca a %1.</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>Punti %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>Casella %1, carta rossa, %2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>Casella %1, carta blu, %2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1, carta %2, coperta</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1, carta %2, giocata</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1, carta %2, %3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>Carta %1, coperta.</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>Carta %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 gioca sulla casella %2, %3.</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>Giocata sulla casella %1.</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>Casella %1 conquistata.</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>Caselle %1 conquistate.</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>Nessuna carta da giocare.</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>Scegli prima una carta.</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>Le tue carte sono ancora coperte.</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1, cornice della carta %2</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>Giocatore 1, rosso, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>Giocatore 2, blu, %1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>Punti di %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1, luce della manche %2, accesa</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1, luce della manche %2, spenta</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>Opzioni</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>Giocatore 1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>Giocatore 2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>Mano scoperta</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>Nome del giocatore 1</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>Nome del giocatore 2</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>Ha un elenco dei livelli del computer, che si apre con Alt+Giù.</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>Devi scegliere 5 carte per giocare</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>Carta offerta %1 di 8, coperta</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>Carta offerta %1 di 8, coperta, segnata</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>Carta offerta %1 di 8, coperta, non segnata</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>Carta offerta %1 di 8: %2, segnata</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>Carta offerta %1 di 8: %2, non segnata</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>Cornice della carta offerta %1</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>Scegli 5 carte, poi premi Fatto</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>Fatto</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>Giocatore 1: %1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>Scegli 5 carte, poi premi Fatto.</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>Giocatore 2: %1</translation>
+        <source>The cards are still face down.</source>
+        <translation>Le carte sono ancora coperte.</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>5 carte sono segnate. Togli prima un segno.</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>5 carte segnate, premi Fatto.</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>1 carta segnata, ne mancano 4.</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>Nessuna carta segnata.</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>%1 carte segnate, ne mancano %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>Carta %1 segnata.</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>Segno tolto dalla carta %1.</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>Carta %1, coperta</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>Carta %1, %2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>Il computer sta scegliendo le sue carte</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>Giocatore 1, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>Giocatore 2, %1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>Cornice della carta %1</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>Fatto</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1: manche 1 %2, manche 2 %3, manche 3 %4, manche 4 %5, manche 5 %6, totale %7.</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>Risultati. %1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>Contro %1: %2 vinte, %3 perse</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1. Mostra le statistiche.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>Manche %1, %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Totale %1.</translation>
     </message>
 </context>
 <context>

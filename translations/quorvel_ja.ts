@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>ルール説明「%1」を表示できません: %2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Quorvel ヘルプ</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>マス %1 を %2 が奪いました。</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>手札が配られました。%1 の先攻です。</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 がマス %2 にカードを置きました。</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1%2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>%1 の番です。</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>マス %1、空き</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>マス %1: 赤のカード、%2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>マス %1: 青のカード、%2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>%1 のカード 5 枚中 %2 枚目、裏向き</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>%1 のカード 5 枚中 %2 枚目、空き</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>%1 のカード 5 枚中 %2 枚目: %3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>プレイヤー1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>%1 の先攻</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>%1 のカード %2 の枠</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>終了</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>プレイヤー1、赤: %1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>プレイヤー2、青: %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>%1 の得点: %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>%1 のラウンドランプ %2: 勝ち</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>%1 のラウンドランプ %2: まだ</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>統計を表示</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>あなたの番ではありません。</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>あなたのカードではありません。</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>カード %1 は出ています。</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>マス %1 は埋まっています。</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>%1 の番です。</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>得点 %1 対 %2。</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>マス %1、赤のカード、%2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>マス %1、青のカード、%2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1、カード %2、裏向き</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1、カード %2、出し済み</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1、カード %2、%3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>カード %1、裏向き。</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>カード %1、%2。</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 がマス %2 に置きました、%3。</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>マス %1 に置きました。</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>マス %1 を奪いました。</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>マス %1 を奪いました。</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>置くカードがありません。</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>先にカードを選んでください。</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>あなたのカードはまだ裏向きです。</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1、カード %2 の枠</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>プレイヤー 1、赤、%1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>プレイヤー 2、青、%1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>%1 の得点、%2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1、ラウンドランプ %2、点灯</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1、ラウンドランプ %2、消灯</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>オプション</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>プレイヤー1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>プレイヤー2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>手札公開</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>プレイヤー 1 の名前</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>プレイヤー 2 の名前</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>コンピューターのレベル一覧があります。Alt+下 で開きます。</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>カードを 5 枚選んでください</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>提示カード 8 枚中 %1 枚目、裏向き</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>提示カード 8 枚中 %1 枚目、裏向き、選択済み</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>提示カード 8 枚中 %1 枚目、裏向き、未選択</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>提示カード 8 枚中 %1 枚目: %2、選択済み</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>提示カード 8 枚中 %1 枚目: %2、未選択</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>提示カード %1 の枠</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>カードを 5 枚選んで「決定」を押してください</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>決定</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>プレイヤー1: %1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>カードを 5 枚選んで、決定を押してください。</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>プレイヤー2: %1</translation>
+        <source>The cards are still face down.</source>
+        <translation>カードはまだ裏向きです。</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>5 枚に印が付いています。先に 1 枚外してください。</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>5 枚に印、決定を押してください。</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>1 枚に印、あと 4 枚。</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>印の付いたカードはありません。</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>%1 枚に印、あと %2 枚。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>カード %1 に印を付けました。</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>カード %1 の印を外しました。</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>カード %1、裏向き</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>カード %1、%2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>コンピューターがカードを選んでいます</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>プレイヤー 1、%1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>プレイヤー 2、%1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>カード %1 の枠</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>決定</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1: ラウンド1 %2、ラウンド2 %3、ラウンド3 %4、ラウンド4 %5、ラウンド5 %6、合計 %7。</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>成績。%1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>%1 との対戦：%2 勝 %3 敗</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1。統計を表示します。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>ラウンド %1、%2。</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>合計 %1。</translation>
     </message>
 </context>
 <context>

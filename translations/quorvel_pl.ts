@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>Nie można wyświetlić zasad gry „%1”: %2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Pomoc Quorvel</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>Pole %1 przejęte przez: %2.</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>Karty rozdane. Zaczyna: %1.</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 kładzie kartę na polu %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>Ruch: %1.</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>Pole %1, puste</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>Pole %1: czerwona karta, %2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>Pole %1: niebieska karta, %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>Karta %2 z 5, gracz %1, zakryta</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>Karta %2 z 5, gracz %1, puste miejsce</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>Karta %2 z 5, gracz %1: %3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>Gracz 1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>Zaczyna: %1</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>Ramka karty %2, gracz %1</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>Wyjście</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>Gracz 1, czerwony: %1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>Gracz 2, niebieski: %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>Punkty, gracz %1: %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>Lampka rundy %2, gracz %1: wygrana</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>Lampka rundy %2, gracz %1: niewygrana</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>Pokaż statystyki</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>Podpowiedź</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>To nie twoja kolej.</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>To nie twoja karta.</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>Karta %1 jest zagrana.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>Pole %1 jest zajęte.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>Ruch: %1.</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>Punkty %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>Pole %1, czerwona karta, %2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>Pole %1, niebieska karta, %2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1, karta %2, zakryta</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1, karta %2, zagrana</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1, karta %2, %3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>Karta %1, zakryta.</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>Karta %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 kładzie na polu %2, %3.</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>Położona na polu %1.</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>Przejęto pole %1.</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>Przejęto pola %1.</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>Brak karty do położenia.</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>Najpierw wybierz kartę.</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>Twoje karty są jeszcze zakryte.</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1, ramka karty %2</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>Gracz 1, czerwony, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>Gracz 2, niebieski, %1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>Punkty gracza %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1, światło rundy %2, zapalone</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1, światło rundy %2, zgaszone</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>Opcje</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>Gracz 1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>Gracz 2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>Ręka odkryta</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>Imię gracza 1</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>Imię gracza 2</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>Ma listę poziomów komputera, otwieraną klawiszami Alt+Strzałka w dół.</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>Musisz wybrać 5 kart do gry</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>Oferowana karta %1 z 8, zakryta</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>Oferowana karta %1 z 8, zakryta, zaznaczona</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>Oferowana karta %1 z 8, zakryta, niezaznaczona</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>Oferowana karta %1 z 8: %2, zaznaczona</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>Oferowana karta %1 z 8: %2, niezaznaczona</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>Ramka oferowanej karty %1</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>Wybierz 5 kart i naciśnij Gotowe</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>Gotowe</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>Gracz 1: %1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>Wybierz 5 kart, potem naciśnij Gotowe.</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>Gracz 2: %1</translation>
+        <source>The cards are still face down.</source>
+        <translation>Karty są jeszcze zakryte.</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>Zaznaczono 5 kart. Najpierw odznacz jedną.</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>Zaznaczono 5 kart, naciśnij Gotowe.</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>Zaznaczono 1 kartę, zostały 4.</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>Nie zaznaczono żadnej karty.</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>Zaznaczone karty: %1, zostało: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>Karta %1 zaznaczona.</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>Karta %1 odznaczona.</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>Karta %1, zakryta</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>Karta %1, %2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>Komputer wybiera swoje karty</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>Gracz 1, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>Gracz 2, %1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>Ramka karty %1</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>Gotowe</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1: runda 1 %2, runda 2 %3, runda 3 %4, runda 4 %5, runda 5 %6, razem %7.</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>Wyniki. %1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>Przeciw %1: wygrane %2, przegrane %3</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1. Pokazuje statystyki.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>Runda %1, %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Razem %1.</translation>
     </message>
 </context>
 <context>

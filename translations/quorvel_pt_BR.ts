@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>Não foi possível mostrar as regras do jogo &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Ajuda do Quorvel</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>Casa %1 capturada por %2.</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>Cartas distribuídas. %1 começa.</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 colocou uma carta na casa %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>Vez de %1.</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>Casa %1, vazia</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>Casa %1: carta vermelha, %2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>Casa %1: carta azul, %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>Carta %2 de 5 de %1, virada para baixo</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>Carta %2 de 5 de %1, vazia</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>Carta %2 de 5 de %1: %3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>Jogador 1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>%1 começa</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>Moldura da carta %2 de %1</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>Sair</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>Jogador 1, vermelho: %1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>Jogador 2, azul: %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>Pontos de %1: %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>Luz de rodada %2 de %1: vencida</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>Luz de rodada %2 de %1: não vencida</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>Mostrar estatísticas</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>Não é a sua vez.</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>Não é a sua carta.</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>A carta %1 já foi jogada.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>A casa %1 está ocupada.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>Vez de %1.</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>Pontos %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>Casa %1, carta vermelha, %2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>Casa %1, carta azul, %2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1, carta %2, virada para baixo</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1, carta %2, jogada</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1, carta %2, %3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>Carta %1, virada para baixo.</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>Carta %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 jogou na casa %2, %3.</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>Colocada na casa %1.</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>Casa %1 capturada.</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>Casas %1 capturadas.</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>Nenhuma carta para colocar.</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>Escolha uma carta primeiro.</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>Suas cartas ainda estão viradas para baixo.</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1, moldura da carta %2</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>Jogador 1, vermelho, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>Jogador 2, azul, %1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>Pontos de %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1, luz da rodada %2, acesa</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1, luz da rodada %2, apagada</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>Opções</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>Jogador 1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>Jogador 2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>Mão aberta</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>Nome do jogador 1</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>Nome do jogador 2</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>Tem uma lista dos níveis do computador, aberta com Alt+Baixo.</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>Você precisa escolher 5 cartas para jogar</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>Carta oferecida %1 de 8, virada para baixo</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>Carta oferecida %1 de 8, virada para baixo, marcada</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>Carta oferecida %1 de 8, virada para baixo, não marcada</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>Carta oferecida %1 de 8: %2, marcada</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>Carta oferecida %1 de 8: %2, não marcada</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>Moldura da carta oferecida %1</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>Escolha 5 cartas e clique em Pronto</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>Pronto</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>Jogador 1: %1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>Escolha 5 cartas e pressione Pronto.</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>Jogador 2: %1</translation>
+        <source>The cards are still face down.</source>
+        <translation>As cartas ainda estão viradas para baixo.</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>5 cartas estão marcadas. Desmarque uma primeiro.</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>5 cartas marcadas, pressione Pronto.</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>1 carta marcada, faltam 4.</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>Nenhuma carta marcada.</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>%1 cartas marcadas, faltam %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>Carta %1 marcada.</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>Carta %1 desmarcada.</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>Carta %1, virada para baixo</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>Carta %1, %2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>O computador está escolhendo suas cartas</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>Jogador 1, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>Jogador 2, %1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>Moldura da carta %1</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>Pronto</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1: rodada 1 %2, rodada 2 %3, rodada 3 %4, rodada 4 %5, rodada 5 %6, total %7.</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>Resultados. %1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>Contra %1: %2 vencidas, %3 perdidas</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1. Mostra as estatísticas.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>Rodada %1, %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>Не удаётся показать правила игры «%1»: %2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Справка Quorvel</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>Клетку %1 захватывает %2.</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>Карты розданы. Начинает %1.</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 кладёт карту на клетку %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>Ходит %1.</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>Клетка %1, пусто</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>Клетка %1: красная карта, %2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>Клетка %1: синяя карта, %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>Карта %2 из 5, игрок %1, рубашкой вверх</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>Карта %2 из 5, игрок %1, пусто</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>Карта %2 из 5, игрок %1: %3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>Игрок 1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>Начинает %1</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>Рамка карты %2, игрок %1</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>Игрок 1, красный: %1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>Игрок 2, синий: %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>Очки, игрок %1: %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>Лампа раунда %2, игрок %1: выигран</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>Лампа раунда %2, игрок %1: не выигран</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>Показать статистику</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>Сейчас не ваш ход.</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>Это не ваша карта.</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>Карта %1 уже сыграна.</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>Клетка %1 занята.</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>Ход: %1.</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>Счёт %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>Клетка %1, красная карта, %2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>Клетка %1, синяя карта, %2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1, карта %2, рубашкой вверх</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1, карта %2, сыграна</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1, карта %2, %3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>Карта %1, рубашкой вверх.</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>Карта %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 кладёт на клетку %2, %3.</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>Положена на клетку %1.</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>Захвачена клетка %1.</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>Захвачены клетки %1.</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>Нет карты, чтобы положить.</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>Сначала выберите карту.</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>Ваши карты ещё рубашкой вверх.</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1, рамка карты %2</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>Игрок 1, красный, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>Игрок 2, синий, %1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>Очки %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1, огонёк раунда %2, горит</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1, огонёк раунда %2, не горит</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>Настройки</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>Игрок 1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>Игрок 2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>Открытая рука</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>Имя игрока 1</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>Имя игрока 2</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>Есть список уровней компьютера, открывается клавишами Alt+Вниз.</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>Нужно выбрать 5 карт для игры</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>Предложенная карта %1 из 8, рубашкой вверх</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>Предложенная карта %1 из 8, рубашкой вверх, отмечена</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>Предложенная карта %1 из 8, рубашкой вверх, не отмечена</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>Предложенная карта %1 из 8: %2, отмечена</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>Предложенная карта %1 из 8: %2, не отмечена</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>Рамка предложенной карты %1</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>Выберите 5 карт и нажмите «Готово»</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>Готово</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>Игрок 1: %1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>Выберите 5 карт и нажмите «Готово».</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>Игрок 2: %1</translation>
+        <source>The cards are still face down.</source>
+        <translation>Карты ещё рубашкой вверх.</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>Отмечено 5 карт. Сначала снимите одну отметку.</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>Отмечено 5 карт, нажмите «Готово».</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>Отмечена 1 карта, осталось 4.</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>Ни одна карта не отмечена.</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>Отмечено карт: %1, осталось: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>Карта %1 отмечена.</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>Отметка с карты %1 снята.</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>Карта %1, рубашкой вверх</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>Карта %1, %2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>Компьютер выбирает свои карты</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>Игрок 1, %1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>Игрок 2, %1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>Рамка карты %1</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>Готово</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1: раунд 1 — %2, раунд 2 — %3, раунд 3 — %4, раунд 4 — %5, раунд 5 — %6, итого %7.</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>Итоги игры. %1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>Против %1: выиграно %2, проиграно %3</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1. Показывает статистику.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>Раунд %1, %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Итого %1.</translation>
     </message>
 </context>
 <context>

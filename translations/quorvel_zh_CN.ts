@@ -74,6 +74,10 @@
         <source>The rules document &quot;%1&quot; cannot be shown: %2</source>
         <translation>无法显示游戏规则“%1”：%2</translation>
     </message>
+    <message>
+        <source>Quorvel help</source>
+        <translation>Quorvel 帮助</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -82,25 +86,13 @@
         <translation>Quorvel</translation>
     </message>
     <message>
-        <source>Square %1 taken by %2.</source>
-        <translation>%2 夺取了第 %1 格。</translation>
-    </message>
-    <message>
         <source>Hands dealt. %1 begins.</source>
         <translation>已发牌。%1 先手。</translation>
-    </message>
-    <message>
-        <source>%1 placed a card on square %2.</source>
-        <translation>%1 在第 %2 格放了一张牌。</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins the sentences said after a placement (a capture, whose turn it is).</extracomment>
         <translation>%1%2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn.</source>
-        <translation>轮到 %1。</translation>
     </message>
     <message>
         <source>Get ready for the next hand</source>
@@ -130,26 +122,6 @@
         <translation>第 %1 格，空</translation>
     </message>
     <message>
-        <source>Square %1: red card, %2</source>
-        <translation>第 %1 格：红牌，%2</translation>
-    </message>
-    <message>
-        <source>Square %1: blue card, %2</source>
-        <translation>第 %1 格：蓝牌，%2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, face down</source>
-        <translation>%1 的第 %2 张牌（共 5 张），背面朝上</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5, empty</source>
-        <translation>%1 的第 %2 张牌（共 5 张），空</translation>
-    </message>
-    <message>
-        <source>%1&apos;s card %2 of 5: %3</source>
-        <translation>%1 的第 %2 张牌（共 5 张）：%3</translation>
-    </message>
-    <message>
         <source>Player 1</source>
         <translation>玩家1</translation>
     </message>
@@ -160,10 +132,6 @@
     <message>
         <source>%1 begins</source>
         <translation>%1 先手</translation>
-    </message>
-    <message>
-        <source>Frame of %1&apos;s card %2</source>
-        <translation>%1 的第 %2 张牌的框</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -182,32 +150,120 @@
         <translation>退出</translation>
     </message>
     <message>
-        <source>Player 1, red: %1</source>
-        <translation>玩家1，红方：%1</translation>
-    </message>
-    <message>
-        <source>Player 2, blue: %1</source>
-        <translation>玩家2，蓝方：%1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s score: %2</source>
-        <translation>%1 的得分：%2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: won</source>
-        <translation>%1 的第 %2 盏回合灯：已赢</translation>
-    </message>
-    <message>
-        <source>%1&apos;s round light %2: not won</source>
-        <translation>%1 的第 %2 盏回合灯：未赢</translation>
-    </message>
-    <message>
         <source>Show statistics</source>
         <translation>显示统计</translation>
     </message>
     <message>
         <source>Hint</source>
         <translation>提示</translation>
+    </message>
+    <message>
+        <source>Not your turn.</source>
+        <translation>还没轮到你。</translation>
+    </message>
+    <message>
+        <source>Not your card.</source>
+        <translation>这不是你的卡牌。</translation>
+    </message>
+    <message>
+        <source>Card %1 is played.</source>
+        <translation>卡牌 %1 已打出。</translation>
+    </message>
+    <message>
+        <source>Square %1 is taken.</source>
+        <translation>格 %1 已被占用。</translation>
+    </message>
+    <message>
+        <source>%1 to play.</source>
+        <translation>轮到 %1。</translation>
+    </message>
+    <message>
+        <source>Score %1 to %2.</source>
+        <translation>得分 %1 比 %2。</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <source>Square %1, red card, %2</source>
+        <translation>格 %1，红色卡牌，%2</translation>
+    </message>
+    <message>
+        <source>Square %1, blue card, %2</source>
+        <translation>格 %1，蓝色卡牌，%2</translation>
+    </message>
+    <message>
+        <source>%1, card %2, face down</source>
+        <translation>%1，卡牌 %2，背面朝上</translation>
+    </message>
+    <message>
+        <source>%1, card %2, played</source>
+        <translation>%1，卡牌 %2，已打出</translation>
+    </message>
+    <message>
+        <source>%1, card %2, %3</source>
+        <translation>%1，卡牌 %2，%3</translation>
+    </message>
+    <message>
+        <source>Card %1, face down.</source>
+        <translation>卡牌 %1，背面朝上。</translation>
+    </message>
+    <message>
+        <source>Card %1, %2.</source>
+        <translation>卡牌 %1，%2。</translation>
+    </message>
+    <message>
+        <source>%1 placed on square %2, %3.</source>
+        <translation>%1 放在格 %2，%3。</translation>
+    </message>
+    <message>
+        <source>Placed on square %1.</source>
+        <translation>已放在格 %1。</translation>
+    </message>
+    <message>
+        <source>Took square %1.</source>
+        <translation>夺取格 %1。</translation>
+    </message>
+    <message>
+        <source>Took squares %1.</source>
+        <translation>夺取格 %1。</translation>
+    </message>
+    <message>
+        <source>No card to place.</source>
+        <translation>没有可放的卡牌。</translation>
+    </message>
+    <message>
+        <source>Pick a card first.</source>
+        <translation>请先选一张卡牌。</translation>
+    </message>
+    <message>
+        <source>Your cards are still face down.</source>
+        <translation>你的卡牌仍背面朝上。</translation>
+    </message>
+    <message>
+        <source>%1, frame of card %2</source>
+        <translation>%1，卡牌 %2 的边框</translation>
+    </message>
+    <message>
+        <source>Player 1, red, %1</source>
+        <translation>玩家 1，红方，%1</translation>
+    </message>
+    <message>
+        <source>Player 2, blue, %1</source>
+        <translation>玩家 2，蓝方，%1</translation>
+    </message>
+    <message>
+        <source>Score of %1, %2</source>
+        <translation>%1 的得分，%2</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, lit</source>
+        <translation>%1，回合灯 %2，亮</translation>
+    </message>
+    <message>
+        <source>%1, round light %2, not lit</source>
+        <translation>%1，回合灯 %2，未亮</translation>
     </message>
 </context>
 <context>
@@ -233,14 +289,6 @@
         <translation>选项</translation>
     </message>
     <message>
-        <source>Player 1</source>
-        <translation>玩家1</translation>
-    </message>
-    <message>
-        <source>Player 2</source>
-        <translation>玩家2</translation>
-    </message>
-    <message>
         <source>Open Hand</source>
         <translation>明牌</translation>
     </message>
@@ -263,6 +311,18 @@
     <message>
         <source>Help</source>
         <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Player 1 name</source>
+        <translation>玩家 1 的名字</translation>
+    </message>
+    <message>
+        <source>Player 2 name</source>
+        <translation>玩家 2 的名字</translation>
+    </message>
+    <message>
+        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
+        <translation>有电脑难度列表，按 Alt+下 打开。</translation>
     </message>
 </context>
 <context>
@@ -288,30 +348,6 @@
         <translation>必须选择 5 张牌才能开始</translation>
     </message>
     <message>
-        <source>Offered card %1 of 8, face down</source>
-        <translation>备选卡牌 %1（共 8 张），背面朝上</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, marked</source>
-        <translation>备选卡牌 %1（共 8 张），背面朝上，已选</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8, face down, not marked</source>
-        <translation>备选卡牌 %1（共 8 张），背面朝上，未选</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, marked</source>
-        <translation>备选卡牌 %1（共 8 张）：%2，已选</translation>
-    </message>
-    <message>
-        <source>Offered card %1 of 8: %2, not marked</source>
-        <translation>备选卡牌 %1（共 8 张）：%2，未选</translation>
-    </message>
-    <message>
-        <source>Frame of offered card %1</source>
-        <translation>备选卡牌 %1 的框</translation>
-    </message>
-    <message>
         <source>Choose 5 cards, then press Done</source>
         <translation>选择 5 张牌，然后按“完成”</translation>
     </message>
@@ -320,12 +356,69 @@
         <translation>完成</translation>
     </message>
     <message>
-        <source>Player 1: %1</source>
-        <translation>玩家1：%1</translation>
+        <source>Choose 5 cards, then press Done.</source>
+        <translation>选 5 张卡牌，然后按完成。</translation>
     </message>
     <message>
-        <source>Player 2: %1</source>
-        <translation>玩家2：%1</translation>
+        <source>The cards are still face down.</source>
+        <translation>卡牌仍背面朝上。</translation>
+    </message>
+    <message>
+        <source>5 cards are marked. Unmark one first.</source>
+        <translation>已标记 5 张卡牌。请先取消一张。</translation>
+    </message>
+    <message>
+        <source>5 cards marked, press Done.</source>
+        <translation>已标记 5 张，请按完成。</translation>
+    </message>
+    <message>
+        <source>1 card marked, 4 to go.</source>
+        <translation>已标记 1 张，还差 4 张。</translation>
+    </message>
+    <message>
+        <source>No card marked.</source>
+        <translation>没有标记卡牌。</translation>
+    </message>
+    <message>
+        <source>%1 cards marked, %2 to go.</source>
+        <translation>已标记 %1 张，还差 %2 张。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences said after a mark: which card, then how many are marked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Card %1 marked.</source>
+        <translation>已标记卡牌 %1。</translation>
+    </message>
+    <message>
+        <source>Card %1 unmarked.</source>
+        <translation>已取消标记卡牌 %1。</translation>
+    </message>
+    <message>
+        <source>Card %1, face down</source>
+        <translation>卡牌 %1，背面朝上</translation>
+    </message>
+    <message>
+        <source>Card %1, %2</source>
+        <translation>卡牌 %1，%2</translation>
+    </message>
+    <message>
+        <source>The computer is choosing its cards</source>
+        <translation>电脑正在选卡牌</translation>
+    </message>
+    <message>
+        <source>Player 1, %1</source>
+        <translation>玩家 1，%1</translation>
+    </message>
+    <message>
+        <source>Player 2, %1</source>
+        <translation>玩家 2，%1</translation>
+    </message>
+    <message>
+        <source>Frame of card %1</source>
+        <translation>卡牌 %1 的边框</translation>
     </message>
 </context>
 <context>
@@ -456,21 +549,29 @@
         <translation>完成</translation>
     </message>
     <message>
-        <source>%1: round 1 %2, round 2 %3, round 3 %4, round 4 %5, round 5 %6, total %7.</source>
-        <extracomment>One player&apos;s column of the results, read out: the name, then the five rounds&apos; scores and the total.</extracomment>
-        <translation>%1：第 1 回合 %2，第 2 回合 %3，第 3 回合 %4，第 4 回合 %5，第 5 回合 %6，总分 %7。</translation>
-    </message>
-    <message>
-        <source>Game Stats. %1 %2</source>
-        <translation>比赛成绩。%1 %2</translation>
-    </message>
-    <message>
         <source>Against %1: %2 won, %3 lost</source>
         <translation>对阵 %1：胜 %2，负 %3</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
         <translation>%1。显示统计。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins the sentences of the results read out: a name, each round, the total.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Round %1, %2.</source>
+        <translation>回合 %1，%2。</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>总计 %1。</translation>
     </message>
 </context>
 <context>
