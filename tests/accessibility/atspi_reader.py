@@ -8,14 +8,26 @@
                                   for each window activation, name change and
                                   object shown ({"event", "role", "name"})
                                   until SECONDS have passed or stdin closes
-  atspi_reader.py act ROLE NAME ACTION
+  atspi_reader.py act ROLE NAME ACTION [WINDOW]
                                   does the action named ACTION of the one
                                   showing control of ROLE whose name starts
-                                  with NAME, as a screen reader's user does;
-                                  prints the actions it offers
+                                  with NAME (in the window whose name starts
+                                  with WINDOW, or whose role is ROLE for
+                                  @ROLE, if given), as a screen reader's user
+                                  does; prints the actions it offers
+  atspi_reader.py settext ROLE NAME TEXT [WINDOW]
+                                  sets the text of that control through its
+                                  editable text; prints {"text"} as it reads
+                                  after the change
+  atspi_reader.py focus ROLE NAME [WINDOW]
+                                  asks the focus for that control
+  atspi_reader.py setvalue ROLE NAME VALUE [WINDOW]
+                                  sets its value through its value interface;
+                                  prints {"value"} as it reads after the change
 
-Apart from "act" it only reads; the test that runs it plays the game and
-judges what it read.
+Apart from "act", "settext", "focus" and "setvalue" it only reads; the test
+that runs it plays the game and judges what it read. Whether the game obeyed
+is for the test to judge from the game: the bus answers alike either way.
 """
 
 import json
@@ -78,11 +90,12 @@ def listen(seconds):
     return 0
 
 
-def act(role, prefix, action):
+def find(role, prefix, window=None):
+    """The one showing control of `role` named `prefix`..., or None (said why)."""
     app = application()
     if app is None:
         print("no application named Quorvel on the accessibility bus", file=sys.stderr)
-        return 1
+        return None
     found = []
 
     def walk(node):
@@ -97,22 +110,72 @@ def act(role, prefix, action):
         except Exception:  # an object gone while it was read
             pass
 
-    walk(app)
+    for i in range(app.childCount):
+        top = app.getChildAtIndex(i)
+        if top is None:
+            continue
+        if window is not None and window.startswith("@"):
+            if top.getRoleName() != window[1:]:
+                continue
+        elif window is not None and not (top.name or "").startswith(window):
+            continue
+        walk(top)
     if len(found) != 1:
         print("%d showing %s named %r" % (len(found), role, prefix), file=sys.stderr)
+        return None
+    return found[0]
+
+
+def act(role, prefix, action, window=None):
+    node = find(role, prefix, window)
+    if node is None:
         return 1
-    actions = found[0].queryAction()
+    actions = node.queryAction()
     names = [actions.getName(i) for i in range(actions.nActions)]
     print(json.dumps({"actions": names}))
     if action not in names:
         print("no action %r among %r" % (action, names), file=sys.stderr)
         return 1
-    return 0 if actions.doAction(names.index(action)) else 1
+    actions.doAction(names.index(action))
+    return 0
+
+
+def settext(role, prefix, text, window=None):
+    node = find(role, prefix, window)
+    if node is None:
+        return 1
+    node.queryEditableText().setTextContents(text)
+    shown = node.queryText()
+    print(json.dumps({"text": shown.getText(0, shown.characterCount)}))
+    return 0
+
+
+def focus(role, prefix, window=None):
+    node = find(role, prefix, window)
+    if node is None:
+        return 1
+    node.queryComponent().grabFocus()
+    return 0
+
+
+def setvalue(role, prefix, value, window=None):
+    node = find(role, prefix, window)
+    if node is None:
+        return 1
+    node.queryValue().currentValue = float(value)
+    print(json.dumps({"value": node.queryValue().currentValue}))
+    return 0
 
 
 if __name__ == "__main__":
     if len(sys.argv) >= 5 and sys.argv[1] == "act":
-        sys.exit(act(sys.argv[2], sys.argv[3], sys.argv[4]))
+        sys.exit(act(*sys.argv[2:6]))
+    if len(sys.argv) >= 5 and sys.argv[1] == "settext":
+        sys.exit(settext(*sys.argv[2:6]))
+    if len(sys.argv) >= 4 and sys.argv[1] == "focus":
+        sys.exit(focus(*sys.argv[2:5]))
+    if len(sys.argv) >= 5 and sys.argv[1] == "setvalue":
+        sys.exit(setvalue(*sys.argv[2:6]))
     if len(sys.argv) >= 2 and sys.argv[1] == "dump":
         sys.exit(dump())
     if len(sys.argv) >= 3 and sys.argv[1] == "listen":

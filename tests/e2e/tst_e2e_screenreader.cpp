@@ -60,8 +60,13 @@ class ScreenReaderEndToEndTest : public QObject {
     void initTestCase();
     void cleanupTestCase();
     void gameReadAloud();
+    void actionsRefusedLikeClicks();
 
   private:
+    // Runs the accessibility reader with `arguments`; its standard output.
+    QString reader(const QStringList& arguments);
+    // The windows of the game now on the screen, by kind.
+    static QList<Kind> kinds(GameRun& run);
     QProcessEnvironment environment() const;
     QList<Node> dump();
     // The name of the one control of `role` whose name starts with `prefix`.
@@ -170,6 +175,106 @@ void ScreenReaderEndToEndTest::keys(const QStringList& names) {
                  names)
              .ok)
         fail(QStringLiteral("xdotool could not type %1").arg(names.join(' ')));
+}
+
+QString ScreenReaderEndToEndTest::reader(const QStringList& arguments) {
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(Python, QStringList{Reader} + arguments);
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        fail(QStringLiteral("the accessibility reader (%1) failed: %2")
+                 .arg(arguments.join(' '), QString::fromLocal8Bit(p.readAllStandardError())));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QList<Kind> ScreenReaderEndToEndTest::kinds(GameRun& run) {
+    QList<Kind> shown;
+    for (const Window& w : run.windows())
+        shown << kindOf(w);
+    return shown;
+}
+
+// Every action a screen reader offers reaches a control only where a click
+// would: behind a modal window, on a disabled control, the game does nothing
+// (it once died of a second modal window, or let a disabled name box change).
+void ScreenReaderEndToEndTest::actionsRefusedLikeClicks() {
+    QTemporaryDir dir;
+    QVERIFY(QProcess::execute(
+                QStringLiteral("cp"),
+                {QStringLiteral("-a"), QStringLiteral(QUORVEL_PROGRAM_DIR "/."), dir.path()}) == 0);
+    GameRun run(m_x, dir.path(), Artifacts, QStringLiteral("screenreader-refusals"));
+    try {
+        run.launch();
+        run.waitStarted();
+        run.waitFor(Kind::Main);
+
+        // Options outside New Game: every box and mark is disabled.
+        keys({QStringLiteral("alt+o")});
+        run.waitFor(Kind::Options);
+        QThread::msleep(300);
+        const QString typed = reader({QStringLiteral("settext"), QStringLiteral("text"),
+                                      QStringLiteral("Player 1 name"), QStringLiteral("Intruder")});
+        QVERIFY2(typed.contains(QLatin1String("\"text\": \"Dorvik\"")), qPrintable(typed));
+        reader({QStringLiteral("act"), QStringLiteral("radio button"), QStringLiteral("Open Hand"),
+                QStringLiteral("Toggle")});
+        reader({QStringLiteral("focus"), QStringLiteral("text"), QStringLiteral("Player 2 name")});
+        QThread::msleep(300);
+        QList<Node> tree = dump();
+        QVERIFY(!stateOf(tree, "radio button", "Open Hand", "checked"));
+        QVERIFY(stateOf(tree, "radio button", "Closed Hand", "checked"));
+        QVERIFY(!stateOf(tree, "text", "Player 2 name", "focused"));
+        keys({QStringLiteral("Return")});
+        run.waitFor(Kind::Main);
+        QThread::msleep(300);
+        tree = dump();
+        QCOMPARE(nameOf(tree, "label", "Player 1"), "Player 1, red, " + isolated("Dorvik"));
+
+        // Player 1's Done with nothing marked brings the refusal, a modal
+        // message. Behind it, neither the selection's Done nor a card obeys.
+        keys({QStringLiteral("ctrl+n")});
+        run.waitFor(Kind::Options);
+        keys({QStringLiteral("Return")});
+        run.waitFor(Kind::Select1);
+        QThread::msleep(1500);
+        keys({QStringLiteral("Return")});
+        QElapsedTimer clock;
+        clock.start();
+        while (!kinds(run).contains(Kind::Message) && clock.elapsed() < 5000)
+            QThread::msleep(50);
+        QVERIFY2(kinds(run).contains(Kind::Message), "no refusal for an empty selection");
+        QThread::msleep(300);
+        const QString offered =
+            reader({QStringLiteral("act"), QStringLiteral("push button"), QStringLiteral("Done"),
+                    QStringLiteral("Press"), QStringLiteral("Player 1")});
+        QVERIFY2(offered.contains(QLatin1String("Press")), qPrintable(offered));
+        reader({QStringLiteral("act"), QStringLiteral("check box"), QStringLiteral("Card 3,"),
+                QStringLiteral("Toggle"), QStringLiteral("Player 1")});
+        reader({QStringLiteral("focus"), QStringLiteral("check box"), QStringLiteral("Card 6,"),
+                QStringLiteral("Player 1")});
+        QThread::msleep(800);
+        // Still one message, the selection behind it unchanged.
+        QCOMPARE(kinds(run).count(Kind::Message), 1);
+        tree = dump();
+        saveDump(tree, QStringLiteral("refusal"));
+        for (int i = 1; i <= 8; ++i)
+            QVERIFY2(!stateOf(tree, "check box", QStringLiteral("Card %1,").arg(i), "checked"),
+                     qPrintable(QStringLiteral("card %1 marked behind the message").arg(i)));
+        // The message's own Done obeys the screen reader.
+        reader({QStringLiteral("act"), QStringLiteral("push button"), QStringLiteral("Done"),
+                QStringLiteral("Press"), QStringLiteral("@alert")});
+        clock.restart();
+        while (kinds(run).contains(Kind::Message) && clock.elapsed() < 5000)
+            QThread::msleep(50);
+        QVERIFY2(!kinds(run).contains(Kind::Message), "the message's Done did not close it");
+        // The focus stayed where the keys left it, not on card 6.
+        QThread::msleep(300);
+        tree = dump();
+        QVERIFY(!stateOf(tree, "check box", "Card 6,", "focused"));
+        run.process().terminate();
+        QVERIFY(run.process().waitForFinished(8000));
+    } catch (const Failure& f) {
+        QFAIL(f.what());
+    }
 }
 
 void ScreenReaderEndToEndTest::gameReadAloud() {
