@@ -230,9 +230,22 @@ void FrmMain::showCapture(int location, const QString& name) {
     imgBoard[location]->LoadPicture(name);
     imgBoard[location]->Refresh();
     if (m_mover != 0 && location >= 1 && location <= 9) {
+        if (m_squareOwner[location] == 3 - m_mover)
+            m_captureSquares << location;
         m_squareOwner[location] = m_mover;
         m_captures << location;
     }
+}
+
+int FrmMain::drawNumber(int id) {
+    if (id == 0)
+        return 0;
+    platform::Recordset& all = store::AllCards;
+    all.MoveFirst();
+    all.Find(QStringLiteral("fldID = %1").arg(id));
+    const int number = all.EOF_() ? 0 : all.intValue(QStringLiteral("fldAutoNumber"));
+    all.MoveFirst();
+    return number;
 }
 
 void FrmMain::setScoreCaption(int player, const QString& caption) {
@@ -432,6 +445,19 @@ void FrmMain::DealHands() {
     m_handStart1 = PlayRules().gintPlayer1Score;
     m_handStart2 = PlayRules().gintPlayer2Score;
     boardAndHandsChanged();
+    {
+        QList<int> hands[3];
+        for (int P = 1; P <= 2; ++P) {
+            platform::Recordset& hand = P == 1 ? P1Hand : P2Hand;
+            for (int s = 1; s <= 5; ++s) {
+                hand.MoveFirst();
+                hand.Find(store::locationCriterion(s));
+                hands[P] << drawNumber(hand.intValue(QStringLiteral("fldID")));
+            }
+            hand.MoveFirst();
+        }
+        emit handsDealt(hands[1], hands[2]);
+    }
     say(tr("Hands dealt. %1 begins.").arg(spokenPlayer(gintTurn)));
     // Open Hand has nothing to reveal: the seat that begins is asked now.
     if (open)
@@ -504,9 +530,11 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     m_hint->forget();
     m_mover = P;
     m_captures.clear();
+    m_captureSquares.clear();
     playCard(P, i, L);
     m_mover = 0;
     gintTurn = P == 1 ? 2 : 1;
+    emit cardPlaced(P, i, L, m_placedCard, m_captureSquares);
     const QString spoken = placementWords(P, L);
     if (intCardsPlaced >= 8) {
         boardAndHandsChanged();
@@ -540,6 +568,7 @@ void FrmMain::playCard(int P, int i, int L) {
     DirtyBoard.setValue(QStringLiteral("fldOwner"), P);
     m_squareEdges[L] = CardEdges::of(hand);
     m_squareOwner[L] = P;
+    m_placedCard = drawNumber(hand.intValue(QStringLiteral("fldID")));
     auto edge = [&hand](const char* field) { return hand.intValue(QLatin1String(field)); };
     const qint16 board = static_cast<qint16>(L);
     const qint16 owner = static_cast<qint16>(P);

@@ -96,6 +96,18 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void showCapture(int location, const QString& pictureName) override;
     void setScoreCaption(int player, const QString& caption) override;
 
+    // The draw number (the card list's fldAutoNumber) of the card whose
+    // fldID is `id`; 0 for none.
+    static int drawNumber(int id);
+
+  signals:
+    // A hand is dealt: the draw numbers of both hands, slot 1 first.
+    void handsDealt(const QList<int>& hand1, const QList<int>& hand2);
+    // `player` placed the card of hand slot `handSlot` (draw number `card`)
+    // on square `location` and took the squares `captures` from the other
+    // player; the scores are already counted.
+    void cardPlaced(int player, int handSlot, int location, int card, const QList<int>& captures);
+
   protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -175,6 +187,10 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // The player whose placement is capturing, and the squares he took.
     int m_mover = 0;
     QList<int> m_captures;
+    // The squares taken from the other player, for a player across the network.
+    QList<int> m_captureSquares;
+    // The draw number of the card playCard placed last.
+    int m_placedCard = 0;
     Hint* m_hint = nullptr;
     // The match as the record of matches knows it: its key, the hands ended
     // so far, the scores when the hand in play was dealt, the opponent of its
