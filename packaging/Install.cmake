@@ -93,7 +93,7 @@ opponent's neighbours whose facing edge is weaker, and the first player to
 win three rounds wins the match.")
 # The fonts and the SQLite driver are loaded at run time and so are named
 # here; the libraries are added from dpkg-shlibdeps by CPackProject.cmake.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-droid-fallback, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-noto-cjk, libqt6sql6-sqlite")
 # Qt's own texts (the help's frame, a report's button) in the player's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_QUORVEL_BINARY ${QUORVEL_PROGRAM_DIR}/quorvel)

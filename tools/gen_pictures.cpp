@@ -7,11 +7,18 @@
 // for high-density screens, named with Qt's "@2x" suffix ("DoneUp@2x.jpg").
 // Each drawing below is laid out in design pixels and takes the scale `s`:
 // painters are scaled, per-pixel textures sample their design position.
+//
+// The pictures with words in them are painted once more for each language
+// the program is translated into, from that language's compiled translation
+// (see Lettering.h), into a folder named after the language: images/de/ for
+// the program folder's pictures, de/ beside the embedded ones with a resource
+// list of its own, compiled into the program as ":/embedded/de/...".
 #include "AppIcon.h"
 #include "Art.h"
 #include "CardFace.h"
 #include "CardList.h"
 #include "GifWriter.h"
+#include "Lettering.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,15 +112,28 @@ void goldFrame(QImage& img, const QRect& r, int thickness, int s) {
     art::goldFrame(img, px(r, s), thickness * s, s);
 }
 
-// Gold lettering with a dark outline and a soft shadow, centred on a point.
-void goldText(QImage& img, const QString& text, const QFont& f, QPointF centre, int s,
-              double outline = 1.2) {
+// Gold lettering with a dark outline and a soft shadow along a text's outline.
+void goldText(QImage& img, const QPainterPath& path, int s, double outline = 1.2) {
     QPainter p(&img);
     p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath path = art::centredText(text, f, centre);
     art::letter(p, img.size(), path, art::goldGradient(path.boundingRect()), QColor(48, 26, 4),
                 outline);
+}
+
+// How far gold lettering reaches beyond its glyphs: the outline on every
+// side, and the shadow (its offset and the core of its blur) to the right
+// and below; the faint rest of the blur may fall on the surroundings.
+QMarginsF goldMargin(double outline) {
+    return QMarginsF(outline, outline, outline + 1.5 + 1.5, outline + 2 + 1.5);
+}
+
+// The picture being painted, for the reports of the lettering.
+QString g_picture;
+
+// A line of lettering of the picture being painted (see Lettering.h).
+QPainterPath words(const QString& text, const QFont& font, const lettering::Place& place) {
+    return lettering::line(text, font, place, g_picture);
 }
 
 void goldLine(QImage& img, QRectF r, int s) {
@@ -127,6 +147,10 @@ void goldLine(QImage& img, QRectF r, int s) {
 }
 
 // ---- run-time pictures -----------------------------------------------------
+
+// The face of a button inside its gold frame, where its word goes (a
+// descender's shadow may touch the frame's inner edge).
+const QRectF ButtonFace(3, 3, 87, 20);
 
 QImage button(const QString& text, bool pressed, int s) {
     QImage img = argb(93 * s, 25 * s);
@@ -156,8 +180,13 @@ QImage button(const QString& text, bool pressed, int s) {
     QPainter p(&img);
     p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c = pressed ? QPointF(47.5, 13.5) : QPointF(46.5, 12.5);
-    const QPainterPath path = art::centredText(text, art::font(kSerif, 15, true), c);
+    // Outline and shadow (offset by 1, 1.2 and blurred by 1) beyond the glyphs.
+    const QMarginsF margin(0.8, 0.8, 0.8 + 1 + 1, 0.8 + 1.2 + 1);
+    const lettering::Place up{QPointF(46.5, 12.5), true, ButtonFace, margin};
+    // The pressed face shows the same words one pixel down and to the right.
+    const lettering::Place down{QPointF(47.5, 13.5), true, ButtonFace.adjusted(0, 0, 1, 1), margin};
+    const QFont font = lettering::fit(text, lettering::font(kSerif, 15, true), up, g_picture);
+    const QPainterPath path = lettering::placed(text, font, pressed ? down : up);
     if (!pressed)
         art::shadow(p, img.size(), path, QPointF(1, 1.2), 1, 220);
     QLinearGradient fill = art::goldGradient(path.boundingRect());
@@ -272,12 +301,25 @@ QImage plaque(int w, int h, uint32_t seed, int s) {
 
 QImage prompt(int s) {
     QImage img = plaque(200, 67, 52, s);
-    goldText(img, "Choose 5 cards", art::font(kSerif, 24, true), QPointF(100, 28), s);
+    //: Painted on the selection window's prompt in two lines: the first large
+    //: (room for about 180 x 36 pixels), the second small (180 x 19). Keep the
+    //: line break.
+    const QString text =
+        lettering::text(QT_TRANSLATE_NOOP("Pictures", "Choose 5 cards\nthen press Done"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() != 2 && !text.isEmpty())
+        lettering::report(QStringLiteral("%1, 52start.jpg: \"%2\" is not two lines")
+                              .arg(lettering::language(), text));
+    lines.resize(2);
+    goldText(img,
+             words(lines[0], lettering::font(kSerif, 24, true),
+                   {QPointF(100, 28), true, QRectF(6, 5, 188, 39), goldMargin(1.2)}),
+             s);
     QPainter p(&img);
     p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath sub =
-        art::centredText("then press Done", art::font(kSerif, 12, false, true), QPointF(100, 50));
+    const QPainterPath sub = words(lines[1], lettering::font(kSerif, 12, false, true),
+                                   {QPointF(100, 50), true, QRectF(6, 44, 188, 18), {}});
     p.fillPath(sub, QColor(236, 214, 170));
     return img;
 }
@@ -289,8 +331,12 @@ QImage begins(int player, int s) {
     p.scale(s, s);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink = player == 1 ? QColor(192, 0, 0) : QColor(0, 40, 200);
-    const QPainterPath path = art::centredText(QString("Player %1 begins").arg(player),
-                                               art::font(kSerif, 25, true, true), QPointF(100, 33));
+    //: Painted on the plaque that shows who places the first card, 190 x 55
+    //: pixels of room; %1 is the player's number, 1 or 2.
+    const QPainterPath path =
+        words(lettering::text(QT_TRANSLATE_NOOP("Pictures", "Player %1 begins"), player),
+              lettering::font(kSerif, 25, true, true),
+              {QPointF(100, 33), true, QRectF(5, 5, 190, 57), goldMargin(1.2)});
     QLinearGradient g(path.boundingRect().topLeft(), path.boundingRect().bottomLeft());
     g.setColorAt(0, ink.lighter(140));
     g.setColorAt(1, ink.darker(140));
@@ -304,7 +350,10 @@ QImage plate(const QString& text, int w, int h, int s) {
     QImage img = darkWood(w, h, 300 + uint32_t(w), s);
     art::vignette(img, 0.4);
     goldFrame(img, QRect(0, 0, w, h), 3, s);
-    goldText(img, text, art::font(kSerif, h * 0.62, true), QPointF(w / 2.0, h / 2.0), s, 1.0);
+    goldText(img,
+             words(text, lettering::font(kSerif, h * 0.62, true),
+                   {QPointF(w / 2.0, h / 2.0), true, QRectF(2, 2, w - 4, h - 4), goldMargin(1.0)}),
+             s, 1.0);
     return img;
 }
 
@@ -393,21 +442,43 @@ QImage options(int s) {
     QImage img = darkWood(312, 412, 41, s, 52);
     art::vignette(img, 0.45);
     goldFrame(img, QRect(0, 0, 312, 412), 8, s);
-    goldText(img, "Player 1", art::font(kSerif, 19, true), QPointF(153.5, 30), s);
+    //: The headings above the options window's name boxes (room for 288 x 32
+    //: pixels), and the plates of the main and selection windows that name
+    //: each player's colour (121 x 29 pixels); %1 is 1 or 2.
+    const char* player = QT_TRANSLATE_NOOP("Pictures", "Player %1");
+    goldText(img,
+             words(lettering::text(player, 1), lettering::font(kSerif, 19, true),
+                   {QPointF(153.5, 30), true, QRectF(12, 8, 288, 36), goldMargin(1.2)}),
+             s);
     framedField(img, QRect(51, 44, 206, 26), s);
-    goldText(img, "Player 2", art::font(kSerif, 19, true), QPointF(154.5, 100), s);
+    goldText(img,
+             words(lettering::text(player, 2), lettering::font(kSerif, 19, true),
+                   {QPointF(154.5, 100), true, QRectF(12, 76, 288, 38), goldMargin(1.2)}),
+             s);
     framedField(img, QRect(52, 114, 206, 26), s);
     goldLine(img, QRectF(40, 158, 232, 2), s);
-    goldText(img, "Rules", art::font(kSerif, 22, true), QPointF(156, 175), s);
+    //: The heading of the options window's choice of rules, painted between two
+    //: gold lines (room for 288 x 29 pixels).
+    goldText(img,
+             words(lettering::text(QT_TRANSLATE_NOOP("Pictures", "Rules")),
+                   lettering::font(kSerif, 22, true),
+                   {QPointF(156, 175), true, QRectF(12, 161, 288, 30), goldMargin(1.2)}),
+             s);
     goldLine(img, QRectF(40, 191, 232, 2), s);
     struct Box {
         QRect r;
         const char* text;
     };
-    const Box boxes[] = {{QRect(44, 205, 30, 26), "Open Hand"},
-                         {QRect(44, 233, 30, 26), "Closed Hand"},
-                         {QRect(43, 270, 34, 30), "Basic Rules"},
-                         {QRect(43, 298, 34, 30), "Basic Combo Rules"}};
+    // The options, painted to the right of their marks.
+    const Box boxes[] = {
+        //: An option of the options window, right of its mark (room for 214 x 27 pixels).
+        {QRect(44, 205, 30, 26), QT_TRANSLATE_NOOP("Pictures", "Open Hand")},
+        //: An option of the options window, right of its mark (214 x 27 pixels).
+        {QRect(44, 233, 30, 26), QT_TRANSLATE_NOOP("Pictures", "Closed Hand")},
+        //: An option of the options window, right of its mark (214 x 27 pixels).
+        {QRect(43, 270, 34, 30), QT_TRANSLATE_NOOP("Pictures", "Basic Rules")},
+        //: An option of the options window, right of its mark (214 x 27 pixels).
+        {QRect(43, 298, 34, 30), QT_TRANSLATE_NOOP("Pictures", "Basic Combo Rules")}};
     for (const Box& b : boxes) {
         // The marks are laid over the box, so the box must stay square-looking
         // and light inside for the red mark to show.
@@ -417,11 +488,10 @@ QImage options(int s) {
         QPainter p(&img);
         p.scale(s, s);
         p.setRenderHint(QPainter::Antialiasing);
-        QPainterPath path;
-        const QFont f = art::font(kSerif, 16, true);
-        path.addText(0, 0, f, b.text);
-        const QRectF br = path.boundingRect();
-        path.translate(86 - br.left(), b.r.center().y() + 0.5 - br.center().y());
+        const double middle = b.r.center().y() + 0.5;
+        const QPainterPath path =
+            words(lettering::text(b.text), lettering::font(kSerif, 16, true),
+                  {QPointF(86, middle), false, QRectF(84, middle - 13, 218, 27), goldMargin(1.0)});
         art::letter(p, img.size(), path, QColor(246, 228, 190), QColor(30, 14, 4), 1.0);
     }
     return img;
@@ -449,7 +519,13 @@ QImage message(int s) {
 QImage winner(int s) {
     QImage img = marble(551, 258, 9, s);
     goldFrame(img, QRect(0, 0, 551, 258), 8, s);
-    goldText(img, "Game Stats", art::font(kSerif, 28, true), QPointF(275.5, 28), s, 1.3);
+    //: The heading of the results window, painted above a gold line (room for
+    //: 431 x 38 pixels).
+    goldText(img,
+             words(lettering::text(QT_TRANSLATE_NOOP("Pictures", "Game Stats")),
+                   lettering::font(kSerif, 28, true),
+                   {QPointF(275.5, 28), true, QRectF(60, 8, 431, 38), goldMargin(1.3)}),
+             s, 1.3);
     goldLine(img, QRectF(274, 52, 3, 150), s);
     goldLine(img, QRectF(170, 46, 211, 1.5), s);
     return img;
@@ -462,7 +538,13 @@ QImage stats(int s) {
     QImage img = darkWood(600, 300, 27, s, 50);
     art::vignette(img, 0.45);
     goldFrame(img, QRect(0, 0, 600, 300), 8, s);
-    goldText(img, "Statistics", art::font(kSerif, 28, true), QPointF(300, 30), s, 1.3);
+    //: The heading of the statistics window, painted above a short gold line
+    //: (room for 520 x 40 pixels).
+    goldText(img,
+             words(lettering::text(QT_TRANSLATE_NOOP("Pictures", "Statistics")),
+                   lettering::font(kSerif, 28, true),
+                   {QPointF(300, 30), true, QRectF(40, 9, 520, 40), goldMargin(1.3)}),
+             s, 1.3);
     goldLine(img, QRectF(200, 50, 200, 1.5), s);
     art::recess(img, px(QRect(18, 60, 564, 140), s), 6 * s, 0.5);
     goldLine(img, QRectF(26, 86, 548, 1.5), s);
@@ -516,13 +598,18 @@ QImage splash(const QList<CardRow>& cards, int s) {
         g.setColorAt(1, QColor(0, 0, 0, 210));
         p.fillRect(QRect(0, 170, 450, 130), g);
     }
-    goldText(img, "Quorvel", art::font(kSerif, 80, true), QPointF(225, 228), s, 2.2);
+    goldText(img, art::centredText("Quorvel", art::font(kSerif, 80, true), QPointF(225, 228)), s,
+             2.2);
     {
         QPainter p(&img);
         p.scale(s, s);
         p.setRenderHint(QPainter::Antialiasing);
-        const QPainterPath sub = art::centredText(
-            "a duel of cards for two", art::font(kSerif, 15, false, true), QPointF(225, 276));
+        //: The splash window's line under the game's name (room for 430 x 30
+        //: pixels).
+        const QPainterPath sub =
+            words(lettering::text(QT_TRANSLATE_NOOP("Pictures", "a duel of cards for two")),
+                  lettering::font(kSerif, 15, false, true),
+                  {QPointF(225, 276), true, QRectF(10, 263, 430, 30), {}});
         p.fillPath(sub, QColor(236, 214, 170));
     }
     goldFrame(img, QRect(0, 0, 450, 300), 7, s);
@@ -586,18 +673,100 @@ void writeFaces(const QList<CardRow>& cards, const QString& programDir, const QL
         th.join();
 }
 
-// The pictures the program loads from its folder at run time.
-void writeRuntimePictures(const QString& images, int s) {
+// Ink of the words: a pixel that differs from the picture without words by
+// more than this in a channel (the faint tail of a shadow's blur does not count).
+constexpr int InkThreshold = 24;
+
+// Checks that the words of a picture lie inside the rooms of its lines, by
+// comparing it at its own scale with the same picture painted without words.
+void checkInk(const QImage& lettered, const QImage& bare, const QList<QRectF>& rooms, int s) {
+    const QImage a = lettered.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = bare.convertToFormat(QImage::Format_ARGB32);
+    QRect outside;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const QRgb* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            const int d = std::max(
+                {std::abs(qRed(la[x]) - qRed(lb[x])), std::abs(qGreen(la[x]) - qGreen(lb[x])),
+                 std::abs(qBlue(la[x]) - qBlue(lb[x])), std::abs(qAlpha(la[x]) - qAlpha(lb[x]))});
+            if (d <= InkThreshold)
+                continue;
+            const QPointF centre((x + 0.5) / s, (y + 0.5) / s);
+            if (std::none_of(rooms.begin(), rooms.end(),
+                             [&](const QRectF& r) { return r.contains(centre); }))
+                outside |= QRect(x, y, 1, 1);
+        }
+    }
+    if (!outside.isNull())
+        lettering::report(QStringLiteral("%1, %2: words painted outside their room, over "
+                                         "pixels %3,%4 to %5,%6")
+                              .arg(lettering::language().isEmpty() ? QStringLiteral("English")
+                                                                   : lettering::language(),
+                                   g_picture)
+                              .arg(outside.left())
+                              .arg(outside.top())
+                              .arg(outside.right())
+                              .arg(outside.bottom()));
+}
+
+// A picture with words, painted by `paint`, once with its words and once
+// without them to measure where their ink lies.
+QImage lettered(const QString& file, int s, const std::function<QImage()>& paint) {
+    g_picture = scaled(file, s);
+    lettering::takeRooms();
+    const QImage img = paint();
+    lettering::setBare(true);
+    const QImage bare = paint();
+    lettering::setBare(false);
+    checkInk(img, bare, lettering::takeRooms(), s);
+    return img;
+}
+
+// The pictures of the program folder with words in them, into `images`.
+void writeLetteredRuntimePictures(const QString& images, int s) {
     const struct {
         const char* file;
         const char* text;
-    } buttons[] = {{"Done", "Done"},       {"Help", "Help"}, {"NewGame", "New Game"},
-                   {"Options", "Options"}, {"Exit", "Exit"}, {"Reset", "Reset"},
-                   {"Clear", "Clear"},     {"Keep", "Keep"}};
+    } buttons[] = {//: A button of the options, message, results, statistics and help
+                   //: windows, and of the selection windows; painted on a face of 87 x 19
+                   //: pixels.
+                   {"Done", QT_TRANSLATE_NOOP("Pictures", "Done")},
+                   //: A button of the main and options windows (87 x 19 pixels).
+                   {"Help", QT_TRANSLATE_NOOP("Pictures", "Help")},
+                   //: A button of the main window (87 x 19 pixels).
+                   {"NewGame", QT_TRANSLATE_NOOP("Pictures", "New Game")},
+                   //: A button of the main window (87 x 19 pixels).
+                   {"Options", QT_TRANSLATE_NOOP("Pictures", "Options")},
+                   //: A button of the main window (87 x 19 pixels).
+                   {"Exit", QT_TRANSLATE_NOOP("Pictures", "Exit")},
+                   //: The statistics window's button that asks to empty the record of
+                   //: matches (87 x 19 pixels).
+                   {"Reset", QT_TRANSLATE_NOOP("Pictures", "Reset")},
+                   //: The statistics window's button that confirms emptying the record
+                   //: of matches (87 x 19 pixels).
+                   {"Clear", QT_TRANSLATE_NOOP("Pictures", "Clear")},
+                   //: The statistics window's button that keeps the record of matches
+                   //: after all (87 x 19 pixels).
+                   {"Keep", QT_TRANSLATE_NOOP("Pictures", "Keep")}};
     for (const auto& b : buttons) {
-        saveJpg(button(b.text, false, s), images + scaled(QString(b.file) + "Up.jpg", s), s);
-        saveJpg(button(b.text, true, s), images + scaled(QString(b.file) + "Dn.jpg", s), s);
+        for (bool pressed : {false, true}) {
+            const QString file = QString(b.file) + (pressed ? "Dn.jpg" : "Up.jpg");
+            saveJpg(lettered(file, s, [&] { return button(lettering::text(b.text), pressed, s); }),
+                    images + scaled(file, s), s);
+        }
     }
+    saveJpg(lettered("52start.jpg", s, [&] { return prompt(s); }),
+            images + scaled("52start.jpg", s), s);
+    for (int player : {1, 2}) {
+        const QString file = QStringLiteral("begin%1.jpg").arg(player);
+        saveJpg(lettered(file, s, [&] { return begins(player, s); }), images + scaled(file, s), s);
+    }
+}
+
+// The pictures the program loads from its folder at run time.
+void writeRuntimePictures(const QString& images, int s) {
+    writeLetteredRuntimePictures(images, s);
     saveJpg(fieldBlank(s), images + scaled("FieldBlank.jpg", s), s);
     saveJpg(cards::back(true, s), images + scaled("PlaceHolder-r.jpg", s), s);
     saveJpg(cards::back(false, s), images + scaled("PlaceHolder-b.jpg", s), s);
@@ -605,25 +774,40 @@ void writeRuntimePictures(const QString& images, int s) {
     writeGif(light(true, true, s), images + scaled("RedOn.gif", s));
     writeGif(light(false, false, s), images + scaled("BlueOff.gif", s));
     writeGif(light(false, true, s), images + scaled("BlueOn.gif", s));
-    saveJpg(prompt(s), images + scaled("52start.jpg", s), s);
-    saveJpg(begins(1, s), images + scaled("begin1.jpg", s), s);
-    saveJpg(begins(2, s), images + scaled("begin2.jpg", s), s);
+}
+
+// The embedded pictures with words in them, into the folder `e`; returns
+// their file names.
+QStringList writeLetteredEmbeddedPictures(const QList<CardRow>& cards, const QString& e, int s) {
+    saveJpg(lettered("splash.jpg", s, [&] { return splash(cards, s); }),
+            e + scaled("splash.jpg", s), s);
+    saveJpg(lettered("options.jpg", s, [&] { return options(s); }), e + scaled("options.jpg", s),
+            s);
+    saveJpg(lettered("winner.jpg", s, [&] { return winner(s); }), e + scaled("winner.jpg", s), s);
+    saveJpg(lettered("stats.jpg", s, [&] { return stats(s); }), e + scaled("stats.jpg", s), s);
+    const char* player = QT_TRANSLATE_NOOP("Pictures", "Player %1");
+    writeGif(
+        lettered("plate1.gif", s, [&] { return plate(lettering::text(player, 1), 125, 33, s); }),
+        e + scaled("plate1.gif", s));
+    writeGif(
+        lettered("plate2.gif", s, [&] { return plate(lettering::text(player, 2), 129, 32, s); }),
+        e + scaled("plate2.gif", s));
+    QStringList files = {"options.jpg", "plate1.gif", "plate2.gif",
+                         "splash.jpg",  "stats.jpg",  "winner.jpg"};
+    for (QString& f : files)
+        f = scaled(f, s);
+    return files;
 }
 
 // The pictures compiled into the program; returns their file names.
 QStringList writeEmbeddedPictures(const QList<CardRow>& cards, const QString& e, int s) {
-    saveJpg(splash(cards, s), e + scaled("splash.jpg", s), s);
+    writeLetteredEmbeddedPictures(cards, e, s);
     saveJpg(mainBoard(s), e + scaled("main.jpg", s), s);
-    saveJpg(options(s), e + scaled("options.jpg", s), s);
     saveJpg(strip(s), e + scaled("strip.jpg", s), s);
     saveJpg(message(s), e + scaled("message.jpg", s), s);
-    saveJpg(winner(s), e + scaled("winner.jpg", s), s);
-    saveJpg(stats(s), e + scaled("stats.jpg", s), s);
     saveJpg(recordPlate(s), e + scaled("recordplate.jpg", s), s);
     writeGif(light(true, false, s), e + scaled("redlight.gif", s));
     writeGif(light(false, false, s), e + scaled("bluelight.gif", s));
-    writeGif(plate("Player 1", 125, 33, s), e + scaled("plate1.gif", s));
-    writeGif(plate("Player 2", 129, 32, s), e + scaled("plate2.gif", s));
     saveJpg(selFrame(s), e + scaled("selframe.jpg", s), s);
     savePng(icon(s), e + scaled("icon.png", s));
     QStringList files = {"bluelight.gif", "icon.png",       "main.jpg",   "message.jpg",
@@ -635,43 +819,85 @@ QStringList writeEmbeddedPictures(const QList<CardRow>& cards, const QString& e,
     return files;
 }
 
+void writeResourceList(const QString& file, const QStringList& files) {
+    QFile qrc(file);
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        fail("cannot write " + file);
+    QTextStream out(&qrc);
+    out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/embedded\">\n";
+    for (const QString& f : files)
+        out << "    <file>" << f << "</file>\n";
+    out << "</qresource>\n</RCC>\n";
+}
+
+// Ends the program if any words did not fit; tells which lines were set in
+// a smaller font.
+void finishLettering() {
+    for (const QString& line : lettering::shrunk())
+        std::printf("gen_pictures: %s\n", qPrintable(line));
+    const QStringList problems = lettering::problems();
+    for (const QString& problem : problems)
+        std::fprintf(stderr, "gen_pictures: %s\n", qPrintable(problem));
+    if (!problems.isEmpty())
+        fail("the words of some pictures do not fit them; shorten the translations named above");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     // Painting needs a GUI application for fonts, but never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: gen_pictures <cards.csv> <programdir> <embeddeddir>\n");
+    QStringList args = app.arguments().mid(1);
+    QString language;
+    if (args.size() == 6 && args[0] == QLatin1String("--language")) {
+        language = args[1];
+        if (!lettering::useLanguage(language, args[2]))
+            fail("cannot load the translation " + args[2]);
+        args = args.mid(3);
+    }
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: gen_pictures [--language <language> <file.qm>] <cards.csv> "
+                             "<programdir> <embeddeddir>\n");
         return 2;
     }
-    const QList<CardRow> cards = readCardList(QString::fromLocal8Bit(argv[1]));
-    const QString programDir = QString::fromLocal8Bit(argv[2]);
-    const QString embeddedDir = QString::fromLocal8Bit(argv[3]);
+    const QList<CardRow> cards = readCardList(args[0]);
+    const QString programDir = args[1];
+    const QString embeddedDir = args[2];
+    // Design size and double size for high-density screens.
+    const QList<int> scales = {1, 2};
+
+    if (!language.isEmpty()) {
+        // Only the pictures with words, in the language's own folders.
+        const QString images = programDir + "/images/" + language + "/";
+        const QString embedded = embeddedDir + "/" + language + "/";
+        makeDir(images);
+        makeDir(embedded);
+        QStringList files;
+        for (int s : scales) {
+            writeLetteredRuntimePictures(images, s);
+            for (const QString& f : writeLetteredEmbeddedPictures(cards, embedded, s))
+                files << language + "/" + f;
+        }
+        finishLettering();
+        writeResourceList(embeddedDir + "/embedded_" + language + ".qrc", files);
+        return 0;
+    }
+
     const QString images = programDir + "/images/";
     makeDir(images);
     makeDir(programDir + "/cards");
     makeDir(embeddedDir);
-
-    // Design size and double size for high-density screens.
-    const QList<int> scales = {1, 2};
     QStringList embedded;
     for (int s : scales) {
         writeRuntimePictures(images, s);
         embedded += writeEmbeddedPictures(cards, embeddedDir + "/", s);
     }
+    finishLettering();
     writeFaces(cards, programDir, scales);
 
     if (!appicon::writeAll(embeddedDir + "/icons"))
         fail("cannot write the application icons");
-
-    QFile qrc(embeddedDir + "/embedded.qrc");
-    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        fail("cannot write embedded.qrc");
-    QTextStream out(&qrc);
-    out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/embedded\">\n";
-    for (const QString& f : embedded)
-        out << "    <file>" << f << "</file>\n";
-    out << "</qresource>\n</RCC>\n";
+    writeResourceList(embeddedDir + "/embedded.qrc", embedded);
     return 0;
 }

@@ -815,6 +815,106 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Choose 5 cards
+then press Done</source>
+        <extracomment>Painted on the selection window&apos;s prompt in two lines: the first large (room for about 180 x 36 pixels), the second small (180 x 19). Keep the line break.</extracomment>
+        <translation>Elige 5 cartas
+y pulsa Listo</translation>
+    </message>
+    <message>
+        <source>Player %1 begins</source>
+        <extracomment>Painted on the plaque that shows who places the first card, 190 x 55 pixels of room; %1 is the player&apos;s number, 1 or 2.</extracomment>
+        <translation>Empieza el jugador %1</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <extracomment>The headings above the options window&apos;s name boxes (room for 288 x 32 pixels), and the plates of the main and selection windows that name each player&apos;s colour (121 x 29 pixels); %1 is 1 or 2.</extracomment>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <extracomment>The heading of the options window&apos;s choice of rules, painted between two gold lines (room for 288 x 29 pixels).</extracomment>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <extracomment>An option of the options window, right of its mark (room for 214 x 27 pixels).</extracomment>
+        <translation>Mano abierta</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <extracomment>An option of the options window, right of its mark (214 x 27 pixels).</extracomment>
+        <translation>Mano cerrada</translation>
+    </message>
+    <message>
+        <source>Basic Rules</source>
+        <extracomment>An option of the options window, right of its mark (214 x 27 pixels).</extracomment>
+        <translation>Reglas básicas</translation>
+    </message>
+    <message>
+        <source>Basic Combo Rules</source>
+        <extracomment>An option of the options window, right of its mark (214 x 27 pixels).</extracomment>
+        <translation>Reglas básicas con combo</translation>
+    </message>
+    <message>
+        <source>Game Stats</source>
+        <extracomment>The heading of the results window, painted above a gold line (room for 431 x 38 pixels).</extracomment>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>a duel of cards for two</source>
+        <extracomment>The splash window&apos;s line under the game&apos;s name (room for 430 x 30 pixels).</extracomment>
+        <translation>un duelo de cartas para dos</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <extracomment>A button of the options, message, results, statistics and help windows, and of the selection windows; painted on a face of 87 x 19 pixels.</extracomment>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>A button of the main and options windows (87 x 19 pixels).</extracomment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <extracomment>A button of the main window (87 x 19 pixels).</extracomment>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>A button of the main window (87 x 19 pixels).</extracomment>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>A button of the main window (87 x 19 pixels).</extracomment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <extracomment>The heading of the statistics window, painted above a short gold line (room for 520 x 40 pixels).</extracomment>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <extracomment>The statistics window&apos;s button that asks to empty the record of matches (87 x 19 pixels).</extracomment>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>The statistics window&apos;s button that confirms emptying the record of matches (87 x 19 pixels).</extracomment>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
+        <translation>Conservar</translation>
+    </message>
+</context>
+<context>
     <name>PlayRules</name>
     <message>
         <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>

@@ -157,7 +157,8 @@ void Picture::setEmbedded(const QString& resource) {
 
 void Picture::decode(const QString& name, bool embedded) {
     const qreal ratio = devicePixelRatioF();
-    const QString file = embedded ? name : nativeFileName(name);
+    // The picture's version in the player's language, where it has words.
+    const QString file = pictureInLanguage(embedded ? name : nativeFileName(name));
     m_pixmap = embedded ? loadEmbeddedPicture(file, ratio) : loadPictureFile(file, ratio);
     m_name = name;
     m_file = m_pixmap.devicePixelRatio() > 1.0 ? highDensityName(file) : file;

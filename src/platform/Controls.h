@@ -44,7 +44,8 @@ class Picture : public QWidget {
     bool hasPicture() const { return !m_pixmap.isNull(); }
     // The file (as named by the program) of the picture shown, empty if none.
     const QString& pictureName() const { return m_name; }
-    // The file actually decoded: the named one or its double-size variant.
+    // The file actually decoded: the named one, its version in the player's
+    // language (see pictureInLanguage) or the double-size variant of either.
     const QString& pictureFile() const { return m_file; }
     const QPixmap& pixmap() const { return m_pixmap; }
 

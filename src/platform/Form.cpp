@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/Fatal.h"
 #include "platform/Recordset.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -321,7 +322,7 @@ void Form::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (!m_backgroundName.isEmpty() &&
         (m_background.isNull() || m_backgroundDensity != pictureDensity(ratio))) {
-        m_background = loadEmbeddedPicture(m_backgroundName, ratio);
+        m_background = loadEmbeddedPicture(pictureInLanguage(m_backgroundName), ratio);
         m_backgroundDensity = pictureDensity(ratio);
     }
     if (m_background.isNull())

@@ -1,15 +1,21 @@
 #include "platform/Platform.h"
 
+#include "platform/Fonts.h"
+#include "platform/Translations.h"
+
 #include <QCoreApplication>
-#include <QFont>
 #include <QSocketNotifier>
 
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 
+// Each language's pictures with words, compiled in by translations/.
+void initLanguagePictures();
+
 static void initEmbeddedResources() {
     Q_INIT_RESOURCE(embedded);
+    initLanguagePictures();
 }
 
 namespace platform {
@@ -27,10 +33,7 @@ void onSignal(int) {
 
 void initialise() {
     initEmbeddedResources();
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    substituteDesignFonts(currentLanguage());
 }
 
 QString isolated(const QString& text) {

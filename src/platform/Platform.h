@@ -7,7 +7,8 @@
 namespace platform {
 
 // Sets up what every window relies on: the embedded pictures and the
-// substitutes for the design fonts (Times New Roman, Arial, MS Sans Serif).
+// substitutes for the design fonts (Times New Roman, Arial, MS Sans Serif) in
+// the language in use (see Fonts.h).
 void initialise();
 
 // Runs `handler` on the user-interface thread when the program is asked to

@@ -1,11 +1,14 @@
 #include "platform/Translations.h"
 
+#include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSet>
 #include <QTranslator>
 
 #include <memory>
@@ -19,11 +22,25 @@ struct Installed {
     QString language;
     std::unique_ptr<QTranslator> program;
     std::unique_ptr<QTranslator> qt;
+    // The names of the pictures in the language's picture folder, read once
+    // for each program folder (a few dozen files).
+    QString pictureFolder;
+    QSet<QString> pictureNames;
 };
 
 Installed& installed() {
     static Installed i;
     return i;
+}
+
+const QSet<QString>& languagePictureNames(const QString& folder) {
+    Installed& i = installed();
+    if (i.pictureFolder != folder) {
+        i.pictureFolder = folder;
+        const QStringList names = QDir(folder).entryList(QDir::Files);
+        i.pictureNames = QSet<QString>(names.begin(), names.end());
+    }
+    return i.pictureNames;
 }
 
 void uninstall() {
@@ -34,6 +51,8 @@ void uninstall() {
         translator->reset();
     }
     i.language.clear();
+    i.pictureFolder.clear();
+    i.pictureNames.clear();
 }
 } // namespace
 
@@ -93,12 +112,14 @@ bool useLanguage(const QString& language, const QString& folder) {
         return true;
     }
     uninstall();
+    substituteDesignFonts(QString());
     if (language.isEmpty())
         return true;
     auto program = std::make_unique<QTranslator>();
     if (!program->load(FilePrefix + language, folder.isEmpty() ? translationsFolder() : folder))
         return false;
     i.language = language;
+    substituteDesignFonts(language);
     QCoreApplication::installTranslator(program.get());
     i.program = std::move(program);
     // Qt's own texts (the command line's help, standard buttons); a language
@@ -136,6 +157,31 @@ QString rulesDocument(const QString& language) {
     if (language.isEmpty() || !rulesLanguages().contains(language))
         return QStringLiteral("\\QorRules.rtf");
     return QStringLiteral("\\rules\\QorRules.%1.rtf").arg(language);
+}
+
+QString languagePictureFolder(const QString& language) {
+    if (language.isEmpty())
+        return {};
+    return programFolder() + QStringLiteral("/images/") + language;
+}
+
+QString pictureInLanguage(const QString& file) {
+    const QString& language = installed().language;
+    if (language.isEmpty())
+        return file;
+    const qsizetype slash = file.lastIndexOf(QLatin1Char('/'));
+    const QString folder = file.left(slash + 1);
+    const QString name = file.mid(slash + 1);
+    if (folder == QLatin1String(":/embedded/")) {
+        const QString translated = folder + language + QLatin1Char('/') + name;
+        return QFile::exists(translated) ? translated : file;
+    }
+    if (folder != programFolder() + QStringLiteral("/images/"))
+        return file;
+    const QString languageFolder = languagePictureFolder(language);
+    if (!languagePictureNames(languageFolder).contains(name))
+        return file;
+    return languageFolder + QLatin1Char('/') + name;
 }
 
 } // namespace platform

@@ -48,4 +48,17 @@ QStringList rulesLanguages();
 // "\rules\QorRules.de.rtf" in German.
 QString rulesDocument(const QString& language);
 
+// Pictures with words painted into them come in each language beside the
+// designed English ones, in a folder named after the language:
+// "images/de/NewGameUp.jpg" beside "images/NewGameUp.jpg" in the program
+// folder, ":/embedded/de/options.jpg" beside ":/embedded/options.jpg" inside
+// the program. The picture to show for `file` (a picture of the program
+// folder's images/ or an embedded one): its version in the language in use
+// where the language has one, else `file` itself. A language whose folder is
+// missing shows the English pictures.
+QString pictureInLanguage(const QString& file);
+
+// The folder of the language's pictures in the program folder, "" for English.
+QString languagePictureFolder(const QString& language);
+
 } // namespace platform

@@ -318,6 +318,22 @@ const QStringList& imageFiles() {
     return files;
 }
 
+const QStringList& letteredImageFiles() {
+    static const QStringList files{
+        QStringLiteral("DoneUp.jpg"),    QStringLiteral("DoneDn.jpg"),
+        QStringLiteral("HelpUp.jpg"),    QStringLiteral("HelpDn.jpg"),
+        QStringLiteral("NewGameUp.jpg"), QStringLiteral("NewGameDn.jpg"),
+        QStringLiteral("OptionsUp.jpg"), QStringLiteral("OptionsDn.jpg"),
+        QStringLiteral("ExitUp.jpg"),    QStringLiteral("ExitDn.jpg"),
+        QStringLiteral("52start.jpg"),   QStringLiteral("begin1.jpg"),
+        QStringLiteral("begin2.jpg"),    QStringLiteral("ResetUp.jpg"),
+        QStringLiteral("ResetDn.jpg"),   QStringLiteral("ClearUp.jpg"),
+        QStringLiteral("ClearDn.jpg"),   QStringLiteral("KeepUp.jpg"),
+        QStringLiteral("KeepDn.jpg"),
+    };
+    return files;
+}
+
 QString pictureProblem(const QString& fileName) {
     const QString notRegular = regularFileProblem(fileName, PictureReports);
     if (!notRegular.isEmpty())
@@ -376,6 +392,17 @@ QString firstStartupProblem() {
             pictureProblem(platform::nativeFileName(folder + "/images/" + image));
         if (!problem.isEmpty())
             return problem;
+    }
+    // Every language the program folder has a translation for has its
+    // pictures with words beside it, painted by the same build.
+    const QString language = platform::currentLanguage();
+    if (platform::shippedLanguages().contains(language)) {
+        const QString languageFolder = platform::languagePictureFolder(language);
+        for (const QString& image : letteredImageFiles()) {
+            const QString problem = pictureProblem(languageFolder + QLatin1Char('/') + image);
+            if (!problem.isEmpty())
+                return problem;
+        }
     }
     const QString problem = cardPictureProblems(paths);
     if (!problem.isEmpty())

@@ -12,7 +12,8 @@ namespace store {
 // rather than in the middle of a match: the tables and their fields, every
 // number read the way play reads it (as a 16-bit integer), the card list
 // (every draw number 1 to 606 finding a real card), the slot records in order,
-// no trigger on the game's tables, every picture of the images folder and both
+// no trigger on the game's tables, every picture of the images folder (and,
+// in a language with pictures of its own, every picture of its folder) and both
 // faces of every card (regular files, complete, of a size the image reader
 // loads), and the rules document of the language in use (a regular file).
 // Returns a description of the first problem, or "".
@@ -26,6 +27,10 @@ platform::DatabaseProblem databaseProblem(const QString& file);
 
 // The pictures of the images folder that the windows load.
 const QStringList& imageFiles();
+
+// Those of them with words painted in, which every language with pictures of
+// its own has in its folder (see platform::pictureInLanguage).
+const QStringList& letteredImageFiles();
 
 // Checks that a picture file exists, is complete and is a picture of its
 // kind; returns the problem or "".

@@ -8,6 +8,7 @@
 
 #include "e2e/GameRun.h"
 #include "e2e/XSession.h"
+#include "store/StartupCheck.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -192,12 +193,32 @@ void PackageTest::initTestCase() {
              qPrintable(fields.out));
     // The fonts and the database driver by name, the libraries from dpkg-shlibdeps.
     for (const char* dependency :
-         {"fonts-liberation", "libqt6sql6-sqlite", "libqt6widgets6", "libc6"})
+         {"fonts-liberation", "fonts-noto-cjk", "libqt6sql6-sqlite", "libqt6widgets6", "libc6"})
         QVERIFY2(fields.out.contains(QString::fromLatin1(dependency)), qPrintable(fields.out));
     QVERIFY2(fields.out.contains(QStringLiteral("Description: card game")), qPrintable(fields.out));
     const Outcome unpack = execute(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, m_deb});
     QVERIFY2(!unpack.crashed && unpack.status == 0, qPrintable(unpack.err));
     qInfo("installed in %lld ms, packed and unpacked in %lld ms", installed, clock.elapsed());
+
+    // Every language's pictures with words beside its translation, at both
+    // densities, in both trees.
+    for (const QString& tree : {QStringLiteral("installed"), QStringLiteral("deb")}) {
+        const QString data = root(tree) + "/usr/share/quorvel";
+        const QStringList qms =
+            QDir(data + "/translations").entryList({QStringLiteral("quorvel_*.qm")}, QDir::Files);
+        QVERIFY2(qms.size() >= 9, qPrintable(qms.join(' ')));
+        for (const QString& qm : qms) {
+            const QString language = qm.mid(8, qm.size() - 11);
+            for (const QString& picture : store::letteredImageFiles()) {
+                const qsizetype dot = picture.lastIndexOf('.');
+                for (const QString& file :
+                     {picture, picture.left(dot) + QStringLiteral("@2x") + picture.mid(dot)}) {
+                    const QString path = data + "/images/" + language + "/" + file;
+                    QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+                }
+            }
+        }
+    }
 
     QVERIFY2(m_x.start(), "could not start a private Xvfb server");
 }

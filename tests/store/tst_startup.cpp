@@ -1,5 +1,6 @@
 #include "platform/Fatal.h"
 #include "platform/Recordset.h"
+#include "platform/Translations.h"
 #include "store/StartupCheck.h"
 #include "store/Tables.h"
 #include "support/TestFolder.h"
@@ -13,6 +14,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -193,6 +195,8 @@ class StartupTest : public QObject {
     void goodFolderHasNoProblem();
     void damageIsFound_data();
     void damageIsFound();
+    void languagePictureDamageIsFound_data();
+    void languagePictureDamageIsFound();
 
     void damagedDatabaseStopsTheProgram_data();
     void damagedDatabaseStopsTheProgram();
@@ -383,6 +387,77 @@ void StartupTest::damageIsFound() {
     for (const QString& word : named)
         QVERIFY2(problem.contains(word, Qt::CaseInsensitive),
                  qPrintable(QStringLiteral("\"%1\" not named in: %2").arg(word, problem)));
+}
+
+void StartupTest::languagePictureDamageIsFound_data() {
+    QTest::addColumn<QString>("language"); // in use
+    QTest::addColumn<QString>("damaged");  // a picture of images/, or a language's whole folder
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("de: button missing") << "de"
+                                        << "de/NewGameDn.jpg" << Damage::Remove << true;
+    QTest::newRow("ja: plaque truncated") << "ja"
+                                          << "ja/begin2.jpg" << Damage::Truncate << true;
+    QTest::newRow("zh_CN: prompt that is not a picture")
+        << "zh_CN"
+        << "zh_CN/52start.jpg" << Damage::NotPicture << true;
+    QTest::newRow("ru: whole folder missing") << "ru"
+                                              << "ru" << Damage::Remove << true;
+    // Only the language in use is the player's concern.
+    QTest::newRow("English: German button missing") << ""
+                                                    << "de/ExitUp.jpg" << Damage::Remove << false;
+    QTest::newRow("fr: German button missing") << "fr"
+                                               << "de/HelpUp.jpg" << Damage::Remove << false;
+}
+
+void StartupTest::languagePictureDamageIsFound() {
+    QFETCH(QString, language);
+    QFETCH(QString, damaged);
+    QFETCH(Damage, damage);
+    QFETCH(bool, found);
+    TestFolder folder;
+    FatalCatcher catcher;
+    // images/ becomes a folder of its own, the damaged language's folder too,
+    // their pictures links to the build's, so that the damage stays here.
+    QVERIFY(linkFilesOf(folder, QStringLiteral("images")));
+    const QString build = QStringLiteral(QUORVEL_PROGRAM_DIR "/images/");
+    const QString damagedLanguage = damaged.section(QLatin1Char('/'), 0, 0);
+    for (const QString& sub : QDir(build).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString here = folder.file(QStringLiteral("images/") + sub);
+        if (sub != damagedLanguage) {
+            QVERIFY(QFile::link(build + sub, here));
+            continue;
+        }
+        QVERIFY(QDir().mkpath(here));
+        for (const QString& name : QDir(build + sub).entryList(QDir::Files))
+            QVERIFY(QFile::link(build + sub + "/" + name, here + "/" + name));
+    }
+    QVERIFY(platform::useLanguage(language));
+    const auto english = qScopeGuard([] { platform::useLanguage(QString()); });
+    const QString file = folder.file(QStringLiteral("images/") + damaged);
+    QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+    const QByteArray original = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    QVERIFY(QFileInfo(file).isDir() ? QDir(file).removeRecursively() : QFile::remove(file));
+    if (damage != Damage::Remove) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(damage == Damage::Truncate ? original.left(original.size() / 2)
+                                           : QByteArray("Not a picture at all.\n"));
+    }
+    const QString problem = store::firstStartupProblem();
+    if (!found) {
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        return;
+    }
+    QVERIFY2(!problem.isEmpty(), "the damage was not found");
+    // A missing folder is told by its first picture.
+    const QString named =
+        damaged.contains(QLatin1Char('/')) ? damaged : damaged + QStringLiteral("/DoneUp.jpg");
+    QVERIFY2(problem.contains(named), qPrintable(problem));
 }
 
 void StartupTest::damagedDatabaseStopsTheProgram_data() {

@@ -197,6 +197,8 @@ void TranslationsTest::complete() {
                     QDirIterator::Subdirectories);
     while (it.hasNext())
         arguments << it.next();
+    // The words the picture generator paints.
+    arguments << QStringLiteral(QUORVEL_SOURCE_DIR "/tools/gen_pictures.cpp");
     arguments << QStringLiteral("-ts") << ts;
     QProcess lupdate;
     lupdate.start(QStringLiteral(QUORVEL_LUPDATE), arguments);

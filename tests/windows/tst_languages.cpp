@@ -1,15 +1,18 @@
 // Every window in every shipped language and in the pseudo-language en_XA
 // (accented, about 40 % longer, every text in brackets): each control's text
-// fits its control, and in en_XA no text on screen or in the accessibility
-// tree escaped translation. Run once at normal density and once under
-// QT_SCALE_FACTOR=2.
+// fits its control, every picture with words shows the language's own version
+// (en_XA, which has none, the designed English one), and in en_XA no text on
+// screen or in the accessibility tree escaped translation. Run once at normal density and once
+// under QT_SCALE_FACTOR=2.
 
 #include "match/FrmMain.h"
 #include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Controls.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Translations.h"
 #include "selection/FrmPlayer.h"
+#include "store/StartupCheck.h"
 #include "support/Game.h"
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
@@ -19,6 +22,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QSet>
@@ -38,6 +42,7 @@ class LanguagesTest : public QObject {
     void check(QWidget* window, const QString& state);
     QStringList m_problems;
     bool m_pseudo = false;
+    int m_letteredShown = 0;
 };
 
 namespace {
@@ -77,6 +82,7 @@ void collectAccessible(QAccessibleInterface* node, QStringList* texts, int depth
 
 void LanguagesTest::init() {
     m_problems.clear();
+    m_letteredShown = 0;
 }
 
 void LanguagesTest::cleanup() {
@@ -98,6 +104,27 @@ void LanguagesTest::check(QWidget* window, const QString& state) {
             !untranslated(label->text()).isEmpty() &&
             !QSet<QString>{QStringLiteral("000"), QStringLiteral("0000")}.contains(label->text()))
             m_problems << QStringLiteral("%1: \"%2\" is not translated").arg(where, label->text());
+    }
+    // A picture with words comes from the language's folder; the pseudo-
+    // language has no pictures and shows the designed ones.
+    const QString language = platform::currentLanguage();
+    const QList<platform::Picture*> pictures = window->findChildren<platform::Picture*>();
+    for (platform::Picture* picture : pictures) {
+        if (!picture->isVisible() || !picture->hasPicture())
+            continue;
+        const QString named = QString(picture->pictureName()).replace(QLatin1Char('\\'), '/');
+        const bool embedded = named.startsWith(QLatin1String(":/"));
+        const QString name = QFileInfo(named).fileName();
+        if (!(embedded ? name.startsWith(QLatin1String("plate"))
+                       : store::letteredImageFiles().contains(name)))
+            continue;
+        const QString folder =
+            (embedded ? QStringLiteral(":/embedded") : platform::programFolder() + "/images") +
+            (m_pseudo ? QString() : QLatin1Char('/') + language);
+        ++m_letteredShown;
+        if (QFileInfo(picture->pictureFile()).path() != folder)
+            m_problems << QStringLiteral("%1: the picture %2 shows %3")
+                              .arg(where, picture->pictureName(), picture->pictureFile());
     }
     if (!m_pseudo)
         return;
@@ -181,6 +208,8 @@ void LanguagesTest::windows() {
     Game::click(frmOptions->imgDone);
     // The message kinds: too few cards, next hand, round won, match won.
     QVERIFY2(messages.size() >= 4, qPrintable(QStringList(messages.values()).join(" | ")));
+    // Buttons, plates, the prompt and the "begins" plaque at least.
+    QVERIFY2(m_letteredShown >= 20, qPrintable(QString::number(m_letteredShown)));
     QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1Char('\n'))));
 }
 
