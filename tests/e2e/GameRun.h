@@ -8,6 +8,7 @@
 
 #include "XSession.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -243,19 +244,24 @@ enum class Kind {
     Other
 };
 
+// A window by its title, in the language of the translator the test has
+// installed (English without one), and its size.
 inline Kind kindOf(const Window& w) {
-    if (w.name == QLatin1String("Quorvel") && w.width == 592)
+    const auto title = [](const char* context, const char* source) {
+        return QCoreApplication::translate(context, source);
+    };
+    if (w.name == title("FrmMain", "Quorvel") && w.width == 592)
         return Kind::Main;
     // The options window's caption is empty, on the screen as well.
     if (w.name.isEmpty() && w.width == 312)
         return Kind::Options;
-    if (w.name == QLatin1String("Quorvel  -  Player 1"))
+    if (w.name == title("FrmPlayer", "Quorvel  -  Player 1"))
         return Kind::Select1;
-    if (w.name == QLatin1String("Quorvel  -  Player 2"))
+    if (w.name == title("FrmPlayer", "Quorvel  -  Player 2"))
         return Kind::Select2;
-    if (w.name == QLatin1String("Quorvel  -  Help"))
+    if (w.name == title("FrmHelp", "Quorvel  -  Help"))
         return Kind::Help;
-    if (w.name == QLatin1String("Quorvel  -  Statistics"))
+    if (w.name == title("FrmStats", "Quorvel  -  Statistics"))
         return Kind::Stats;
     if (w.name == QLatin1String("Form1"))
         return w.width == 351 ? Kind::Message : w.width == 552 ? Kind::Winner : Kind::Splash;
@@ -275,6 +281,13 @@ class GameRun {
         : m_x(x), m_folder(folder), m_artifacts(artifacts), m_prefix(prefix) {
         m_begin[1] = QImage(folder + "/images/begin1.jpg").convertToFormat(QImage::Format_RGB32);
         m_begin[2] = QImage(folder + "/images/begin2.jpg").convertToFormat(QImage::Format_RGB32);
+    }
+    // The game speaks `language`: its "begins" pictures are the language's.
+    void setLanguage(const QString& language) {
+        for (int p = 1; p <= 2; ++p)
+            m_begin[p] =
+                QImage(QStringLiteral("%1/images/%2/begin%3.jpg").arg(m_folder, language).arg(p))
+                    .convertToFormat(QImage::Format_RGB32);
     }
     ~GameRun() {
         if (m_game.state() != QProcess::NotRunning) {
