@@ -5,6 +5,7 @@
 // pictures (buttons, plates, the selection prompt, the "begins" plaque), not
 // the designed English ones.
 
+#include "AccessibilityBus.h"
 #include "GameRun.h"
 #include "XSession.h"
 
@@ -24,7 +25,6 @@ namespace {
 
 const QString Reader = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/accessibility/atspi_reader.py");
 const QString Python = QStringLiteral("/usr/bin/python3");
-const QString BusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
 const QString Embedded = QStringLiteral(QUORVEL_BINARY_DIR "/embedded");
 
 // Mean difference per colour channel between `picture` and the part of
@@ -78,7 +78,7 @@ class LanguagesEndToEndTest : public QObject {
                        const QString& where, QSize size = {});
 
     XSession m_x;
-    QProcess m_bus;
+    AccessibilityBus m_bus;
     QString m_folder, m_language;
 };
 
@@ -92,27 +92,16 @@ void LanguagesEndToEndTest::initTestCase() {
     const QString missing = XSession::missingTool();
     if (!missing.isEmpty())
         QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
-    if (!QFile::exists(BusLauncher) ||
-        QProcess::execute(Python, {QStringLiteral("-c"), QStringLiteral("import pyatspi")}) != 0)
-        QSKIP("at-spi2-core and python3-pyatspi are needed (make setup installs them)");
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        QSKIP("needs a D-Bus session of its own: run under dbus-run-session (as CTest does)");
+    const QString noBus = AccessibilityBus::missing();
+    if (!noBus.isEmpty())
+        QSKIP(qPrintable(noBus));
     QVERIFY2(m_x.start(), "could not start a private Xvfb server");
     QVERIFY(QDir().mkpath(Artifacts));
-    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    m_bus.setProcessEnvironment(environment());
-    m_bus.setStandardOutputFile(QProcess::nullDevice());
-    m_bus.setStandardErrorFile(QProcess::nullDevice());
-    m_bus.start(BusLauncher, {QStringLiteral("--launch-immediately")});
-    QVERIFY(m_bus.waitForStarted(5000));
-    QThread::msleep(300);
+    QVERIFY2(m_bus.start(environment()), "could not start the accessibility bus");
 }
 
 void LanguagesEndToEndTest::cleanupTestCase() {
-    if (m_bus.state() != QProcess::NotRunning) {
-        m_bus.terminate();
-        m_bus.waitForFinished(3000);
-    }
+    m_bus.stop();
 }
 
 QStringList LanguagesEndToEndTest::shownNames() {

@@ -6,6 +6,7 @@
 // by a screen reader's action over the AT-SPI bus) and as the screen reader
 // reads it. No match is lost and none counts twice.
 
+#include "AccessibilityBus.h"
 #include "GameRun.h"
 #include "XSession.h"
 
@@ -23,7 +24,6 @@ namespace {
 
 const QString Reader = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/accessibility/atspi_reader.py");
 const QString Python = QStringLiteral("/usr/bin/python3");
-const QString BusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
 
 int filled(const Tables& t) {
     int n = 0;
@@ -83,7 +83,7 @@ class RecordEndToEndTest : public QObject {
     int playUntilMatchWon(GameRun& run, const QString& recordFile);
 
     XSession m_x;
-    QProcess m_bus;
+    AccessibilityBus m_bus;
     int m_hands = 0;
     bool m_hinted = false;
 };
@@ -160,27 +160,16 @@ void RecordEndToEndTest::initTestCase() {
     const QString missing = XSession::missingTool();
     if (!missing.isEmpty())
         QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
-    if (!QFile::exists(BusLauncher) ||
-        QProcess::execute(Python, {QStringLiteral("-c"), QStringLiteral("import pyatspi")}) != 0)
-        QSKIP("at-spi2-core and python3-pyatspi are needed (make setup installs them)");
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        QSKIP("needs a D-Bus session of its own: run under dbus-run-session (as CTest does)");
+    const QString noBus = AccessibilityBus::missing();
+    if (!noBus.isEmpty())
+        QSKIP(qPrintable(noBus));
     QVERIFY2(m_x.start(), "could not start a private Xvfb server");
     QVERIFY(QDir().mkpath(Artifacts));
-    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    m_bus.setProcessEnvironment(environment());
-    m_bus.setStandardOutputFile(QProcess::nullDevice());
-    m_bus.setStandardErrorFile(QProcess::nullDevice());
-    m_bus.start(BusLauncher, {QStringLiteral("--launch-immediately")});
-    QVERIFY(m_bus.waitForStarted(5000));
-    QThread::msleep(300);
+    QVERIFY2(m_bus.start(environment()), "could not start the accessibility bus");
 }
 
 void RecordEndToEndTest::cleanupTestCase() {
-    if (m_bus.state() != QProcess::NotRunning) {
-        m_bus.terminate();
-        m_bus.waitForFinished(3000);
-    }
+    m_bus.stop();
 }
 
 void RecordEndToEndTest::keys(const QStringList& names) {

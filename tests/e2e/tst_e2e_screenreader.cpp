@@ -4,6 +4,7 @@
 // listens to its events. The names read back are held against the card
 // database; hidden cards must not give away a single edge value.
 
+#include "AccessibilityBus.h"
 #include "GameRun.h"
 #include "XSession.h"
 
@@ -21,7 +22,6 @@ namespace {
 
 const QString Reader = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/accessibility/atspi_reader.py");
 const QString Python = QStringLiteral("/usr/bin/python3");
-const QString BusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
 
 struct Node {
     int depth = 0;
@@ -78,7 +78,7 @@ class ScreenReaderEndToEndTest : public QObject {
     void saveDump(const QList<Node>& tree, const QString& what);
 
     XSession m_x;
-    QProcess m_bus;
+    AccessibilityBus m_bus;
 };
 
 QProcessEnvironment ScreenReaderEndToEndTest::environment() const {
@@ -91,28 +91,16 @@ void ScreenReaderEndToEndTest::initTestCase() {
     const QString missing = XSession::missingTool();
     if (!missing.isEmpty())
         QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(missing)));
-    if (!QFile::exists(BusLauncher) ||
-        QProcess::execute(Python, {QStringLiteral("-c"), QStringLiteral("import pyatspi")}) != 0)
-        QSKIP("at-spi2-core and python3-pyatspi are needed (make setup installs them)");
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        QSKIP("needs a D-Bus session of its own: run under dbus-run-session (as CTest does)");
+    const QString noBus = AccessibilityBus::missing();
+    if (!noBus.isEmpty())
+        QSKIP(qPrintable(noBus));
     QVERIFY2(m_x.start(), "could not start a private Xvfb server");
     QVERIFY(QDir().mkpath(Artifacts));
-    // The game finds the accessibility bus through the session bus.
-    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    m_bus.setProcessEnvironment(environment());
-    m_bus.setStandardOutputFile(QProcess::nullDevice());
-    m_bus.setStandardErrorFile(QProcess::nullDevice());
-    m_bus.start(BusLauncher, {QStringLiteral("--launch-immediately")});
-    QVERIFY(m_bus.waitForStarted(5000));
-    QThread::msleep(300);
+    QVERIFY2(m_bus.start(environment()), "could not start the accessibility bus");
 }
 
 void ScreenReaderEndToEndTest::cleanupTestCase() {
-    if (m_bus.state() != QProcess::NotRunning) {
-        m_bus.terminate();
-        m_bus.waitForFinished(3000);
-    }
+    m_bus.stop();
 }
 
 QList<Node> ScreenReaderEndToEndTest::dump() {
