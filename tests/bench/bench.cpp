@@ -7,6 +7,8 @@
 //   quorvel_bench --bare     show one empty window, print own peak memory (kB)
 //   quorvel_bench --match    play one scripted match, print own peak memory (kB)
 //   quorvel_bench --computer only the computer player's decision times
+//   quorvel_bench --startup [language]
+//                            one start-up in a fresh process, print its ms
 
 #include "computer/Tournament.h"
 #include "match/ComputerPlayer.h"
@@ -15,6 +17,7 @@
 #include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Form.h"
+#include "platform/Translations.h"
 #include "selection/FrmPlayer.h"
 #include "support/Game.h"
 #include "windows/Forms.h"
@@ -53,6 +56,10 @@ constexpr int WonMatchSamples = 20;
 constexpr int ComputerHands = 25;       // per level, rule and hand option
 constexpr int HardHands = 60;           // the same for the hard level
 constexpr int ComputerWindowHands = 30; // through the windows
+// Start-ups in a fresh process for each language measured, and how much
+// longer one with a translator may take than one in English.
+constexpr int LanguageRuns = 9;
+constexpr double LanguageExtraMs = 5.0;
 
 long peakResidentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -423,6 +430,72 @@ int match(int argc, char* argv[]) {
     return 0;
 }
 
+// One start-up as the program makes it, in a process of its own so that the
+// translators, the language's pictures and its fonts are loaded for the first
+// time: the language chosen, every window made, the splash's tick (the start-up
+// check included) and the main window drawn. Prints its milliseconds.
+int startupIn(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    Game game;
+    int modals = 0;
+    const double ms = timed([&] {
+        if (!platform::useLanguage(language))
+            qFatal("no translation for %s", qPrintable(language));
+        createForms();
+        platform::Form::setModalHook([&modals](platform::Form* form) {
+            ++modals;
+            Game::pressDone(form);
+        });
+        frmSplash->Show();
+        frmSplash->tmrOne->tick();
+        if (!frmMain->isVisible())
+            qFatal("the main window is not shown after start-up");
+        frmMain->grab();
+    });
+    std::printf("%.3f\n", ms);
+    Game::click(frmMain->imgExit);
+    platform::useLanguage(QString());
+    return 0;
+}
+
+// Median start-up of each language against English, the processes taken in
+// turn so that a busy moment of the machine falls on all of them alike.
+void languageStartUps(QStringList& missed) {
+    const QStringList languages = {QString(), QStringLiteral("de"), QStringLiteral("ja")};
+    QMap<QString, std::vector<double>> runs;
+    for (int run = 0; run < LanguageRuns; ++run)
+        for (const QString& language : languages) {
+            QProcess child;
+            QStringList arguments{QStringLiteral("--startup")};
+            if (!language.isEmpty())
+                arguments << language;
+            child.start(QCoreApplication::applicationFilePath(), arguments);
+            if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+                missed << QStringLiteral("start-up in \"%1\" failed: %2")
+                              .arg(language, QString::fromLocal8Bit(child.readAllStandardError()));
+                return;
+            }
+            runs[language].push_back(child.readAllStandardOutput().trimmed().toDouble());
+        }
+    const double english = Series::percentile(runs.value(QString()), 0.5);
+    std::printf("\nstart-up in a fresh process, median of %d: English %.1f ms", LanguageRuns,
+                english);
+    for (const QString& language : languages) {
+        if (language.isEmpty())
+            continue;
+        const double median = Series::percentile(runs.value(language), 0.5);
+        std::printf(", %s %.1f ms (%+.1f)", qPrintable(language), median, median - english);
+        if (median - english >= LanguageExtraMs)
+            missed << QStringLiteral("start-up in %1: %2 ms more than in English, budget %3 ms")
+                          .arg(language)
+                          .arg(median - english, 0, 'f', 1)
+                          .arg(LanguageExtraMs);
+    }
+    std::printf("\n");
+}
+
 long childPeakKb(const char* mode) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(mode)});
@@ -440,6 +513,8 @@ int main(int argc, char* argv[]) {
         return bare(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--match") == 0)
         return match(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--startup") == 0)
+        return startupIn(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--computer") == 0) {
         QCoreApplication app(argc, argv);
         QStringList missed;
@@ -553,6 +628,7 @@ int main(int argc, char* argv[]) {
         std::printf("\n");
         missed << QStringLiteral("peak memory could not be measured");
     }
+    languageStartUps(missed);
     computerDecisions(missed);
     std::printf("bench time %.1f s\n", total.elapsed() / 1000.0);
 
