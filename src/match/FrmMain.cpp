@@ -356,6 +356,7 @@ void FrmMain::ClearHands() {
 void FrmMain::NewGame() {
     platform::Random& random = platform::Random::instance();
     random.reseedFromClock();
+    emit matchAbandoned();
     // r + 1 rounded to the nearest integer, a half going to the even 2.
     gintTurn = static_cast<qint16>(std::nearbyint(random.next() + 1.0));
     imgNewGame->LoadPicture(pictureName(QStringLiteral("\\images\\NewGameUp.jpg")));
@@ -381,6 +382,19 @@ void FrmMain::NewGame() {
     gblnNewGame = true;
     frmOptions->Show();
     Hide();
+}
+
+void FrmMain::abandonMatch() {
+    tmrHideHand->setEnabled(false);
+    tmr1->setEnabled(false);
+    for (FrmPlayer* window : {frmPlayer1, frmPlayer2})
+        if (window->isVisible())
+            window->Hide();
+    if (frmHelp->isVisible())
+        frmHelp->Hide();
+    if (frmOptions->isVisible())
+        frmOptions->Hide();
+    NewGame();
 }
 
 void FrmMain::ResetHand() {
@@ -948,6 +962,7 @@ void FrmMain::imgExit_MouseUp() {
 // ---- Unload ------------------------------------------------------------------------
 
 void FrmMain::Form_Unload() {
+    emit matchAbandoned();
     m_hint->forget();
     tmrHideHand->setEnabled(false);
     tmr1->setEnabled(false);

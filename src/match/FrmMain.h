@@ -40,6 +40,10 @@ class FrmMain : public platform::Form, public rules::BoardView {
 
     bool CheckWinner();
     void imgBoard_MouseDown(int Index);
+    // The match cannot go on (the other player across the network is gone):
+    // the selection windows go away and a new game is set up, as New Game
+    // does. The hand in play counts for no one.
+    void abandonMatch();
 
     // Controls, indexed as designed (index 0 unused where arrays start at 1).
     std::array<platform::Picture*, 10> imgBoard{};
@@ -107,6 +111,8 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // on square `location` and took the squares `captures` from the other
     // player; the scores are already counted.
     void cardPlaced(int player, int handSlot, int location, int card, const QList<int>& captures);
+    // The match in play is given up: New Game, or the program ending.
+    void matchAbandoned();
 
   protected:
     void Form_Load() override;

@@ -3,19 +3,25 @@
 #include "match/FrmMain.h"
 #include "net/Link.h"
 #include "options/FrmOptions.h"
+#include "seats/PersonSeat.h"
 #include "seats/RemoteSeat.h"
+#include "seats/Seats.h"
 #include "windows/Forms.h"
+#include "windows/FrmMessage.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
+#include <QTimer>
 
 HostedMatch::HostedMatch(FrmMain* board, net::Link* link, QObject* parent)
     : QObject(parent), m_board(board), m_link(link),
       m_seat(new RemoteSeat(net::GuestPlayer, this)) {
     connect(link, &net::Link::received, this, &HostedMatch::link_Received);
-    connect(link, &net::Link::ended, this, &HostedMatch::ended);
+    connect(link, &net::Link::ended, this, &HostedMatch::link_Ended);
     connect(m_seat, &RemoteSeat::offerDealt, this, &HostedMatch::seat_OfferDealt);
     connect(board, &FrmMain::handsDealt, this, &HostedMatch::board_HandsDealt);
     connect(board, &FrmMain::cardPlaced, this, &HostedMatch::board_CardPlaced);
+    connect(board, &FrmMain::matchAbandoned, this, &HostedMatch::board_MatchAbandoned);
 }
 
 HostedMatch::~HostedMatch() = default;
@@ -40,6 +46,47 @@ void HostedMatch::link_Received(const net::Message& message) {
     } else if (const auto* move = std::get_if<net::Move>(&message.body)) {
         m_seat->moveArrived(move->handSlot, move->location);
     }
+}
+
+// The guest left, went silent or lost its connection, or broke the rules:
+// nothing it still sends counts, the person here is told why, and a new game
+// is set up on this board, where a person here may take player 2.
+void HostedMatch::link_Ended(net::Fault fault, net::Fault reason) {
+    if (m_over)
+        return;
+    m_over = true;
+    m_endText = net::faultText(fault, frmOptions->gstrPlayer2Name, reason);
+    if (seats::seat(net::GuestPlayer) == m_seat)
+        seats::setSeat(net::GuestPlayer, seats::person(net::GuestPlayer));
+    emit ended(fault, reason);
+    tellAndEnd();
+}
+
+// The host's person pressed New Game or Exit: the guest is told that he
+// left, and player 2 is a person here again.
+void HostedMatch::board_MatchAbandoned() {
+    if (m_over)
+        return;
+    m_over = true;
+    if (m_link)
+        m_link->leave();
+    if (seats::seat(net::GuestPlayer) == m_seat)
+        seats::setSeat(net::GuestPlayer, seats::person(net::GuestPlayer));
+}
+
+// The message waits for a window that is up modally (the end of a hand)
+// to be answered first.
+void HostedMatch::tellAndEnd() {
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, this, &HostedMatch::tellAndEnd);
+        return;
+    }
+    if (!frmMain->isLoaded())
+        return;
+    frmMessage->lblMsg->setCaption(m_endText);
+    frmMessage->lblMsg->setForeColor(QColor(0, 0, 0));
+    frmMessage->ShowModal();
+    frmMain->abandonMatch();
 }
 
 void HostedMatch::seat_OfferDealt(const std::array<int, 8>& cards) {

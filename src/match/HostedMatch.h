@@ -38,6 +38,9 @@ class HostedMatch : public QObject {
 
   private:
     void link_Received(const net::Message& message);
+    void link_Ended(net::Fault fault, net::Fault reason);
+    void tellAndEnd();
+    void board_MatchAbandoned();
     void seat_OfferDealt(const std::array<int, 8>& cards);
     void board_HandsDealt(const QList<int>& hand1, const QList<int>& hand2);
     void board_CardPlaced(int player, int handSlot, int location, int card,
@@ -46,4 +49,7 @@ class HostedMatch : public QObject {
     FrmMain* m_board;
     QPointer<net::Link> m_link;
     RemoteSeat* m_seat;
+    // Why the match with the guest ended, once it has.
+    QString m_endText;
+    bool m_over = false;
 };

@@ -31,6 +31,8 @@
 
 using namespace net;
 
+Q_DECLARE_METATYPE(net::Fault)
+
 namespace {
 
 const Timing Fast{.heartbeatMs = 150, .silenceMs = 3000, .greetingMs = 5000};
@@ -178,6 +180,9 @@ class NetHostTest : public QObject {
     void initTestCase();
     void wholeHand_data();
     void wholeHand();
+    void guestGone_data();
+    void guestGone();
+    void hostLeaves();
 };
 
 void NetHostTest::initTestCase() {
@@ -307,6 +312,107 @@ void NetHostTest::wholeHand() {
     }
     game.exit();
     seats::setSeat(2, seats::person(2));
+}
+
+void NetHostTest::guestGone_data() {
+    QTest::addColumn<bool>("leaves");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("the guest leaves") << true << QStringLiteral("Mirela has left the game.");
+    QTest::newRow("the connection drops")
+        << false << QStringLiteral("The connection to Mirela was lost. The network match is over.");
+}
+
+// The guest goes away in the middle of a hand: the host's person is told
+// why, and the board sets up a new game that a person here can play.
+void NetHostTest::guestGone() {
+    QFETCH(bool, leaves);
+    QFETCH(QString, told);
+    Game game;
+    game.start();
+    game.newGame(false, false);
+    const MatchOptions options{frmOptions->gstrPlayer1Name, QString(), false, false,
+                               frmOptions->gintWinHigh};
+    Host host(theCode(), options, HostedMatch::cardListDigest(),
+              static_cast<int>(FrmMain::cardList().size()), Fast);
+    QString error;
+    QVERIFY2(host.listen(0, &error), qPrintable(error));
+    Guest guest(HostedMatch::cardListDigest(), static_cast<int>(FrmMain::cardList().size()), Fast);
+    QSignalSpy joined(&host, &Host::joined);
+    guest.join(QStringLiteral("127.0.0.1"), host.port(), theCode(), QStringLiteral("Mirela"));
+    QVERIFY(joined.wait(10000));
+    HostedMatch match(frmMain, host.guest());
+    seats::setSeat(2, match.seat());
+    frmOptions->gstrPlayer2Name = QStringLiteral("Mirela");
+    ScriptedGuest script(&guest, false);
+    QSignalSpy ended(&match, &HostedMatch::ended);
+
+    game.chooseCards(1);
+    QVERIFY(QTest::qWaitFor([] { return frmMain->isVisible(); }, 10000));
+    QSignalSpy placed(frmMain, &FrmMain::cardPlaced);
+    QElapsedTimer clock;
+    clock.start();
+    while (placed.count() < 3 && clock.elapsed() < 20000) {
+        if (frmMain->tmrHideHand->isEnabled())
+            frmMain->tmrHideHand->tick();
+        if (frmMain->gintTurn == 1 && !Game::heldSlots().isEmpty())
+            game.placeNext();
+        else
+            QTest::qWait(5);
+    }
+    QCOMPARE(placed.count(), 3);
+
+    if (leaves)
+        guest.close();
+    else
+        guest.link()->socket()->abort();
+    QVERIFY(ended.wait(10000));
+    QVERIFY(QTest::qWaitFor([] { return frmOptions->isVisible(); }, 5000));
+    QCOMPARE(game.lastMessage().remove(QChar(0x2068)).remove(QChar(0x2069)), told);
+    QVERIFY(!frmMain->isVisible());
+    QCOMPARE(frmPlayer2->seat(), static_cast<Seat*>(seats::person(2)));
+    QCOMPARE(placed.count(), 3);
+
+    // The board is usable: a game at this screen is set up and dealt.
+    QVERIFY(frmMain->gblnNewGame);
+    Game::click(frmOptions->imgDone);
+    game.chooseCards(1);
+    game.chooseCards(2);
+    QVERIFY(frmMain->isVisible());
+    frmMain->tmrHideHand->tick();
+    game.placeNext();
+    QCOMPARE(placed.count(), 4);
+    game.exit();
+}
+
+// New Game on the host in the middle of a hand: the guest hears that the
+// host left, and the new game here is the host's alone.
+void NetHostTest::hostLeaves() {
+    Game game;
+    game.start();
+    game.newGame(false, false);
+    const MatchOptions options{frmOptions->gstrPlayer1Name, QString(), false, false,
+                               frmOptions->gintWinHigh};
+    Host host(theCode(), options, HostedMatch::cardListDigest(),
+              static_cast<int>(FrmMain::cardList().size()), Fast);
+    QString error;
+    QVERIFY2(host.listen(0, &error), qPrintable(error));
+    Guest guest(HostedMatch::cardListDigest(), static_cast<int>(FrmMain::cardList().size()), Fast);
+    QSignalSpy joined(&host, &Host::joined);
+    guest.join(QStringLiteral("127.0.0.1"), host.port(), theCode(), QStringLiteral("Mirela"));
+    QVERIFY(joined.wait(10000));
+    HostedMatch match(frmMain, host.guest());
+    seats::setSeat(2, match.seat());
+    ScriptedGuest script(&guest, false);
+    QSignalSpy guestEnded(&guest, &Guest::ended);
+    game.chooseCards(1);
+    QVERIFY(QTest::qWaitFor([] { return frmMain->isVisible(); }, 10000));
+
+    Game::click(frmMain->imgNewGame);
+    QVERIFY(guestEnded.wait(10000));
+    QCOMPARE(guestEnded.first().at(0).value<Fault>(), Fault::Left);
+    QVERIFY(frmOptions->isVisible());
+    QCOMPARE(frmPlayer2->seat(), static_cast<Seat*>(seats::person(2)));
+    game.exit();
 }
 
 QTEST_MAIN(NetHostTest)
