@@ -357,6 +357,13 @@ void FrmMain::NewGame() {
     platform::Random& random = platform::Random::instance();
     random.reseedFromClock();
     emit matchAbandoned();
+    resetMatch();
+    frmOptions->Show();
+    Hide();
+}
+
+void FrmMain::resetMatch() {
+    platform::Random& random = platform::Random::instance();
     // r + 1 rounded to the nearest integer, a half going to the even 2.
     gintTurn = static_cast<qint16>(std::nearbyint(random.next() + 1.0));
     imgNewGame->LoadPicture(pictureName(QStringLiteral("\\images\\NewGameUp.jpg")));
@@ -380,8 +387,7 @@ void FrmMain::NewGame() {
         imgBlueLight[i]->LoadPicture(pictureName(QStringLiteral("\\images\\BlueOff.gif")));
     }
     gblnNewGame = true;
-    frmOptions->Show();
-    Hide();
+    m_handsElsewhere = {};
 }
 
 void FrmMain::abandonMatch() {
@@ -394,7 +400,53 @@ void FrmMain::abandonMatch() {
         frmHelp->Hide();
     if (frmOptions->isVisible())
         frmOptions->Hide();
+    for (FrmPlayer* window : {frmPlayer1, frmPlayer2})
+        window->forgetChoice();
     NewGame();
+}
+
+void FrmMain::joinMatch() {
+    tmrHideHand->setEnabled(false);
+    tmr1->setEnabled(false);
+    for (platform::Form* window :
+         std::initializer_list<platform::Form*>{frmPlayer1, frmPlayer2, frmHelp, frmOptions})
+        if (window->isVisible())
+            window->Hide();
+    for (FrmPlayer* window : {frmPlayer1, frmPlayer2})
+        window->forgetChoice();
+    platform::Random::instance().reseedFromClock();
+    resetMatch();
+    gblnPostNewHand = false;
+    // The options are the host's: shown read-only, as during a match.
+    gblnNewGame = false;
+    // Who begins is the host's to say, with the deal; until then the board
+    // is no one's to play.
+    gintTurn = 1;
+    imgBegin->Clear();
+    Show();
+}
+
+void FrmMain::handDealtElsewhere(int player, const std::array<int, 5>& cards) {
+    if (player == 1 || player == 2)
+        m_handsElsewhere[player] = cards;
+}
+
+// A card of a hand dealt elsewhere that was not known here: it is written
+// into its slot as it leaves the hand.
+void FrmMain::handCardArrived(int player, int slot, int card) {
+    if ((player != 1 && player != 2) || slot < 1 || slot > 5 || card < 1)
+        return;
+    platform::Recordset& hand = player == 1 ? P1Hand : P2Hand;
+    platform::SaveGroup group;
+    hand.MoveFirst();
+    hand.Find(store::locationCriterion(slot));
+    if (drawNumber(hand.intValue(QStringLiteral("fldID"))) != card) {
+        store::AllCards.Find(store::autoNumberCriterion(card));
+        store::copyCard(store::AllCards, hand);
+        store::AllCards.MoveFirst();
+        m_handEdges[player][slot] = CardEdges::of(hand);
+    }
+    hand.MoveFirst();
 }
 
 void FrmMain::ResetHand() {
@@ -453,6 +505,34 @@ void FrmMain::DealHands() {
         P1Stock.MoveFirst();
         P2Stock.MoveFirst();
     }
+    for (int P = 1; P <= 2; ++P) {
+        if (!m_handsElsewhere[P])
+            continue;
+        // Only the cards known here are written; the others stay empty and
+        // face down until they are placed.
+        const std::array<int, 5> cards = *m_handsElsewhere[P];
+        m_handsElsewhere[P].reset();
+        platform::Recordset& hand = P == 1 ? P1Hand : P2Hand;
+        for (int s = 1; s <= 5; ++s) {
+            hand.MoveFirst();
+            hand.Find(store::locationCriterion(s));
+            const bool known = cards[s - 1] >= 1;
+            if (known) {
+                store::AllCards.Find(store::autoNumberCriterion(cards[s - 1]));
+                store::copyCard(store::AllCards, hand);
+                store::AllCards.MoveFirst();
+            }
+            m_handEdges[P][s] = known ? CardEdges::of(hand) : CardEdges{};
+            const QString back = P == 1 ? BackRed : BackBlue;
+            const QString colour = P == 1 ? QStringLiteral("r.jpg") : QStringLiteral("b.jpg");
+            (P == 1 ? imgP1 : imgP2)[s]->LoadPicture(
+                open && known ? pictureName(hand.textValue(QStringLiteral("fldPath")) + colour)
+                              : pictureName(back));
+            (P == 1 ? imgP1 : imgP2)[s]->Refresh();
+            (P == 1 ? blnP1InHand : blnP2InHand)[s] = true;
+            hand.MoveFirst();
+        }
+    }
     if (!open)
         tmrHideHand->setEnabled(true);
     gblnPostNewHand = false;
@@ -481,6 +561,9 @@ void FrmMain::DealHands() {
 // ---- Picking a card ----------------------------------------------------------
 
 void FrmMain::imgP1_MouseDown(int Index) {
+    // A card proposed to the other end stays picked until it answers.
+    if (seat(1)->proposalPending() && !m_seatMoving)
+        return;
     if (gintTurn == 2) {
         say(tr("Not your turn."));
         return;
@@ -495,6 +578,8 @@ void FrmMain::imgP1_MouseDown(int Index) {
 }
 
 void FrmMain::imgP2_MouseDown(int Index) {
+    if (seat(2)->proposalPending() && !m_seatMoving)
+        return;
     if (gintTurn == 1) {
         say(tr("Not your turn."));
         return;
@@ -538,6 +623,13 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     }
     if (P == 0) {
         say(placementRefused());
+        return;
+    }
+    // Across the network the other end decides: the placement is played
+    // when its answer comes back through the seat.
+    if (seat(P)->proposes() && !m_seatMoving) {
+        if (!seat(P)->proposalPending())
+            seat(P)->proposeMove(i, L);
         return;
     }
     // A hint asked before this card no longer fits the board.
@@ -689,11 +781,13 @@ void FrmMain::seat_MoveMade(int handSlot, int location) {
                  int(gintTurn), handSlot, location);
         return;
     }
+    m_seatMoving = true;
     if (gintTurn == 1)
         imgP1_MouseDown(handSlot);
     else
         imgP2_MouseDown(handSlot);
     imgBoard_MouseDown(location);
+    m_seatMoving = false;
 }
 
 void FrmMain::seatsSeeBoard(bool inFront) {
@@ -789,8 +883,7 @@ bool FrmMain::CheckWinner() {
         frmMessage->spokenScores = tr("Score %1 to %2.").arg(s1).arg(s2);
         frmMessage->ShowModal();
         ResetHand();
-        Hide();
-        frmPlayer1->Show();
+        chooseNextHand();
         return false;
     }
 
@@ -824,8 +917,7 @@ bool FrmMain::CheckWinner() {
         lblPlayer2Score->setCaption(QStringLiteral("000"));
         ++gintRound;
         ResetHand();
-        Hide();
-        frmPlayer1->Show();
+        chooseNextHand();
         return false;
     }
 
@@ -863,6 +955,14 @@ bool FrmMain::CheckWinner() {
     frmMessage->spokenScores = tr("Score %1 to %2.").arg(s1).arg(s2);
     frmMessage->ShowModal();
     return true;
+}
+
+void FrmMain::chooseNextHand() {
+    // The board stays in front until the other screen's offer arrives.
+    if (seat(1)->choosesElsewhere())
+        return;
+    Hide();
+    frmPlayer1->Show();
 }
 
 // The person's record, kept from player 1's side. A match counts against

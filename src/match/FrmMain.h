@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ComputerSeat;
@@ -44,6 +45,15 @@ class FrmMain : public platform::Form, public rules::BoardView {
     // the selection windows go away and a new game is set up, as New Game
     // does. The hand in play counts for no one.
     void abandonMatch();
+    // A match whose options and deal come from elsewhere (the guest's side of
+    // a network match) begins: the match is reset as New Game does, without
+    // the options window, and the board waits for the first offer.
+    void joinMatch();
+    // The hand of `player`, whose cards are chosen elsewhere, for the next
+    // deal: draw numbers, slot 1 first, 0 for a card not known here (it
+    // stays face down until handCardArrived, as it is placed).
+    void handDealtElsewhere(int player, const std::array<int, 5>& cards);
+    void handCardArrived(int player, int slot, int card);
 
     // Controls, indexed as designed (index 0 unused where arrays start at 1).
     std::array<platform::Picture*, 10> imgBoard{};
@@ -158,6 +168,10 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void imgOptions_MouseUp();
     void imgExit_MouseUp();
     void NewGame();
+    void resetMatch();
+    // After a hand: the next selection begins, in player 1's window, or on
+    // another screen when his cards are chosen there.
+    void chooseNextHand();
     void ResetHand();
     void DealHands();
     void ClearBoard();
@@ -197,6 +211,10 @@ class FrmMain : public platform::Form, public rules::BoardView {
     QList<int> m_captureSquares;
     // The draw number of the card playCard placed last.
     int m_placedCard = 0;
+    // A seat's answer is being played through the click handlers.
+    bool m_seatMoving = false;
+    // The hands of sides whose cards are chosen elsewhere, for the next deal.
+    std::array<std::optional<std::array<int, 5>>, 3> m_handsElsewhere{};
     Hint* m_hint = nullptr;
     // The match as the record of matches knows it: its key, the hands ended
     // so far, the scores when the hand in play was dealt, the opponent of its

@@ -24,7 +24,10 @@ HostedMatch::HostedMatch(FrmMain* board, net::Link* link, QObject* parent)
     connect(board, &FrmMain::matchAbandoned, this, &HostedMatch::board_MatchAbandoned);
 }
 
-HostedMatch::~HostedMatch() = default;
+// Player 2 is a person here again; the seat goes with the match.
+HostedMatch::~HostedMatch() {
+    seats::giveBack(net::GuestPlayer, m_seat);
+}
 
 QByteArray HostedMatch::cardListDigest() {
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -56,8 +59,7 @@ void HostedMatch::link_Ended(net::Fault fault, net::Fault reason) {
         return;
     m_over = true;
     m_endText = net::faultText(fault, frmOptions->gstrPlayer2Name, reason);
-    if (seats::seat(net::GuestPlayer) == m_seat)
-        seats::setSeat(net::GuestPlayer, seats::person(net::GuestPlayer));
+    seats::giveBack(net::GuestPlayer, m_seat);
     emit ended(fault, reason);
     tellAndEnd();
 }
@@ -70,8 +72,7 @@ void HostedMatch::board_MatchAbandoned() {
     m_over = true;
     if (m_link)
         m_link->leave();
-    if (seats::seat(net::GuestPlayer) == m_seat)
-        seats::setSeat(net::GuestPlayer, seats::person(net::GuestPlayer));
+    seats::giveBack(net::GuestPlayer, m_seat);
 }
 
 // The message waits for a window that is up modally (the end of a hand)

@@ -22,6 +22,7 @@ class RemoteSeat : public Seat {
 
     bool takesLocalInput() const override { return false; }
     bool showsHiddenCards() const override { return false; }
+    bool heldByMatch() const override { return true; }
     int offeredCard(int slot) override;
     void chooseSelection(const Offer& offer) override;
     void takeTurn(const computer::Position& visible, qint64 began) override;

@@ -48,6 +48,23 @@ class Seat : public QObject {
     // The side's name is the program's own (the computer's, with its level),
     // shown in a style that no name typed by a person gets.
     virtual bool namedByProgram() const { return false; }
+    // This side's five cards are chosen on another screen (by the host of a
+    // network match, for his own side): no selection window is shown for it
+    // here, and its hand is dealt as the other screen says.
+    virtual bool choosesElsewhere() const { return false; }
+    // A Done or a placement made at this screen for this side is a proposal
+    // that the other end of a network match answers: the windows hand it to
+    // proposeSelection or proposeMove and play it only when the answer comes
+    // back as selectionMade or moveMade. Meanwhile (proposalPending) the
+    // side's cards take no other choice.
+    virtual bool proposes() const { return false; }
+    // The seat stands for a side of a network match: what the options say
+    // about who plays does not displace it; the match gives the side back
+    // when it ends (seats::giveBack).
+    virtual bool heldByMatch() const { return false; }
+    virtual bool proposalPending() const { return false; }
+    virtual void proposeSelection(const Marks&) {}
+    virtual void proposeMove(int /*handSlot*/, int /*location*/) {}
 
     // ---- Questions the match asks
 

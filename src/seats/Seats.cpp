@@ -43,9 +43,18 @@ Seat* seat(int player) {
 void setSeat(int player, Seat* seat) {
     if (!side(player) || !seat || g_seat[player] == seat)
         return;
+    if (g_seat[player] && g_seat[player]->heldByMatch() && !seat->heldByMatch())
+        return;
     if (g_seat[player])
         g_seat[player]->withdraw();
     g_seat[player] = seat;
+}
+
+void giveBack(int player, Seat* seat) {
+    if (!side(player) || !seat || g_seat[player] != seat)
+        return;
+    seat->withdraw();
+    g_seat[player] = g_person[player];
 }
 
 PersonSeat* person(int player) {

@@ -20,6 +20,11 @@ Seat* seat(int player);
 // owes no longer counts.
 void setSeat(int player, Seat* seat);
 
+// A seat held by a network match is not displaced by a seat that is not
+// (the options window taking the seats again); see Seat::heldByMatch.
+// giveBack puts the person here behind `player` again if `seat` stands there.
+void giveBack(int player, Seat* seat);
+
 PersonSeat* person(int player);
 ComputerSeat* computer(int player);
 

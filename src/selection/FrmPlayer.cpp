@@ -130,6 +130,13 @@ void FrmPlayer::defaultState() {
     blnOfferShown = false;
 }
 
+void FrmPlayer::forgetChoice() {
+    tmr1->setEnabled(false);
+    blnCardClicked = false;
+    intSelected = 0;
+    defaultState();
+}
+
 void FrmPlayer::DealStock() {
     platform::SaveGroup group;
     platform::Recordset& stock = *m_differences.stock;
@@ -232,10 +239,14 @@ void FrmPlayer::seat_MarksChosen(Seat::Marks marks) {
 
 // The seat confirms: its marks, then Done through its press and release.
 void FrmPlayer::seat_SelectionMade(Seat::Marks marks) {
-    if (sender() != seat() || !markAs(marks))
+    if (sender() != seat())
         return;
-    imgDone_MouseDown();
-    imgDone_MouseUp();
+    m_seatChoosing = true;
+    if (markAs(marks)) {
+        imgDone_MouseDown();
+        imgDone_MouseUp();
+    }
+    m_seatChoosing = false;
 }
 
 void FrmPlayer::tmr1_Timer() {
@@ -252,6 +263,10 @@ void FrmPlayer::imgCard_Click(int Index) {
         say(tr("The cards are still face down."));
         return;
     }
+    // A choice proposed to the other end of a network match stays as it is
+    // until the answer.
+    if (seat()->proposalPending() && !m_seatChoosing)
+        return;
     blnCardClicked = true;
     platform::Recordset& stock = *m_differences.stock;
     stock.Find(store::locationCriterion(Index));
@@ -292,6 +307,13 @@ void FrmPlayer::imgDone_MouseUp() {
         if (intSelected < 5) {
             frmMessage->lblMsg->setCaption(tr("You must select 5 cards to play"));
             frmMessage->ShowModal();
+            return;
+        }
+        if (seat()->proposes() && !m_seatChoosing) {
+            Seat::Marks marks{};
+            for (int i = 1; i <= 8; ++i)
+                marks[i - 1] = imgSelect[i]->Visible();
+            seat()->proposeSelection(marks);
             return;
         }
         frmMain->gblnPostNewHand = true;

@@ -39,6 +39,9 @@ class FrmPlayer : public platform::Form {
 
     // Empties the offer.
     void defaultState();
+    // The match this window chose for is given up: the offer and the marks
+    // are dropped, and the next hand deals a new offer.
+    void forgetChoice();
 
     std::array<platform::Picture*, 9> imgCard{};
     std::array<platform::Picture*, 9> imgSelect{};
@@ -92,6 +95,8 @@ class FrmPlayer : public platform::Form {
     qint16 intSelected = 0;
     bool blnCardClicked = false;
     bool blnOfferShown = false;
+    // The seat's confirmed choice is being played through the handlers.
+    bool m_seatChoosing = false;
     // The edges of each offered card, read as it was dealt.
     std::array<CardEdges, 9> m_offerEdges{};
 };

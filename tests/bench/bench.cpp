@@ -9,11 +9,13 @@
 //   quorvel_bench --computer only the computer player's decision times
 //   quorvel_bench --startup [language]
 //                            one start-up in a fresh process, print its ms
+//   quorvel_bench --network  only the network match's placements
 
 #include "computer/Tournament.h"
 #include "match/ComputerPlayer.h"
 #include "match/FrmMain.h"
 #include "match/Hint.h"
+#include "net/NetMatch.h"
 #include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Form.h"
@@ -399,6 +401,84 @@ void computerDecisions(QStringList& missed) {
     }
 }
 
+// A network match over a TLS connection on this computer, Open Hand (no
+// pause between the turns), the guest's real board against a host scripted
+// in the same process: the time from a placement sent by the host to the card
+// drawn on the guest's board, and from the guest's press on a square (his
+// proposal) to his card drawn once the host has answered it. Both are held
+// to one frame at the 99th percentile.
+void networkPlacements(QStringList& missed) {
+    using namespace netmatch;
+    MatchOptions options = script::options(true, false);
+    // No round is ever won: hand follows hand.
+    options.target = 32000;
+    Joined j;
+    if (!j.join(options, 4242))
+        qFatal("the guest could not join the scripted host");
+    QElapsedTimer clock;
+    clock.start();
+    Series hostToGuest;
+    Series roundTrip;
+    qint64 sentAt = -1;
+    double sentCpu = 0;
+    qint64 pressedAt = -1;
+    double pressedCpu = 0;
+    j.host->sent = [&](const Placement& p) {
+        if (p.player == HostPlayer) {
+            sentAt = clock.nsecsElapsed();
+            sentCpu = processCpuMs();
+        }
+    };
+    QObject::connect(j.match->seat(), &JoinedSeat::moveProposed, [&] {
+        pressedAt = clock.nsecsElapsed();
+        pressedCpu = processCpuMs();
+    });
+    QObject::connect(frmMain, &FrmMain::cardPlaced, [&](int player) {
+        const qint64 now = clock.nsecsElapsed();
+        if (player == HostPlayer && sentAt >= 0) {
+            hostToGuest.samples.push_back((now - sentAt) / 1e6);
+            hostToGuest.cpu.push_back(processCpuMs() - sentCpu);
+            sentAt = -1;
+        } else if (player == GuestPlayer && pressedAt >= 0) {
+            roundTrip.samples.push_back((now - pressedAt) / 1e6);
+            roundTrip.cpu.push_back(processCpuMs() - pressedCpu);
+            pressedAt = -1;
+        }
+    });
+    QRandomGenerator random(99);
+    while ((hostToGuest.samples.size() < PlacementSamples ||
+            roundTrip.samples.size() < PlacementSamples) &&
+           clock.elapsed() < 300000) {
+        if (j.play(random)) {
+            QCoreApplication::processEvents();
+            continue;
+        }
+        // Waits in the event loop, woken by the socket as soon as it reads.
+        QEventLoop wait;
+        QTimer::singleShot(1, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    std::printf("\n%-44s %7s %10s %10s %12s\n", "network match (loopback, TLS)", "samples",
+                "median ms", "p99 ms", "p99 cpu ms");
+    const std::pair<const char*, const Series*> rows[] = {
+        {"host's placement to the card drawn on guest", &hostToGuest},
+        {"guest's press to his card drawn (via host)", &roundTrip}};
+    for (const auto& [name, s] : rows) {
+        if (s->samples.empty()) {
+            missed << QStringLiteral("no samples of \"%1\"").arg(QString::fromLatin1(name));
+            continue;
+        }
+        std::printf("%-44s %7zu %10.3f %10.3f %12.3f\n", name, s->samples.size(),
+                    s->percentile(0.5), s->percentile(0.99), s->cpuPercentile(0.99));
+        if (s->percentile(0.99) >= FrameMs)
+            missed << QStringLiteral("\"%1\": 99th percentile %2 ms, budget %3 ms")
+                          .arg(QString::fromLatin1(name))
+                          .arg(s->percentile(0.99), 0, 'f', 3)
+                          .arg(FrameMs);
+    }
+    j.game.exit();
+}
+
 int bare(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
@@ -524,6 +604,16 @@ int main(int argc, char* argv[]) {
         return missed.isEmpty() ? 0 : 1;
     }
 
+    if (argc > 1 && qstrcmp(argv[1], "--network") == 0) {
+        QApplication app(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        QStringList missed;
+        networkPlacements(missed);
+        for (const QString& line : missed)
+            std::printf("BUDGET MISSED: %s\n", qPrintable(line));
+        return missed.isEmpty() ? 0 : 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     std::srand(20240607);
@@ -630,6 +720,7 @@ int main(int argc, char* argv[]) {
     }
     languageStartUps(missed);
     computerDecisions(missed);
+    networkPlacements(missed);
     std::printf("bench time %.1f s\n", total.elapsed() / 1000.0);
 
     if (!missed.isEmpty()) {
