@@ -27,6 +27,10 @@ class Link;
 //
 // The board's file mirrors only what the guest may see: under Closed Hand a
 // card of the host's hand enters it only as the card is placed.
+//
+// Make it as soon as the guest is welcomed, in a slot connected to
+// net::Guest::joined: the host's first offer may come with the welcome, and
+// a message that arrives before the match listens is not heard again.
 class JoinedMatch : public QObject {
     Q_OBJECT
   public:

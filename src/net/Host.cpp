@@ -72,12 +72,14 @@ void Host::close() {
     for (Link* link : std::as_const(m_pending))
         link->deleteLater();
     m_pending.clear();
-    if (m_guest) {
-        m_guest->leave();
-        // The link closes its socket once the farewell is written.
-        m_guest->disconnect(this);
-        QTimer::singleShot(3000, m_guest, &QObject::deleteLater);
+    if (Link* guest = m_guest) {
         m_guest = nullptr;
+        // Nothing the link reports while it says farewell concerns the host
+        // any more: writing may find the connection already dropped.
+        guest->disconnect(this);
+        guest->leave();
+        // The link closes its socket once the farewell is written.
+        QTimer::singleShot(3000, guest, &QObject::deleteLater);
     }
 }
 

@@ -59,6 +59,13 @@ Link::Link(QSslSocket* socket, const QByteArray& key, Conversation conversation,
                 ignorable << e;
         m_socket->ignoreSslErrors(ignorable);
     });
+    // A placement is a few dozen bytes that must arrive at once: without
+    // this, the system holds a small write back until the last one is
+    // acknowledged, which a receiver may delay by 40 ms.
+    auto lowDelay = [this] { m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1); };
+    if (m_socket->state() == QAbstractSocket::ConnectedState)
+        lowDelay();
+    connect(m_socket, &QSslSocket::connected, this, lowDelay);
     connect(m_socket, &QSslSocket::encrypted, this, &Link::socket_Encrypted);
     connect(m_socket, &QSslSocket::readyRead, this, &Link::socket_ReadyRead);
     connect(m_socket, &QSslSocket::errorOccurred, this, &Link::socket_Error);

@@ -445,6 +445,7 @@ void networkPlacements(QStringList& missed) {
             pressedAt = -1;
         }
     });
+    j.host->begin();
     QRandomGenerator random(99);
     while ((hostToGuest.samples.size() < PlacementSamples ||
             roundTrip.samples.size() < PlacementSamples) &&

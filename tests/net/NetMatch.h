@@ -55,7 +55,11 @@ class ScriptedHost : public QObject {
         : m_options(options), m_random(seed),
           m_host(theCode(), options, HostedMatch::cardListDigest(),
                  static_cast<int>(FrmMain::cardList().size()), Fast) {
-        connect(&m_host, &Host::joined, this, [this] { later([this] { startHand(); }); });
+        connect(&m_host, &Host::joined, this, [this] {
+            m_joined = true;
+            if (m_begun)
+                later([this] { startHand(); });
+        });
         connect(&m_host, &Host::received, this, &ScriptedHost::received);
     }
 
@@ -66,6 +70,13 @@ class ScriptedHost : public QObject {
         return m_host.port();
     }
     Link* link() const { return m_host.guest(); }
+    // The first hand is dealt once the guest is welcomed and the test has
+    // set its hooks.
+    void begin() {
+        m_begun = true;
+        if (m_joined)
+            later([this] { startHand(); });
+    }
     Host& host() { return m_host; }
 
     std::function<void(const QString& step)> before;
@@ -96,7 +107,10 @@ class ScriptedHost : public QObject {
         return alive();
     }
 
-    void later(std::function<void()> f) { QTimer::singleShot(0, this, std::move(f)); }
+    // Each step of the host comes a little after the last, as no person
+    // plays faster: the guest refuses a flood of messages (more than a
+    // hundred a second) as the end of the match.
+    void later(std::function<void()> f) { QTimer::singleShot(15, this, std::move(f)); }
 
     int draw(const QSet<int>& apart) {
         for (;;) {
@@ -231,6 +245,8 @@ class ScriptedHost : public QObject {
     }
 
     MatchOptions m_options;
+    bool m_joined = false;
+    bool m_begun = false;
     QRandomGenerator m_random;
     Host m_host;
     computer::Board m_board;
@@ -254,17 +270,19 @@ struct Joined {
         const quint16 port = host->listen();
         guest = std::make_unique<Guest>(HostedMatch::cardListDigest(),
                                         static_cast<int>(FrmMain::cardList().size()), Fast);
+        // The match takes the link as soon as the guest is welcomed, as the
+        // program does: the host's first offer may come with the welcome.
+        QObject::connect(
+            guest.get(), &Guest::joined, guest.get(), [this](const MatchOptions& welcomed) {
+                match = std::make_unique<JoinedMatch>(frmMain, guest->link(), welcomed);
+            });
         QSignalSpy joined(guest.get(), &Guest::joined);
         // Everything the guest receives, as decrypted, goes into the trace.
         if (!trace.isEmpty())
             qputenv("QUORVEL_NET_TRACE", trace.toLocal8Bit());
         guest->join(QStringLiteral("127.0.0.1"), port, theCode(), options.guestName);
         qunsetenv("QUORVEL_NET_TRACE");
-        if (!joined.wait(10000))
-            return false;
-        match = std::make_unique<JoinedMatch>(frmMain, guest->link(),
-                                              joined.first().at(0).value<MatchOptions>());
-        return true;
+        return joined.wait(10000) && match;
     }
 
     // One step of the guest's person: his choice once the host's offer is

@@ -203,6 +203,7 @@ void NetGuestTest::wholeMatch() {
         Game::pressDone(form);
     });
 
+    j.host->begin();
     QRandomGenerator random(77);
     QElapsedTimer clock;
     clock.start();
@@ -210,7 +211,10 @@ void NetGuestTest::wholeMatch() {
         if (!j.play(random))
             QTest::qWait(2);
     }
-    QVERIFY2(ended.isEmpty(), "the match ended before its result");
+    QVERIFY2(ended.isEmpty(),
+             qPrintable(QStringLiteral("the match ended before its result: fault %1, reason %2")
+                            .arg(int(ended.value(0).value(0).value<Fault>()))
+                            .arg(int(ended.value(0).value(1).value<Fault>()))));
     QCOMPARE(results, 1);
     const int cards = static_cast<int>(j.host->placements.size());
     QVERIFY(cards >= 27);
@@ -224,6 +228,13 @@ void NetGuestTest::wholeMatch() {
         QCOMPARE(guestScores[k].second, j.host->placements[k].score2);
     }
     // Both players' names and totals in the result window are the host's.
+    // The host says how the last hand ended a moment after its card.
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return !j.host->handEnds.isEmpty() &&
+                   j.host->handEnds.last().outcome == Outcome::MatchWon;
+        },
+        5000));
     const HandEnd last = j.host->handEnds.last();
     QCOMPARE(last.outcome, Outcome::MatchWon);
     QVERIFY(plain(frmWinner->lblP1Name->caption()).contains(options.hostName));
@@ -320,6 +331,7 @@ void NetGuestTest::hostGone() {
             j.host->link()->socket()->abort();
     };
     QSignalSpy ended(j.match.get(), &JoinedMatch::ended);
+    j.host->begin();
     QRandomGenerator random(5);
     QElapsedTimer clock;
     clock.start();
@@ -358,6 +370,7 @@ void NetGuestTest::hostLies() {
     QVERIFY(j.join(script::options(), 1207));
     j.host->lie = true;
     QSignalSpy ended(j.match.get(), &JoinedMatch::ended);
+    j.host->begin();
     QRandomGenerator random(9);
     QElapsedTimer clock;
     clock.start();
@@ -380,6 +393,7 @@ void NetGuestTest::guestLeaves() {
     Joined j;
     QVERIFY(j.join(script::options(), 3));
     QSignalSpy hostEnded(&j.host->host(), &Host::ended);
+    j.host->begin();
     QRandomGenerator random(3);
     QElapsedTimer clock;
     clock.start();
@@ -414,6 +428,7 @@ void NetGuestTest::optionsDuringMatch() {
 
     QSignalSpy ended(j.match.get(), &JoinedMatch::ended);
     QSignalSpy placed(frmMain, &FrmMain::cardPlaced);
+    j.host->begin();
     QRandomGenerator random(11);
     bool pressed = false;
     QElapsedTimer clock;
