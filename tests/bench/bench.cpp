@@ -41,6 +41,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -405,8 +406,9 @@ void computerDecisions(QStringList& missed) {
 // pause between the turns), the guest's real board against a host scripted
 // in the same process: the time from a placement sent by the host to the card
 // drawn on the guest's board, and from the guest's press on a square (his
-// proposal) to his card drawn once the host has answered it. Both are held
-// to one frame at the 99th percentile.
+// proposal) to his card drawn once the host has answered it. The first is
+// held to one frame at the 99th percentile, the second, which crosses the
+// connection twice, to two.
 void networkPlacements(QStringList& missed) {
     using namespace netmatch;
     MatchOptions options = script::options(true, false);
@@ -461,21 +463,21 @@ void networkPlacements(QStringList& missed) {
     }
     std::printf("\n%-44s %7s %10s %10s %12s\n", "network match (loopback, TLS)", "samples",
                 "median ms", "p99 ms", "p99 cpu ms");
-    const std::pair<const char*, const Series*> rows[] = {
-        {"host's placement to the card drawn on guest", &hostToGuest},
-        {"guest's press to his card drawn (via host)", &roundTrip}};
-    for (const auto& [name, s] : rows) {
+    const std::tuple<const char*, const Series*, double> rows[] = {
+        {"host's placement to the card drawn on guest", &hostToGuest, FrameMs},
+        {"guest's press to his card drawn (via host)", &roundTrip, 2 * FrameMs}};
+    for (const auto& [name, s, budget] : rows) {
         if (s->samples.empty()) {
             missed << QStringLiteral("no samples of \"%1\"").arg(QString::fromLatin1(name));
             continue;
         }
         std::printf("%-44s %7zu %10.3f %10.3f %12.3f\n", name, s->samples.size(),
                     s->percentile(0.5), s->percentile(0.99), s->cpuPercentile(0.99));
-        if (s->percentile(0.99) >= FrameMs)
+        if (s->percentile(0.99) >= budget)
             missed << QStringLiteral("\"%1\": 99th percentile %2 ms, budget %3 ms")
                           .arg(QString::fromLatin1(name))
                           .arg(s->percentile(0.99), 0, 'f', 3)
-                          .arg(FrameMs);
+                          .arg(budget);
     }
     j.game.exit();
 }

@@ -107,10 +107,12 @@ class ScriptedHost : public QObject {
         return alive();
     }
 
-    // Each step of the host comes a little after the last, as no person
+    // Each step of its own comes a little after the last, as no person
     // plays faster: the guest refuses a flood of messages (more than a
     // hundred a second) as the end of the match.
-    void later(std::function<void()> f) { QTimer::singleShot(15, this, std::move(f)); }
+    // The answer to a move of the guest's goes out at once.
+    void later(std::function<void()> f) { QTimer::singleShot(25, this, std::move(f)); }
+    void now(std::function<void()> f) { QTimer::singleShot(0, this, std::move(f)); }
 
     int draw(const QSet<int>& apart) {
         for (;;) {
@@ -145,7 +147,7 @@ class ScriptedHost : public QObject {
             later([this, chosen] { deal(chosen); });
         } else if (const auto* move = std::get_if<Move>(&message.body)) {
             const Move proposed = *move;
-            later([this, proposed] {
+            now([this, proposed] {
                 if (step(QStringLiteral("move")))
                     place(GuestPlayer, proposed.handSlot, proposed.location);
             });
