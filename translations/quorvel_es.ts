@@ -214,8 +214,8 @@
         <translation>Carta %1, %2.</translation>
     </message>
     <message>
-        <source>%1 placed on square %2, %3.</source>
-        <translation>%1 coloca en la casilla %2, %3.</translation>
+        <source>%1 placed on square %2.</source>
+        <translation>%1 coloca en la casilla %2.</translation>
     </message>
     <message>
         <source>Placed on square %1.</source>
@@ -405,8 +405,8 @@
         <translation>Carta %1, %2</translation>
     </message>
     <message>
-        <source>The computer is choosing its cards</source>
-        <translation>El ordenador está eligiendo sus cartas</translation>
+        <source>The computer is choosing its cards.</source>
+        <translation>El ordenador está eligiendo sus cartas.</translation>
     </message>
     <message>
         <source>Player 1, %1</source>

@@ -214,8 +214,8 @@
         <translation>Karta %1, %2.</translation>
     </message>
     <message>
-        <source>%1 placed on square %2, %3.</source>
-        <translation>%1 kładzie na polu %2, %3.</translation>
+        <source>%1 placed on square %2.</source>
+        <translation>%1 kładzie na polu %2.</translation>
     </message>
     <message>
         <source>Placed on square %1.</source>
@@ -405,8 +405,8 @@
         <translation>Karta %1, %2</translation>
     </message>
     <message>
-        <source>The computer is choosing its cards</source>
-        <translation>Komputer wybiera swoje karty</translation>
+        <source>The computer is choosing its cards.</source>
+        <translation>Komputer wybiera swoje karty.</translation>
     </message>
     <message>
         <source>Player 1, %1</source>

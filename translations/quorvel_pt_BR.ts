@@ -214,8 +214,8 @@
         <translation>Carta %1, %2.</translation>
     </message>
     <message>
-        <source>%1 placed on square %2, %3.</source>
-        <translation>%1 jogou na casa %2, %3.</translation>
+        <source>%1 placed on square %2.</source>
+        <translation>%1 jogou na casa %2.</translation>
     </message>
     <message>
         <source>Placed on square %1.</source>
@@ -405,8 +405,8 @@
         <translation>Carta %1, %2</translation>
     </message>
     <message>
-        <source>The computer is choosing its cards</source>
-        <translation>O computador está escolhendo suas cartas</translation>
+        <source>The computer is choosing its cards.</source>
+        <translation>O computador está escolhendo suas cartas.</translation>
     </message>
     <message>
         <source>Player 1, %1</source>

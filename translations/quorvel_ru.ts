@@ -214,8 +214,8 @@
         <translation>Карта %1, %2.</translation>
     </message>
     <message>
-        <source>%1 placed on square %2, %3.</source>
-        <translation>%1 кладёт на клетку %2, %3.</translation>
+        <source>%1 placed on square %2.</source>
+        <translation>%1 кладёт на клетку %2.</translation>
     </message>
     <message>
         <source>Placed on square %1.</source>
@@ -405,8 +405,8 @@
         <translation>Карта %1, %2</translation>
     </message>
     <message>
-        <source>The computer is choosing its cards</source>
-        <translation>Компьютер выбирает свои карты</translation>
+        <source>The computer is choosing its cards.</source>
+        <translation>Компьютер выбирает свои карты.</translation>
     </message>
     <message>
         <source>Player 1, %1</source>

@@ -1142,9 +1142,11 @@ QString FrmMain::joined(const QString& first, const QString& then) {
 
 QString FrmMain::placementWords(int P, int L) const {
     const QString square = QString::number(L);
+    // The same short sentence for every placement: the square, what it took,
+    // the score and who plays next. The card itself lies face up on its
+    // square, whose name says its edges when the player moves there.
     QString words = !seat(P)->takesLocalInput()
-                        ? tr("%1 placed on square %2, %3.")
-                              .arg(spokenPlayer(P), square, m_squareEdges[L].spoken())
+                        ? tr("%1 placed on square %2.").arg(spokenPlayer(P), square)
                         : tr("Placed on square %1.").arg(square);
     if (m_captures.isEmpty())
         return words;

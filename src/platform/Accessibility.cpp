@@ -533,6 +533,19 @@ void filterAccessibilityEvent(QAccessibleEvent* event) {
         if (type == QAccessible::Focus)
             box->focusAnnounced();
     }
+    // A window shown or hidden as a whole shows or hides each of its
+    // controls with it: dozens of events at once on every change of window,
+    // which a screen reader takes for a flood and answers by dropping events,
+    // the announcement made at that moment among them. The window's own
+    // events say it all; a control shown or hidden alone in a window on the
+    // screen (a notice, a frame) still tells.
+    if (type == QAccessible::ObjectShow || type == QAccessible::ObjectHide) {
+        if (auto* widget = qobject_cast<QWidget*>(event->object()); widget && !widget->isWindow()) {
+            const QWindow* native = widget->window()->windowHandle();
+            if (!native || !native->isVisible())
+                return;
+        }
+    }
     // Qt has already given a table model change to the table itself; what
     // remains is to pass every other event on, as if there were no filter.
     if (type == QAccessible::TableModelChanged)

@@ -192,6 +192,10 @@ void FrmPlayer::Form_Activate() {
                                                   : frmOptions->gstrPlayer2Name);
     imgMsg->Clear();
     setFocusable(seat()->takesLocalInput());
+    // The person hears that the computer chooses, whatever holds the focus:
+    // the window's own name is read only if the window manager activates it.
+    if (computerChooses())
+        announceComputerChoosing();
     // A new choice starts at the first card.
     if (seat()->takesLocalInput() && !blnCardClicked)
         imgCard[1]->setFocus(Qt::OtherFocusReason);
@@ -392,8 +396,6 @@ QString FrmPlayer::offeredCardName(int i) const {
 }
 
 QString FrmPlayer::windowName() const {
-    if (computerChooses())
-        return tr("The computer is choosing its cards");
     const QString name = platform::isolated(
         m_differences.player == 1 ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name);
     return m_differences.player == 1 ? tr("Player 1, %1").arg(name) : tr("Player 2, %1").arg(name);
@@ -434,6 +436,10 @@ void FrmPlayer::describeControls() {
     setTabOrder(imgCard[8], imgDone);
 }
 
+void FrmPlayer::announceComputerChoosing() {
+    platform::announce(this, tr("The computer is choosing its cards."));
+}
+
 // The computer's window takes no keyboard focus: nothing in it is the
 // person's to press.
 void FrmPlayer::setFocusable(bool focusable) {
@@ -451,8 +457,12 @@ bool FrmPlayer::Form_KeyDown(QKeyEvent* event) {
     if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     if (!seat()->takesLocalInput()) {
-        if (!event->isAutoRepeat())
-            platform::announce(this, windowName() + QLatin1Char('.'));
+        if (!event->isAutoRepeat()) {
+            if (computerChooses())
+                announceComputerChoosing();
+            else
+                platform::announce(this, windowName() + QLatin1Char('.'));
+        }
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

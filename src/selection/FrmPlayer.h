@@ -76,6 +76,7 @@ class FrmPlayer : public platform::Form {
   private:
     void describeControls();
     QString offeredCardName(int slot) const;
+    void announceComputerChoosing();
     QString windowName() const;
     void setFocusable(bool focusable);
     void say(const QString& words);

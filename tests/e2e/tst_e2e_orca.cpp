@@ -50,6 +50,7 @@ class OrcaEndToEndTest : public QObject {
     void cleanupTestCase();
     void handBetweenTwoPeople();
     void handAgainstTheComputer();
+    void laptopLayout();
 
   private:
     // Every utterance so far, in order.
@@ -61,11 +62,28 @@ class OrcaEndToEndTest : public QObject {
     // Marks five cards of player p's offer by keys, hearing each count.
     // `from`: the utterances before the selection window was asked for.
     void chooseByKeys(GameRun& run, int p, qsizetype from);
+    // Keys that do nothing, tried around a placement: a square already taken
+    // (0: none) before it, a pick straight after it.
+    struct Refusals {
+        int taken = 0;
+        bool pickAfter = false;
+    };
     // Plays the person's card of `slot` onto `square`; returns what was said.
-    QString placeByKeys(GameRun& run, int player, int slot, int square, Tables& before);
+    QString placeByKeys(GameRun& run, int player, int slot, int square, Tables& before,
+                        Tables& after, const Refusals& refusals);
+    // `exact`: the tables hold this placement alone, so the squares it took
+    // are known; else only what it says is checked.
+    void checkPlacement(const QString& said, int square, const Tables& before, const Tables& after,
+                        const QString& next, bool exact);
     // Plays a whole hand; player 2 is the computer when `computer`.
     void playHand(GameRun& run, bool computer);
     void saveTranscript(const QString& name);
+    void startOrca(const QString& prefs, const QString& log);
+    // Every line of Orca's debug log so far (its events as well as its speech).
+    QStringList logLines();
+    // The options window as Orca reads it by Tab, and Help from it by line
+    // and by page; ends back in the options window.
+    void optionsAndHelpByKeys();
 
     XSession m_x;
     QTemporaryDir m_home;
@@ -87,6 +105,13 @@ QStringList OrcaEndToEndTest::spoken() {
             lines << plain(m.captured(1));
     }
     return lines;
+}
+
+QStringList OrcaEndToEndTest::logLines() {
+    QFile file(m_log);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return plain(QString::fromUtf8(file.readAll())).split('\n');
 }
 
 QString OrcaEndToEndTest::waitSaid(qsizetype from, const QRegularExpression& re, int ms) {
@@ -173,11 +198,16 @@ void OrcaEndToEndTest::initTestCase() {
     QVERIFY(m_bus.waitForStarted(5000));
     QThread::msleep(500);
 
-    m_log = home + "/orca-debug.log";
-    m_orca.setStandardOutputFile(home + "/orca.out");
-    m_orca.setStandardErrorFile(home + "/orca.out", QIODevice::Append);
-    m_orca.start(Python, {OrcaRunner, QStringLiteral("-u"), home + "/prefs",
-                          QStringLiteral("--debug-file"), m_log});
+    startOrca(home + "/prefs", home + "/orca-debug.log");
+}
+
+void OrcaEndToEndTest::startOrca(const QString& prefs, const QString& log) {
+    m_log = log;
+    const QString out = m_home.path() + "/orca.out";
+    m_orca.setStandardOutputFile(out, QIODevice::Append);
+    m_orca.setStandardErrorFile(out, QIODevice::Append);
+    m_orca.start(Python,
+                 {OrcaRunner, QStringLiteral("-u"), prefs, QStringLiteral("--debug-file"), m_log});
     QVERIFY2(m_orca.waitForStarted(5000), "Orca did not start");
     // Orca greets with speech once it is up.
     QElapsedTimer clock;
@@ -219,7 +249,11 @@ void OrcaEndToEndTest::cleanupTestCase() {
             words << QString::number(n);
         qInfo("words per placement: %s", qPrintable(words.join(' ')));
     }
-    QFile::copy(m_log, Artifacts + "/orca-debug.log");
+    for (const QString& log :
+         {QStringLiteral("orca-debug.log"), QStringLiteral("orca-laptop.log")}) {
+        QFile::remove(Artifacts + "/" + log);
+        QFile::copy(m_home.path() + "/" + log, Artifacts + "/" + log);
+    }
 }
 
 void OrcaEndToEndTest::saveTranscript(const QString& name) {
@@ -267,7 +301,7 @@ void OrcaEndToEndTest::chooseByKeys(GameRun& run, int p, qsizetype from) {
 }
 
 QString OrcaEndToEndTest::placeByKeys(GameRun& run, int player, int slot, int square,
-                                      Tables& before) {
+                                      Tables& before, Tables& after, const Refusals& refusals) {
     // The pick says the card, or that the hand is still face down: then again.
     const QRegularExpression pick(QStringLiteral("^Card %1, (north [0-9, a-z]+)\\.$|"
                                                  "^Card %1, face down\\.$|"
@@ -292,10 +326,58 @@ QString OrcaEndToEndTest::placeByKeys(GameRun& run, int player, int slot, int sq
                      .arg(m.captured(1), edges(before.hand(player)[slot])));
         break;
     }
+    // A taken square refuses the card, and says so; the card stays picked.
+    if (refusals.taken) {
+        const qsizetype from = spoken().size();
+        keys({QStringLiteral("ctrl+%1").arg(refusals.taken)});
+        waitSaid(from,
+                 QRegularExpression(QStringLiteral("^Square %1 is taken\\.$").arg(refusals.taken)));
+    }
     const qsizetype from = spoken().size();
-    keys({QStringLiteral("ctrl+%1").arg(square)});
-    return waitSaid(from,
-                    QRegularExpression(QStringLiteral("^Placed on square %1\\.").arg(square)));
+    // A pick at once after the placement falls in the computer's turn, which
+    // lasts at least 600 ms: both keys go to the server together.
+    if (refusals.pickAfter) {
+        if (!m_x.run({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+                      QStringLiteral("ctrl+%1").arg(square), QString::number(slot)})
+                 .ok)
+            fail(QStringLiteral("xdotool could not type"));
+    } else {
+        keys({QStringLiteral("ctrl+%1").arg(square)});
+    }
+    const QString said =
+        waitSaid(from, QRegularExpression(QStringLiteral("^Placed on square %1\\.").arg(square)));
+    after = run.tables();
+    if (refusals.pickAfter)
+        waitSaid(from, QRegularExpression(QStringLiteral("^Not your turn\\.$")));
+    return said;
+}
+
+// What a placement said (the person's or the computer's) against the tables
+// before and after it: the squares taken, the score when it changed, and who
+// plays next.
+void OrcaEndToEndTest::checkPlacement(const QString& said, int square, const Tables& before,
+                                      const Tables& after, const QString& next, bool exact) {
+    m_wordsPerPlacement << int(said.split(' ', Qt::SkipEmptyParts).size());
+    QStringList taken;
+    for (int l = 1; l <= 9; ++l)
+        if (l != square && before.board[l].id && before.board[l].owner != after.board[l].owner)
+            taken << QString::number(l);
+    if (!exact)
+        taken.clear();
+    if (exact && taken.isEmpty() == said.contains(QLatin1String("Took square")))
+        fail(QStringLiteral("\"%1\" after taking squares {%2}").arg(said, taken.join(',')));
+    for (const QString& l : std::as_const(taken))
+        if (!said.contains(
+                QRegularExpression(QStringLiteral("Took squares? [^.]*\\b%1\\b").arg(l))))
+            fail(QStringLiteral("\"%1\" does not name square %2 taken").arg(said, l));
+    if (said.contains(QLatin1String("Took square")) !=
+        said.contains(QRegularExpression(QStringLiteral("Score [0-9]+ to [0-9]+\\."))))
+        fail(QStringLiteral("\"%1\": the score is said exactly when a square was taken").arg(said));
+    // No card's edges: the card lies face up on its square, which says them.
+    if (said.contains(QLatin1String("north")))
+        fail(QStringLiteral("\"%1\" reads out the card placed").arg(said));
+    if (!next.isEmpty() && !said.endsWith(next + QStringLiteral(" to play.")))
+        fail(QStringLiteral("\"%1\" does not say that %2 plays next").arg(said, next));
 }
 
 void OrcaEndToEndTest::playHand(GameRun& run, bool computer) {
@@ -305,51 +387,62 @@ void OrcaEndToEndTest::playHand(GameRun& run, bool computer) {
         m_handStart, QRegularExpression(QStringLiteral("^Hands dealt\\. (\\w+) begins\\.$")));
     int turn = begins.contains(names[1]) ? 1 : 2;
     qsizetype from = spoken().size(), lastMove = from;
+    bool refusedTaken = false, refusedTurn = false, raced = false;
+    Tables before = run.tables();
     for (int k = 0; k < 9; ++k) {
         lastMove = from;
-        Tables before = run.tables();
         if (computer && turn == 2) {
             const QString said = waitSaid(
-                from, QRegularExpression(QStringLiteral("^Computer placed on square ([1-9]), ")),
+                from, QRegularExpression(QStringLiteral("^Computer placed on square ([1-9])\\.")),
                 30000);
             const int square =
                 said.mid(QStringLiteral("Computer placed on square ").size(), 1).toInt();
             const Tables after = run.tables();
-            if (!said.contains(
-                    QStringLiteral("square %1, %2.").arg(square).arg(edges(after.board[square]))))
-                fail(QStringLiteral("the computer's move said \"%1\", square %2 holds %3")
-                         .arg(said)
-                         .arg(square)
-                         .arg(edges(after.board[square])));
-            m_wordsPerPlacement << int(said.split(' ', Qt::SkipEmptyParts).size());
+            if (after.board[square].id == 0 || after.board[square].owner != 2)
+                fail(
+                    QStringLiteral("\"%1\": the square holds no card of the computer's").arg(said));
+            checkPlacement(said, square, before, after, k < 8 ? names[1] : QString(), !raced);
+            before = after;
             turn = 1;
             from = spoken().size();
             continue;
         }
+        before = run.tables();
         int slot = 0;
         for (int s = 5; s >= 1 && !slot; --s)
             if (before.hand(turn)[s].id != 0)
                 slot = s;
-        int square = 0;
-        for (int l : {5, 1, 3, 7, 9, 2, 4, 6, 8})
+        int square = 0, taken = 0;
+        for (int l : {5, 1, 3, 7, 9, 2, 4, 6, 8}) {
             if (!square && before.board[l].id == 0)
                 square = l;
-        const QString said = placeByKeys(run, turn, slot, square, before);
-        m_wordsPerPlacement << int(said.split(' ', Qt::SkipEmptyParts).size());
-        const Tables after = run.tables();
-        QStringList taken;
-        for (int l = 1; l <= 9; ++l)
-            if (l != square && before.board[l].id && before.board[l].owner != after.board[l].owner)
-                taken << QString::number(l);
-        if (taken.isEmpty() == said.contains(QLatin1String("Took square")))
-            fail(QStringLiteral("\"%1\" after taking squares {%2}").arg(said, taken.join(',')));
-        for (const QString& l : std::as_const(taken))
-            if (!said.contains(
-                    QRegularExpression(QStringLiteral("Took squares? [^.]*\\b%1\\b").arg(l))))
-                fail(QStringLiteral("\"%1\" does not name square %2 taken").arg(said, l));
+            if (!taken && before.board[l].id != 0)
+                taken = l;
+        }
+        // Once in each hand a key on a taken square, and once against the
+        // computer a pick while it plays: each says why it did nothing.
+        Refusals refusals;
+        if (taken && !refusedTaken) {
+            refusals.taken = taken;
+            refusedTaken = true;
+        }
+        if (computer && k < 8 && !refusedTurn) {
+            refusals.pickAfter = true;
+            refusedTurn = true;
+        }
+        Tables after;
+        const QString said = placeByKeys(run, turn, slot, square, before, after, refusals);
         turn = 3 - turn;
-        if (k < 8 && !said.endsWith(names[turn] + QStringLiteral(" to play.")))
-            fail(QStringLiteral("\"%1\" does not say that %2 plays next").arg(said, names[turn]));
+        // Against the computer its move may have landed before the tables
+        // were read: then neither placement's captures can be told apart.
+        raced = false;
+        for (int l = 1; l <= 9; ++l)
+            if (before.board[l].id == 0 && l != square && after.board[l].id != 0)
+                raced = true;
+        checkPlacement(said, square, before, after, k < 8 ? names[turn] : QString(), !raced);
+        if (raced)
+            qInfo("the computer's move landed before the tables were read");
+        before = after;
         from = spoken().size();
     }
     // The message at the end of the hand reads its scores.
@@ -361,6 +454,64 @@ void OrcaEndToEndTest::playHand(GameRun& run, bool computer) {
                            "to [0-9]+\\.|^Score [0-9]+ to [0-9]+\\.")));
 }
 
+void OrcaEndToEndTest::optionsAndHelpByKeys() {
+    const qsizetype start = spoken().size();
+    // Each box by its label and role; the name box's text whole as selected,
+    // and player 2's box says that it has a list.
+    waitSaid(start, QRegularExpression(QStringLiteral("^Player 1 name text\\.$")));
+    waitSaid(start, QRegularExpression(QStringLiteral("^Dorvik selected\\.$")));
+    const struct {
+        QString name, after;
+    } tabs[] = {
+        {QStringLiteral("^Player 2 name text\\.$"),
+         QStringLiteral("^Has a list of the computer's levels, opened with Alt\\+Down\\.$")},
+        {QStringLiteral("^Open Hand\\.$"), QStringLiteral("^not selected radio button$")},
+        {QStringLiteral("^Closed Hand\\.$"), QStringLiteral("^selected radio button$")},
+        {QStringLiteral("^Basic Rules\\.$"), QStringLiteral("^selected radio button$")},
+        {QStringLiteral("^Basic Combo Rules\\.$"), QStringLiteral("^not selected radio button$")},
+        {QStringLiteral("^Done push button\\.$"), QString()},
+        {QStringLiteral("^Help push button\\.$"), QString()},
+        {QStringLiteral("^Player 1 name text\\.$"), QStringLiteral("^Dorvik selected\\.$")},
+    };
+    for (const auto& tab : tabs) {
+        const qsizetype from = spoken().size();
+        keys({QStringLiteral("Tab")});
+        waitSaid(from, QRegularExpression(tab.name));
+        if (!tab.after.isEmpty())
+            waitSaid(from, QRegularExpression(tab.after));
+    }
+    waitSaid(start, QRegularExpression(QStringLiteral("^Mirela selected\\.$")));
+    QThread::msleep(300);
+    for (const QString& line : spoken().mid(start))
+        if (line.contains(QLatin1String("unselected")) || line.contains(QLatin1String("label")))
+            fail(QStringLiteral("the options window said \"%1\"").arg(line));
+
+    // Help: the rules as a read-only text, read by line with the arrows and
+    // by page with Page Down; each key says the line it reaches.
+    qsizetype from = spoken().size();
+    keys({QStringLiteral("F1")});
+    waitSaid(from, QRegularExpression(QStringLiteral("^Rules read only text\\.$")));
+    QStringList lines;
+    const QRegularExpression text(QStringLiteral("^(?!page down |down |Rules |Quorvel help)\\S.*"));
+    for (const QString& k : {QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Next"),
+                             QStringLiteral("Next")}) {
+        from = spoken().size();
+        keys({k});
+        lines << waitSaid(from, text);
+    }
+    // Four different lines, the pages far from the first lines.
+    if (QSet<QString>(lines.begin(), lines.end()).size() != lines.size())
+        fail(QStringLiteral("Help read the same line twice: %1")
+                 .arg(lines.join(QStringLiteral(" | "))));
+    for (const QString& line : spoken().mid(start))
+        if (line.contains(QLatin1String("Rules label")))
+            fail(QStringLiteral("Help said \"%1\"").arg(line));
+    from = spoken().size();
+    keys({QStringLiteral("Escape")});
+    waitSaid(from, QRegularExpression(QStringLiteral("^Options frame\\.$")));
+    waitSaid(from, QRegularExpression(QStringLiteral("^Dorvik selected\\.$")));
+}
+
 void OrcaEndToEndTest::handBetweenTwoPeople() {
     QTemporaryDir dir;
     QVERIFY(copyProgramFolder(dir.path()));
@@ -370,7 +521,7 @@ void OrcaEndToEndTest::handBetweenTwoPeople() {
         m_handStart = spoken().size();
         keys({QStringLiteral("ctrl+n")});
         run.waitFor(Kind::Options);
-        QThread::msleep(500);
+        optionsAndHelpByKeys();
         keys({QStringLiteral("Return")});
         chooseByKeys(run, 1, m_handStart);
         qsizetype from = spoken().size();
@@ -400,12 +551,51 @@ void OrcaEndToEndTest::handAgainstTheComputer() {
         QThread::msleep(500);
         keys({QStringLiteral("Return")});
         chooseByKeys(run, 1, m_handStart);
+        const qsizetype logStart = logLines().size();
         keys({QStringLiteral("Return")});
-        // The computer's choice: the person hears that it chooses, and the
-        // focus stays with him (no card of its offer is read out).
-        const QString choosing = QStringLiteral("The computer is choosing its cards");
-        waitSaid(m_handStart, QRegularExpression(choosing));
+        // The computer's choice: the person hears that it chooses, and no
+        // control of its window takes the focus or is read out (its Done,
+        // its offer), from the bus's events as Orca received them until the
+        // board is back in front.
+        const QString choosing = QStringLiteral("The computer is choosing its cards.");
+        waitSaid(m_handStart, QRegularExpression(QStringLiteral("^") +
+                                                 QRegularExpression::escape(choosing) + "$"));
         run.waitFor(Kind::Main, 15000);
+        QStringList events;
+        for (QElapsedTimer clock; events.isEmpty();) {
+            if (!clock.isValid())
+                clock.start();
+            const QStringList log = logLines().mid(logStart);
+            qsizetype back = 0;
+            while (back < log.size() && !(log[back].contains(QLatin1String("window:activate")) &&
+                                          log[back].contains(QLatin1String("[frame | Quorvel]"))))
+                ++back;
+            if (back == log.size())
+                back = -1;
+            if (back >= 0)
+                events = log.mid(0, back);
+            else if (clock.elapsed() > 15000)
+                QFAIL("the board's window was never activated after the computer's choice");
+            else
+                QThread::msleep(100);
+        }
+        bool told = false;
+        for (const QString& line : std::as_const(events)) {
+            if (line.contains(QLatin1String("object:state-changed:focused for")) &&
+                line.contains(QLatin1String("] (1, ")))
+                QFAIL(qPrintable("a control took the focus during the computer's choice: " + line));
+            const qsizetype to = line.indexOf(QLatin1String("Changing locusOfFocus from"));
+            if (to >= 0 && !line.contains(QLatin1String("to [frame | Player 2, Computer")))
+                QFAIL(qPrintable("Orca's focus moved during the computer's choice: " + line));
+            if (line.contains(QLatin1String("SPEECH OUTPUT:"))) {
+                told = told || line.contains(choosing);
+                QVERIFY2(!line.contains(QLatin1String("push button")) &&
+                             !line.contains(QLatin1String("check box")) &&
+                             !line.contains(QLatin1String("north")),
+                         qPrintable("said during the computer's choice: " + line));
+            }
+        }
+        QVERIFY(told);
         playHand(run, true);
         saveTranscript(QStringLiteral("computer"));
 
@@ -434,6 +624,95 @@ void OrcaEndToEndTest::handAgainstTheComputer() {
         run.process().waitForFinished(8000);
     } catch (const Failure& f) {
         saveTranscript(QStringLiteral("computer"));
+        QFAIL(f.what());
+    }
+}
+
+// Orca's laptop layout: Caps Lock is Orca's key, and Orca takes other keys
+// than in its desktop layout. Every key of the game still works: a pick, a
+// hint and a placement by Ctrl and the square's number, and the keys of the
+// selection window.
+void OrcaEndToEndTest::laptopLayout() {
+    m_orca.terminate();
+    if (!m_orca.waitForFinished(5000)) {
+        m_orca.kill();
+        m_orca.waitForFinished(3000);
+    }
+    const QString prefs = m_home.path() + "/laptop";
+    QVERIFY(QDir().mkpath(prefs));
+    {
+        QFile settings(prefs + "/user-settings.conf");
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(R"({"general": {"keyboardLayout": 2,
+                                       "orcaModifierKeys": ["Caps_Lock", "Shift_Lock"]},
+                          "profiles": {"default": {"profile": ["Default", "default"]}},
+                          "pronunciations": {}, "keybindings": {}})");
+    }
+    startOrca(prefs, m_home.path() + "/orca-laptop.log");
+    if (QTest::currentTestFailed())
+        return;
+
+    QTemporaryDir dir;
+    QVERIFY(copyProgramFolder(dir.path()));
+    GameRun run(m_x, dir.path(), Artifacts, QStringLiteral("orca-laptop"));
+    try {
+        startGame(run, dir.path(), {QStringLiteral("--computer=normal")});
+        m_handStart = spoken().size();
+        // Caps Lock and T says the time only in the laptop layout: the
+        // layout is in force.
+        keys({QStringLiteral("Caps_Lock+t")});
+        waitSaid(m_handStart, QRegularExpression(QStringLiteral("[0-9]{1,2}:[0-9]{2}")));
+        keys({QStringLiteral("ctrl+n")});
+        run.waitFor(Kind::Options);
+        QThread::msleep(500);
+        keys({QStringLiteral("Return")});
+        chooseByKeys(run, 1, m_handStart);
+        keys({QStringLiteral("Return")});
+        run.waitFor(Kind::Main, 15000);
+        const QString begins = waitSaid(
+            m_handStart, QRegularExpression(QStringLiteral("^Hands dealt\\. (\\w+) begins\\.$")));
+        if (begins.contains(QLatin1String("Computer")))
+            waitSaid(m_handStart,
+                     QRegularExpression(QStringLiteral("^Computer placed on square [1-9]\\.")),
+                     30000);
+        // The hand turns face up a moment after the turn begins: card 5 is
+        // picked once it is, then the hint names a card and a free square.
+        Tables before;
+        for (QElapsedTimer clock;;) {
+            if (!clock.isValid())
+                clock.start();
+            const qsizetype from = spoken().size();
+            keys({QStringLiteral("5")});
+            const QRegularExpression pick(
+                QStringLiteral("^Card 5, (north [0-9, a-z]+)\\.$|^Card 5, face down\\.$|"
+                               "^Your cards are still face down\\.$"));
+            if (!pick.match(waitSaid(from, pick)).captured(1).isEmpty())
+                break;
+            if (clock.elapsed() > 20000)
+                fail(QStringLiteral("the hand stays face down"));
+            QThread::msleep(400);
+        }
+        qsizetype from = spoken().size();
+        keys({QStringLiteral("h")});
+        const QRegularExpressionMatch hint =
+            QRegularExpression(QStringLiteral("^Hint: card ([1-5]) on square ([1-9])\\.$"))
+                .match(waitSaid(from, QRegularExpression(QStringLiteral(
+                                          "^Hint: card [1-5] on square [1-9]\\.$"))));
+        before = run.tables();
+        const int square = hint.captured(2).toInt();
+        QVERIFY2(before.hand1[hint.captured(1).toInt()].id != 0 && before.board[square].id == 0,
+                 qPrintable("the hint names a played card or a taken square: " + hint.captured(0)));
+        Tables after;
+        const QString said =
+            placeByKeys(run, 1, hint.captured(1).toInt(), square, before, after, {});
+        QVERIFY2(said.endsWith(QLatin1String("Computer to play.")), qPrintable(said));
+        waitSaid(from, QRegularExpression(QStringLiteral("^Computer placed on square [1-9]\\.")),
+                 30000);
+        saveTranscript(QStringLiteral("laptop"));
+        run.process().terminate();
+        run.process().waitForFinished(8000);
+    } catch (const Failure& f) {
+        saveTranscript(QStringLiteral("laptop"));
         QFAIL(f.what());
     }
 }
