@@ -3,6 +3,8 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStyleHints>
 #include <QTextEdit>
 #include <QTimer>
@@ -254,6 +257,79 @@ class TextBoxAccessible : public QAccessibleWidget,
     bool editable() const { return !box()->isReadOnly() && reachable(widget()); }
 };
 
+// A scroll bar or slider (the rules' scroll bar): a screen reader reads its
+// value and sets it only where dragging it could, with its window shown,
+// enabled and not behind a modal window.
+class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit SliderAccessible(QAbstractSlider* slider)
+        : QAccessibleWidget(slider, qobject_cast<QScrollBar*>(slider) ? QAccessible::ScrollBar
+                                                                      : QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return QString::number(slider()->value());
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return slider()->value(); }
+    void setCurrentValue(const QVariant& value) override {
+        if (reachable(widget()))
+            slider()->setValue(value.toInt());
+    }
+    QVariant maximumValue() const override { return slider()->maximum(); }
+    QVariant minimumValue() const override { return slider()->minimum(); }
+    QVariant minimumStepSize() const override { return slider()->singleStep(); }
+    void doAction(const QString& action) override {
+        if (reachable(widget()))
+            QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    QAbstractSlider* slider() const { return static_cast<QAbstractSlider*>(widget()); }
+};
+
+// A plain button, such as a drop-down's arrow: pressed by a screen reader only
+// where a click would reach it (the arrow is hidden while its box has neither
+// the focus nor the mouse).
+class ButtonAccessible : public QAccessibleWidget {
+  public:
+    explicit ButtonAccessible(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            if (!widget()->accessibleName().isEmpty())
+                return widget()->accessibleName();
+            return button()->text().isEmpty() ? widget()->toolTip() : button()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (!reachable(widget()))
+            return;
+        if (action == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
 // A document shown to be read, such as the rules: a screen reader reads it
 // by character, word, line or paragraph at the caret, which the keyboard
 // moves; it cannot change its text.
@@ -453,6 +529,10 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* document = qobject_cast<QTextEdit*>(widget);
         document && documents().contains(document))
         return new DocumentAccessible(document);
+    if (auto* slider = qobject_cast<QAbstractSlider*>(widget))
+        return new SliderAccessible(slider);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return new ButtonAccessible(button);
     return nullptr;
 }
 

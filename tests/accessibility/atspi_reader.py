@@ -13,8 +13,12 @@
                                   showing control of ROLE whose name starts
                                   with NAME (in the window whose name starts
                                   with WINDOW, or whose role is ROLE for
-                                  @ROLE, if given), as a screen reader's user
+                                  @ROLE, if given; "=NAME" for exactly NAME,
+                                  "=" for none), as a screen reader's user
                                   does; prints the actions it offers
+  atspi_reader.py acthidden ROLE NAME ACTION [WINDOW]
+                                  the same for the one control of ROLE named
+                                  NAME... that is not showing (a hidden one)
   atspi_reader.py settext ROLE NAME TEXT [WINDOW]
                                   sets the text of that control through its
                                   editable text; prints {"text"} as it reads
@@ -90,8 +94,9 @@ def listen(seconds):
     return 0
 
 
-def find(role, prefix, window=None):
-    """The one showing control of `role` named `prefix`..., or None (said why)."""
+def find(role, prefix, window=None, showing=True):
+    """The one showing (or, showing=False, hidden) control of `role` named
+    `prefix`..., or None (said why)."""
     app = application()
     if app is None:
         print("no application named Quorvel on the accessibility bus", file=sys.stderr)
@@ -100,8 +105,10 @@ def find(role, prefix, window=None):
 
     def walk(node):
         try:
-            if (node.getRoleName() == role and (node.name or "").startswith(prefix)
-                    and node.getState().contains(pyatspi.STATE_SHOWING)):
+            name = node.name or ""
+            named = name == prefix[1:] if prefix.startswith("=") else name.startswith(prefix)
+            if (node.getRoleName() == role and named
+                    and node.getState().contains(pyatspi.STATE_SHOWING) == showing):
                 found.append(node)
             for i in range(node.childCount):
                 child = node.getChildAtIndex(i)
@@ -121,13 +128,14 @@ def find(role, prefix, window=None):
             continue
         walk(top)
     if len(found) != 1:
-        print("%d showing %s named %r" % (len(found), role, prefix), file=sys.stderr)
+        print("%d %s %s named %r" % (len(found), "showing" if showing else "hidden", role, prefix),
+              file=sys.stderr)
         return None
     return found[0]
 
 
-def act(role, prefix, action, window=None):
-    node = find(role, prefix, window)
+def act(role, prefix, action, window=None, showing=True):
+    node = find(role, prefix, window, showing)
     if node is None:
         return 1
     actions = node.queryAction()
@@ -170,6 +178,9 @@ def setvalue(role, prefix, value, window=None):
 if __name__ == "__main__":
     if len(sys.argv) >= 5 and sys.argv[1] == "act":
         sys.exit(act(*sys.argv[2:6]))
+    if len(sys.argv) >= 5 and sys.argv[1] == "acthidden":
+        window = sys.argv[5] if len(sys.argv) > 5 else None
+        sys.exit(act(sys.argv[2], sys.argv[3], sys.argv[4], window, showing=False))
     if len(sys.argv) >= 5 and sys.argv[1] == "settext":
         sys.exit(settext(*sys.argv[2:6]))
     if len(sys.argv) >= 4 and sys.argv[1] == "focus":

@@ -100,6 +100,7 @@ class AccessibilityTest : public QObject {
     void optionsTabOrderAndMarks();
     void helpKeysScrollAndReturn_data();
     void helpKeysScrollAndReturn();
+    void scrollBarValueRefusedLikeDrag();
     void messageAndResultByKeys_data();
     void messageAndResultByKeys();
     void hiddenCardsNeverSpeakTheirEdges();
@@ -480,6 +481,42 @@ void AccessibilityTest::helpKeysScrollAndReturn() {
     // Straight back in with the keyboard, no click in between.
     key(Qt::Key_H, Qt::AltModifier);
     QVERIFY(frmHelp->isVisible());
+}
+
+// A screen reader sets the rules' scroll bar only where the player could drag
+// it: not while a modal window stands in front of Help, nor while Help is
+// disabled or hidden.
+void AccessibilityTest::scrollBarValueRefusedLikeDrag() {
+    key(Qt::Key_F1);
+    QVERIFY(frmHelp->isVisible());
+    QScrollBar* bar = frmHelp->rtfHelp->verticalScrollBar();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(bar);
+    QVERIFY(iface && iface->valueInterface());
+    QCOMPARE(iface->role(), QAccessible::ScrollBar);
+    QAccessibleValueInterface* value = iface->valueInterface();
+    const int step = bar->pageStep();
+    QVERIFY(bar->maximum() > 2 * step);
+    value->setCurrentValue(step);
+    QCOMPARE(bar->value(), step);
+    QCOMPARE(value->currentValue().toInt(), step);
+    {
+        QWidget modal;
+        modal.setWindowModality(Qt::ApplicationModal);
+        modal.show();
+        QCOMPARE(QApplication::activeModalWidget(), &modal);
+        value->setCurrentValue(2 * step);
+        QCOMPARE(bar->value(), step);
+    }
+    frmHelp->setEnabled(false);
+    value->setCurrentValue(2 * step);
+    QCOMPARE(bar->value(), step);
+    frmHelp->setEnabled(true);
+    frmHelp->QWidget::hide();
+    value->setCurrentValue(2 * step);
+    QCOMPARE(bar->value(), step);
+    frmHelp->QWidget::show();
+    value->setCurrentValue(2 * step);
+    QCOMPARE(bar->value(), 2 * step);
 }
 
 void AccessibilityTest::messageAndResultByKeys_data() {

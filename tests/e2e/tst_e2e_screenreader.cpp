@@ -196,6 +196,7 @@ void ScreenReaderEndToEndTest::actionsRefusedLikeClicks() {
         run.waitStarted();
         run.waitFor(Kind::Main);
 
+        QElapsedTimer clock;
         // Options outside New Game: every box and mark is disabled.
         keys({QStringLiteral("alt+o")});
         run.waitFor(Kind::Options);
@@ -221,11 +222,35 @@ void ScreenReaderEndToEndTest::actionsRefusedLikeClicks() {
         // message. Behind it, neither the selection's Done nor a card obeys.
         keys({QStringLiteral("ctrl+n")});
         run.waitFor(Kind::Options);
+        // Player 2's list arrow shows only while its box has the focus or the
+        // mouse: hidden, it refuses the press a click could not give; shown,
+        // it opens the list of the computer's levels.
+        QThread::msleep(300);
+        auto listShown = [&] {
+            for (const Node& n : dump())
+                if (n.name.startsWith(QLatin1String("Computer (easy)")) &&
+                    n.states.contains(QLatin1String("showing")))
+                    return true;
+            return false;
+        };
+        reader({QStringLiteral("acthidden"), QStringLiteral("push button"), QStringLiteral("="),
+                QStringLiteral("Press"), QStringLiteral("Options")});
+        QThread::msleep(500);
+        QVERIFY2(!listShown(), "a hidden arrow opened the list");
+        keys({QStringLiteral("Tab")});
+        QThread::msleep(300);
+        reader({QStringLiteral("act"), QStringLiteral("push button"), QStringLiteral("="),
+                QStringLiteral("Press"), QStringLiteral("Options")});
+        clock.start();
+        while (!listShown() && clock.elapsed() < 5000)
+            QThread::msleep(100);
+        QVERIFY2(listShown(), "the shown arrow did not open the list");
+        keys({QStringLiteral("Escape")});
+        QThread::msleep(300);
         keys({QStringLiteral("Return")});
         run.waitFor(Kind::Select1);
         QThread::msleep(1500);
         keys({QStringLiteral("Return")});
-        QElapsedTimer clock;
         clock.start();
         while (!kinds(run).contains(Kind::Message) && clock.elapsed() < 5000)
             QThread::msleep(50);
