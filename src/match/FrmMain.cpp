@@ -645,7 +645,12 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     if (intCardsPlaced >= 8) {
         boardAndHandsChanged();
         say(spoken);
+        // The message at the end of the hand takes the screen reader at once
+        // and reads the placement first, then its own words and the scores.
+        frmMessage->spokenBefore = placementWords(P, L, false);
         CheckWinner();
+        if (!frmMessage->isVisible())
+            frmMessage->spokenBefore.clear();
         return;
     }
     ++intCardsPlaced;
@@ -1140,7 +1145,7 @@ QString FrmMain::joined(const QString& first, const QString& then) {
     return tr("%1 %2").arg(first, then);
 }
 
-QString FrmMain::placementWords(int P, int L) const {
+QString FrmMain::placementWords(int P, int L, bool withScore) const {
     const QString square = QString::number(L);
     // The same short sentence for every placement: the square, what it took,
     // the score and who plays next. The card itself lies face up on its
@@ -1158,6 +1163,8 @@ QString FrmMain::placementWords(int P, int L) const {
     const QString list = QLocale().createSeparatedList(squares);
     words = joined(
         words, (squares.size() == 1 ? tr("Took square %1.") : tr("Took squares %1.")).arg(list));
+    if (!withScore)
+        return words;
     return joined(words, tr("Score %1 to %2.")
                              .arg(QString::number(m_playRules->gintPlayer1Score),
                                   QString::number(m_playRules->gintPlayer2Score)));

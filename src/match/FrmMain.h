@@ -145,7 +145,8 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void say(const QString& words);
     // What a pick and a placement say; why a placement was refused.
     void picked(int player, int slot);
-    QString placementWords(int player, int location) const;
+    // `withScore`: false where the score is said next anyway.
+    QString placementWords(int player, int location, bool withScore = true) const;
     static QString joined(const QString& first, const QString& then);
     QString placementRefused() const;
     // Why keys 1 to 5 could not pick a card of the hand on turn.

