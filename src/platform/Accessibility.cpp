@@ -27,6 +27,12 @@ QHash<const QObject*, Description>& descriptions() {
     return table;
 }
 
+// The name each described control last told a screen reader.
+QHash<const QObject*, QString>& namesTold() {
+    static QHash<const QObject*, QString> table;
+    return table;
+}
+
 // The documents shown to be read and their names (see describeDocument).
 QHash<const QObject*, std::function<QString()>>& documents() {
     static QHash<const QObject*, std::function<QString()>> table;
@@ -655,8 +661,10 @@ void describe(QWidget* control, Description description) {
     const bool known = descriptions().contains(control);
     descriptions().insert(control, std::move(description));
     if (!known)
-        QObject::connect(control, &QObject::destroyed,
-                         [control] { descriptions().remove(control); });
+        QObject::connect(control, &QObject::destroyed, [control] {
+            descriptions().remove(control);
+            namesTold().remove(control);
+        });
     // An interface made before the description (a caption set earlier)
     // would keep the plain role and name.
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control))
@@ -683,10 +691,18 @@ bool isDescribed(const QWidget* control) {
 void descriptionChanged(QWidget* control) {
     if (!QAccessible::isActive())
         return;
-    QAccessibleEvent name(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
-    // The states that may have changed; their values are read again.
+    // A name is told again only when it has changed: the board tells all its
+    // squares and cards at every change, and a screen reader that receives
+    // dozens of events at once drops events, announcements among them.
     const Description d = descriptions().value(control);
+    const QString now = d.name ? d.name() : QString();
+    auto told = namesTold().find(control);
+    if (told == namesTold().end() || *told != now) {
+        namesTold().insert(control, now);
+        QAccessibleEvent name(control, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
+    }
+    // The states that may have changed; their values are read again.
     QAccessible::State changed;
     changed.checked = bool(d.checked);
     changed.selected = bool(d.selected);
