@@ -137,7 +137,8 @@ const char* const Order[] = {
     "CheckWinner, match won (9th card)",
     "placement handing the turn to the computer",
     "computer's move landing (tmrComputer tick)",
-    "hint, H to frames shown (hard's search)",
+    "hint, Open Hand, H to frames shown",
+    "hint, Closed Hand, H to frames shown",
     "Exit (empties every table)",
 };
 
@@ -264,14 +265,18 @@ class Bench {
                count("placement, combo") < PlacementSamples;
     }
 
-    // Against the computer at hard, Open Hand: the person's placement that
-    // hands it the turn (its position read from the tables, its thread
-    // started) and its move landing through the pick and placement handlers,
-    // both on the user-interface thread. The decision itself runs on its
-    // thread and is timed apart (computerDecisions).
-    void playAgainstComputer(int hands) {
+    // Against the computer at hard: the person's placement that hands it the
+    // turn (its position read from the tables, its thread started) and its
+    // move landing through the pick and placement handlers, both on the
+    // user-interface thread. The decision itself runs on its thread and is
+    // timed apart (computerDecisions). The person's hint, the hard level's
+    // search from what the person may know, is timed from the key to the
+    // frames, under the hand option played.
+    void playAgainstComputer(int hands, bool openHand) {
+        const char* hintName = openHand ? "hint, Open Hand, H to frames shown"
+                                        : "hint, Closed Hand, H to frames shown";
         Game::click(frmMain->imgNewGame);
-        Game::click(frmOptions->lblHandOpt[0]);
+        Game::click(frmOptions->lblHandOpt[openHand ? 0 : 1]);
         Game::click(frmOptions->imgDone);
         for (int hand = 0; hand < hands; ++hand) {
             if (frmMain->gblnWinner) {
@@ -296,15 +301,19 @@ class Bench {
                 }
                 // The person's hint: asked by key, thought out on its thread
                 // (hard's search from the person's side), framed and said.
+                // Its processor time is the whole process's: the search runs
+                // on threads of its own.
                 if (!last) {
+                    const double cpuStart = processCpuMs();
                     const double hintMs = timed([] {
                         QTest::keyClick(frmMain->windowHandle(), Qt::Key_H);
                         frmMain->hint()->waitForThought();
                     });
+                    g_lastCpuMs = processCpuMs() - cpuStart;
                     if (frmMain->hint()->shownSlot() == 0)
                         qFatal("no hint was shown");
                     frmMain->hint()->forget();
-                    add("hint, H to frames shown (hard's search)", hintMs);
+                    add(hintName, hintMs);
                 }
                 int slot = 1, square = 1;
                 while (!frmMain->p1InHand(slot))
@@ -653,20 +662,23 @@ int main(int argc, char* argv[]) {
              ++matchNo)
             bench.playMatch(matchNo % 2 == 1, &modals);
     }
-    // Hands against the computer, on a fresh program folder.
-    {
+    // Hands against the computer, on a fresh program folder, under each hand
+    // option.
+    for (bool openHand : {true, false}) {
         options::applyComputerOption(QStringLiteral("hard"));
         int modals = 0;
         Game game;
         bench.startUp(&modals);
         bench.series[QStringLiteral("start-up after the splash tick")].samples.pop_back();
         bench.series[QStringLiteral("start-up after the splash tick")].cpu.pop_back();
-        bench.playAgainstComputer(ComputerWindowHands);
+        bench.playAgainstComputer(ComputerWindowHands, openHand);
         options::resetStartingPlayer2();
     }
     bench.series[QStringLiteral("start-up after the splash tick")].userAction = false;
     // A hint is the hard level's decision made for the person: its budget.
-    bench.series[QStringLiteral("hint, H to frames shown (hard's search)")].budgetMs = ComputerMs;
+    for (const char* hint :
+         {"hint, Open Hand, H to frames shown", "hint, Closed Hand, H to frames shown"})
+        bench.series[QString::fromLatin1(hint)].budgetMs = ComputerMs;
 
     const long bareKb = childPeakKb("--bare");
     const long matchKb = childPeakKb("--match");

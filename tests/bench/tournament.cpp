@@ -5,7 +5,8 @@
 // a hand option (both rules together).
 //
 //   quorvel_tournament [hands per pairing and option set, default 400] [seed]
-//                      [pairing names, e.g. "hard-reference"; default all]
+//                      [pairing names, e.g. "hard-reference"; default all;
+//                       "hard-normal:closed" plays only that hand option]
 
 #include "computer/Tournament.h"
 #include "computer/ReferenceHard.h"
@@ -48,9 +49,12 @@ int main(int argc, char* argv[]) {
                                                            QString::fromStdString(p.second.name));
         const QString key = QStringLiteral("%1-%2").arg(QString::fromStdString(p.first.name),
                                                         QString::fromStdString(p.second.name));
-        if (!wanted.isEmpty() && !wanted.contains(key))
-            continue;
+        const bool every = wanted.isEmpty() || wanted.contains(key);
+        const bool openWanted = every || wanted.contains(key + QLatin1String(":open"));
+        const bool closedWanted = every || wanted.contains(key + QLatin1String(":closed"));
         for (bool open : {true, false}) {
+            if (!(open ? openWanted : closedWanted))
+                continue;
             tournament::Tally all;
             for (computer::Rule rule : {computer::Rule::Basic, computer::Rule::BasicCombo}) {
                 QElapsedTimer clock;
