@@ -269,7 +269,7 @@ void Label::setCaption(const QString& caption) {
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setText(shown);
-    fitFont();
+    fitFontWhenShown();
 }
 
 bool Label::fits(const QString& text, const QFont& font) const {
@@ -280,7 +280,21 @@ bool Label::fits(const QString& text, const QFont& font) const {
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
+void Label::fitFontWhenShown() {
+    if (isVisible())
+        fitFont();
+    else
+        m_fitPending = true;
+}
+
+void Label::showEvent(QShowEvent* event) {
+    if (m_fitPending)
+        fitFont();
+    QLabel::showEvent(event);
+}
+
 void Label::fitFont() {
+    m_fitPending = false;
     QFont font = m_designFont;
     if (!currentLanguage().isEmpty()) {
         const double smallest = m_designFont.pointSizeF() * 0.6;
@@ -308,7 +322,7 @@ void Label::setFontSpec(const QString& family, double points, bool bold, bool it
     f.setUnderline(underline);
     m_designFont = f;
     setFont(f);
-    fitFont();
+    fitFontWhenShown();
 }
 
 void Label::paintEvent(QPaintEvent* event) {

@@ -95,6 +95,9 @@ class Label : public QLabel {
     QColor foreColor() const { return m_color; }
     void setFontSpec(const QString& family, double points, bool bold, bool italic = false,
                      bool underline = false);
+    // The font the window gave the label; font() is smaller where a
+    // translation does not fit it.
+    const QFont& designFont() const { return m_designFont; }
     // Whether `text` fits the label, wrapped at word boundaries, in `font`.
     bool fits(const QString& text, const QFont& font) const;
     // A key standing in for the mouse: the click of a press and release.
@@ -104,6 +107,7 @@ class Label : public QLabel {
     void Click(int index);
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -113,13 +117,17 @@ class Label : public QLabel {
     // In a translation, a caption longer than the designed English one may
     // not fit the designed size: its font then shrinks until it does (to no
     // less than 60 % of the design). English keeps the designed font always.
+    // Measuring loads the language's fonts, so a hidden label is fitted when
+    // it is shown: the windows made at start-up and not yet shown cost nothing.
     void fitFont();
+    void fitFontWhenShown();
 
     int m_index;
     bool m_inDoubleClick = false;
     QString m_caption;
     QColor m_color;
     QFont m_designFont;
+    bool m_fitPending = false;
 };
 
 // A single-line text box. Getting the focus by code (SetFocus), by a click or

@@ -5,7 +5,6 @@
 #include "platform/Translations.h"
 #include "store/Tables.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -338,28 +337,30 @@ QString pictureProblem(const QString& fileName) {
     const QString notRegular = regularFileProblem(fileName, PictureReports);
     if (!notRegular.isEmpty())
         return notRegular;
+    // Only the picture's first bytes, its last ones and its header are read:
+    // the check runs at every start over a few hundred pictures.
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("StartupCheck", "The picture \"%1\" cannot be read.")
             .arg(fileName);
-    const QByteArray data = file.readAll();
-    if (data.isEmpty())
+    const qint64 size = file.size();
+    if (size == 0)
         return QCoreApplication::translate("StartupCheck", "The picture \"%1\" is empty.")
             .arg(fileName);
-    const bool jpeg = data.startsWith("\xFF\xD8");
-    const bool gif = data.startsWith("GIF87a") || data.startsWith("GIF89a");
+    const QByteArray head = file.read(6);
+    const bool jpeg = head.startsWith("\xFF\xD8");
+    const bool gif = head.startsWith("GIF87a") || head.startsWith("GIF89a");
     if (!jpeg && !gif)
         return QCoreApplication::translate("StartupCheck",
                                            "The file \"%1\" is not a picture (JPEG or GIF).")
             .arg(fileName);
     // A cut-off file lacks its end marker; decoders would show it half grey.
-    const bool complete = jpeg ? data.endsWith("\xFF\xD9") : data.endsWith(";");
-    if (!complete)
+    const QByteArray tail = file.seek(std::max<qint64>(size - 2, 0)) ? file.read(2) : QByteArray();
+    const bool complete = jpeg ? tail.endsWith("\xFF\xD9") : tail.endsWith(";");
+    if (!complete || !file.seek(0))
         return QCoreApplication::translate("StartupCheck", "The picture \"%1\" is truncated.")
             .arg(fileName);
-    QBuffer buffer;
-    buffer.setData(data);
-    QImageReader reader(&buffer);
+    QImageReader reader(&file);
     if (!reader.canRead() || !reader.size().isValid() || reader.size().isEmpty())
         return QCoreApplication::translate("StartupCheck",
                                            "The picture \"%1\" cannot be read as a picture: %2")
