@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>%1 won this round.  Ready for next round</source>
-        <translation>%1 ha ganado esta ronda.  Listos para la siguiente</translation>
+        <translation>%1 gana la ronda.  Listos para la siguiente</translation>
     </message>
     <message>
         <source>A match total overflows a 16-bit integer.</source>

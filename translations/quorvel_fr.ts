@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>%1 won this round.  Ready for next round</source>
-        <translation>%1 a gagné cette manche.  Prêts pour la manche suivante</translation>
+        <translation>%1 gagne la manche.  Prêts pour la suivante</translation>
     </message>
     <message>
         <source>A match total overflows a 16-bit integer.</source>

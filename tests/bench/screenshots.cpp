@@ -7,6 +7,7 @@
 
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
+#include "platform/Controls.h"
 #include "platform/Random.h"
 #include "platform/Translations.h"
 #include "selection/FrmPlayer.h"
@@ -40,6 +41,13 @@ void shoot(QWidget* window, const char* name) {
     }
     std::printf("%s\n", qPrintable(file));
     ++g_written;
+    // The captions a translation fits only by shrinking the font: each is a
+    // candidate for a shorter translation.
+    for (const platform::Label* label : window->findChildren<platform::Label*>())
+        if (label->isVisible() && label->font() != label->designFont())
+            std::printf("  fitted: %s in %.2f pt instead of %.2f: \"%s\"\n",
+                        qPrintable(label->objectName()), label->font().pointSizeF(),
+                        label->designFont().pointSizeF(), qPrintable(label->text()));
 }
 
 bool anyCapture() {
