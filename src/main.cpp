@@ -1,4 +1,6 @@
+#include "lobby/NetworkGame.h"
 #include "match/FrmMain.h"
+#include "net/Endpoint.h"
 #include "options/ComputerChoice.h"
 #include "platform/Fatal.h"
 #include "platform/GameFiles.h"
@@ -52,6 +54,20 @@ int readCommandLine(int argc, char* argv[]) {
              "main", "Let the computer play player 2 at <level>: easy, normal or hard."),
          //: The value of --computer in the help text, as in "--computer <level>".
          QCoreApplication::translate("main", "level")});
+    parser.addOption({QStringLiteral("host"),
+                      QCoreApplication::translate(
+                          "main", "Wait for a player on another computer, listening on <port> "
+                                  "(47107 if none is given); the addresses, port and join "
+                                  "code are also printed here."),
+                      //: The value of --host in the help text, as in "--host[=<port>]".
+                      QCoreApplication::translate("main", "port")});
+    parser.addOption({QStringLiteral("join"),
+                      QCoreApplication::translate(
+                          "main", "Join the game of a player on another computer at <address> "
+                                  "(with :port if it is not 47107); the join code is asked "
+                                  "for."),
+                      //: The value of --join in the help text, as in "--join <address>".
+                      QCoreApplication::translate("main", "address")});
     // The window system's options, read by QApplication itself.
     for (const char* name : {"platform", "display", "style", "stylesheet", "session", "geometry",
                              "qwindowgeometry", "qwindowtitle", "qwindowicon", "platformtheme"}) {
@@ -64,6 +80,14 @@ int readCommandLine(int argc, char* argv[]) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+    // --host may come without a port: it is read as an empty value, which
+    // typed after "--host=" is refused.
+    bool hostWithoutPort = false;
+    for (QString& argument : arguments)
+        if (argument == QLatin1String("--host") || argument == QLatin1String("-host")) {
+            argument = QStringLiteral("--host=");
+            hostWithoutPort = true;
+        }
     const QString program = QFileInfo(arguments.value(0)).fileName();
     const QString tryHelp =
         QCoreApplication::translate("main", "Try \"%1 --help\" for the options.\n").arg(program);
@@ -80,7 +104,12 @@ int readCommandLine(int argc, char* argv[]) {
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application object the parser cannot know the program's name.
-        print(stdout, parser.helpText().replace(QLatin1String("<executable_name>"), program));
+        // The port of --host may be left out.
+        const QString port = QCoreApplication::translate("main", "port");
+        QString text = parser.helpText().replace(QLatin1String("<executable_name>"), program);
+        text.replace(QStringLiteral("--host <%1>  ").arg(port),
+                     QStringLiteral("--host[=<%1>]").arg(port));
+        print(stdout, text);
         return 0;
     }
     if (parser.isSet(version)) {
@@ -94,6 +123,37 @@ int readCommandLine(int argc, char* argv[]) {
                           "main", "%1: --computer takes easy, normal or hard, not \"%2\"\n%3")
                           .arg(program, level, tryHelp));
         return 2;
+    }
+    const bool host = parser.isSet(QStringLiteral("host"));
+    const bool join = parser.isSet(QStringLiteral("join"));
+    if (int(host) + int(join) + int(parser.isSet(QStringLiteral("computer"))) > 1) {
+        print(stderr, QCoreApplication::translate(
+                          "main", "%1: only one of --computer, --host and --join can be given.\n%2")
+                          .arg(program, tryHelp));
+        return 2;
+    }
+    if (host) {
+        const QString value = parser.value(QStringLiteral("host"));
+        const std::optional<quint16> port =
+            hostWithoutPort && value.isEmpty() ? std::optional<quint16>(0) : net::parsePort(value);
+        if (!port) {
+            print(stderr, QCoreApplication::translate(
+                              "main", "%1: --host takes a port from 1 to 65535, not \"%2\"\n%3")
+                              .arg(program, value, tryHelp));
+            return 2;
+        }
+        lobby::requestAtStart({lobby::StartRequest::Kind::Host, *port, QString()});
+    }
+    if (join) {
+        const QString value = parser.value(QStringLiteral("join"));
+        QString error;
+        if (!net::parseEndpoint(value, net::DefaultPort, &error)) {
+            print(stderr, QCoreApplication::translate(
+                              "main", "%1: --join takes the host's address, not \"%2\": %3\n%4")
+                              .arg(program, value, error, tryHelp));
+            return 2;
+        }
+        lobby::requestAtStart({lobby::StartRequest::Kind::Join, 0, value.trimmed()});
     }
     return -1;
 }

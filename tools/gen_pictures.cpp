@@ -552,6 +552,34 @@ QImage stats(int s) {
     return img;
 }
 
+// The windows that start a network match: dark wood in a gold frame, a gold
+// line under the heading (a label writes it, in the player's language), the
+// host's sunken panels for its addresses and join code, the guest's framed
+// fields for what he types and a panel for the games found, and a gold line
+// above the buttons.
+QImage hostGame(int s) {
+    QImage img = darkWood(420, 300, 61, s, 50);
+    art::vignette(img, 0.45);
+    goldFrame(img, QRect(0, 0, 420, 300), 8, s);
+    goldLine(img, QRectF(110, 48, 200, 1.5), s);
+    art::recess(img, px(QRect(146, 56, 254, 70), s), 6 * s, 0.5);
+    art::recess(img, px(QRect(146, 130, 254, 38), s), 6 * s, 0.5);
+    goldLine(img, QRectF(24, 252, 372, 1.5), s);
+    return img;
+}
+
+QImage joinGame(int s) {
+    QImage img = darkWood(420, 400, 67, s, 50);
+    art::vignette(img, 0.45);
+    goldFrame(img, QRect(0, 0, 420, 400), 8, s);
+    goldLine(img, QRectF(110, 48, 200, 1.5), s);
+    for (int top : {60, 96, 132})
+        framedField(img, QRect(150, top, 246, 24), s);
+    art::recess(img, px(QRect(24, 194, 372, 100), s), 6 * s, 0.5);
+    goldLine(img, QRectF(24, 352, 372, 1.5), s);
+    return img;
+}
+
 // The plate behind the result window's line about the record against the
 // computer: the window's marble in a thin gold frame.
 QImage recordPlate(int s) {
@@ -748,7 +776,13 @@ void writeLetteredRuntimePictures(const QString& images, int s) {
                    {"Clear", QT_TRANSLATE_NOOP("Pictures", "Clear")},
                    //: The statistics window's button that keeps the record of matches
                    //: after all (87 x 19 pixels).
-                   {"Keep", QT_TRANSLATE_NOOP("Pictures", "Keep")}};
+                   {"Keep", QT_TRANSLATE_NOOP("Pictures", "Keep")},
+                   //: The button of the network windows that gives up waiting for or
+                   //: joining a game (87 x 19 pixels).
+                   {"Cancel", QT_TRANSLATE_NOOP("Pictures", "Cancel")},
+                   //: The join window's button that connects to the host (87 x 19
+                   //: pixels).
+                   {"Join", QT_TRANSLATE_NOOP("Pictures", "Join")}};
     for (const auto& b : buttons) {
         for (bool pressed : {false, true}) {
             const QString file = QString(b.file) + (pressed ? "Dn.jpg" : "Up.jpg");
@@ -806,14 +840,16 @@ QStringList writeEmbeddedPictures(const QList<CardRow>& cards, const QString& e,
     saveJpg(strip(s), e + scaled("strip.jpg", s), s);
     saveJpg(message(s), e + scaled("message.jpg", s), s);
     saveJpg(recordPlate(s), e + scaled("recordplate.jpg", s), s);
+    saveJpg(hostGame(s), e + scaled("hostgame.jpg", s), s);
+    saveJpg(joinGame(s), e + scaled("joingame.jpg", s), s);
     writeGif(light(true, false, s), e + scaled("redlight.gif", s));
     writeGif(light(false, false, s), e + scaled("bluelight.gif", s));
     saveJpg(selFrame(s), e + scaled("selframe.jpg", s), s);
     savePng(icon(s), e + scaled("icon.png", s));
-    QStringList files = {"bluelight.gif", "icon.png",       "main.jpg",   "message.jpg",
-                         "options.jpg",   "plate1.gif",     "plate2.gif", "redlight.gif",
-                         "selframe.jpg",  "splash.jpg",     "strip.jpg",  "winner.jpg",
-                         "stats.jpg",     "recordplate.jpg"};
+    QStringList files = {"bluelight.gif", "icon.png",        "main.jpg",     "message.jpg",
+                         "options.jpg",   "plate1.gif",      "plate2.gif",   "redlight.gif",
+                         "selframe.jpg",  "splash.jpg",      "strip.jpg",    "winner.jpg",
+                         "stats.jpg",     "recordplate.jpg", "hostgame.jpg", "joingame.jpg"};
     for (QString& f : files)
         f = scaled(f, s);
     return files;

@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>Computer (schwer)</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>Ein Spiel im Netzwerk anbieten…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>Einem Spiel im Netzwerk beitreten…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Quorvel-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  Spiel anbieten</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>Warten auf einen Spieler</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Beitrittscode</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>Spieler in diesem Netzwerk sehen das Spiel als „%1“.</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>Nennen Sie dem anderen Spieler eine dieser Adressen und den Beitrittscode.</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>Ein Spiel im Netzwerk anbieten</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Beitrittscode: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  Spiel beitreten</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>Einem Spiel im Netzwerk beitreten</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Beitrittscode</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>Spiele im lokalen Netzwerk</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>Geben Sie die Adresse des Gastgebers und den Beitrittscode ein, den er zeigt, oder wählen Sie unten ein Spiel.</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Noch kein Spiel gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 unter %2</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>Geben Sie Ihren Namen ein, wie der Gastgeber ihn sehen soll.</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>Beitritt zum Spiel unter %1…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>Die Adresse des Gastgebers, mit Doppelpunkt und Port, wenn es nicht der übliche ist.</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>Die zehn Buchstaben und Ziffern, die der Gastgeber zeigt.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>Name von Spieler 2</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>Hat eine Liste der Stufen des Computers, zu öffnen mit Alt+Unten.</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>Hat eine Liste der Stufen des Computers und der Netzwerkspiele, zu öffnen mit Alt+Unten.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ dann drücke Fertig</translation>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>Behalten</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>Beitreten</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ dann drücke Fertig</translation>
 %3</source>
         <translation>%1: --computer nimmt easy, normal oder hard an, nicht „%2“
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Beitrittscode: %1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>Auf einen Spieler an einem anderen Computer warten, auf &lt;port&gt; (47107, wenn keiner angegeben ist); Adressen, Port und Beitrittscode werden auch hier ausgegeben.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>Dem Spiel eines Spielers an einem anderen Computer unter &lt;adresse&gt; beitreten (mit :port, wenn es nicht 47107 ist); der Beitrittscode wird erfragt.</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>adresse</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1: Nur eine der Optionen --computer, --host und --join ist möglich.
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --host erwartet einen Port von 1 bis 65535, nicht „%2“
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1: --join erwartet die Adresse des Gastgebers, nicht „%2“: %3
+%4</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>Ordenador (difícil)</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>Crear una partida en red…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>Unirse a una partida en red…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Ayuda de Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  Crear una partida</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>Esperando a un jugador</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Código de acceso</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>Los jugadores de esta red ven la partida como «%1».</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>Dígale al otro jugador una de estas direcciones y el código de acceso.</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>Crear una partida en red</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Dirección: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Código de acceso: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  Unirse a una partida</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>Unirse a una partida en red</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Código de acceso</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>Partidas en la red local</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>Escriba la dirección del anfitrión y el código de acceso que muestra, o elija una partida abajo.</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Aún no se ha encontrado ninguna partida.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>Escriba su nombre tal como lo verá el anfitrión.</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>Uniéndose a la partida en %1…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>La dirección del anfitrión, con dos puntos y el puerto si no es el habitual.</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>Las diez letras y cifras que muestra el anfitrión.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>Nombre del jugador 2</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>Tiene una lista de los niveles del ordenador, que se abre con Alt+Abajo.</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>Tiene una lista de los niveles del ordenador y de las partidas en red, que se abre con Alt+Abajo.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ y pulsa Listo</translation>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>Conservar</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>Unirse</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ y pulsa Listo</translation>
 %3</source>
         <translation>%1: --computer admite easy, normal o hard, no «%2»
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Dirección: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Puerto: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Código de acceso: %1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>Espera a un jugador en otro ordenador, escuchando en &lt;puerto&gt; (47107 si no se indica); las direcciones, el puerto y el código de acceso también se muestran aquí.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>puerto</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>Se une a la partida de un jugador en otro ordenador en &lt;dirección&gt; (con :puerto si no es 47107); se pide el código de acceso.</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1: solo se puede indicar una de las opciones --computer, --host y --join.
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --host admite un puerto de 1 a 65535, no «%2»
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1: --join admite la dirección del anfitrión, no «%2»: %3
+%4</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>Ordinateur (difficile)</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>Héberger une partie en réseau…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>Rejoindre une partie en réseau…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Aide de Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  Héberger une partie</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>En attente d’un joueur</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Code d’accès</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>Les joueurs de ce réseau voient la partie sous le nom « %1 ».</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>Donnez à l’autre joueur l’une de ces adresses et le code d’accès.</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>Héberger une partie en réseau</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse : %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Code d’accès : %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  Rejoindre une partie</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>Rejoindre une partie en réseau</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Code d’accès</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>Parties sur le réseau local</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>Saisissez l’adresse de l’hôte et le code d’accès qu’il affiche, ou choisissez une partie ci-dessous.</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Aucune partie trouvée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>Saisissez votre nom tel que l’hôte le verra.</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>Connexion à la partie à %1…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>L’adresse de l’hôte, suivie de deux-points et du port s’il n’est pas celui par défaut.</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>Les dix lettres et chiffres affichés par l’hôte.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>Nom du joueur 2</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>Propose la liste des niveaux de l’ordinateur, ouverte avec Alt+Bas.</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>Propose la liste des niveaux de l’ordinateur et des parties en réseau, ouverte avec Alt+Bas.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ puis appuyez sur Terminé</translation>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>Garder</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>Rejoindre</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ puis appuyez sur Terminé</translation>
 %3</source>
         <translation>%1 : --computer accepte easy, normal ou hard, pas « %2 »
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse : %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port : %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Code d’accès : %1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>Attend un joueur sur un autre ordinateur, à l’écoute sur &lt;port&gt; (47107 par défaut) ; les adresses, le port et le code d’accès sont aussi affichés ici.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>Rejoint la partie d’un joueur sur un autre ordinateur à &lt;adresse&gt; (avec :port si ce n’est pas 47107) ; le code d’accès est demandé.</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>adresse</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1 : une seule des options --computer, --host et --join peut être donnée.
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1 : --host attend un port de 1 à 65535, pas « %2 »
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1 : --join attend l’adresse de l’hôte, pas « %2 » : %3
+%4</translation>
     </message>
 </context>
 <context>

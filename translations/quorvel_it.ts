@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>Computer (difficile)</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>Ospita una partita in rete…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>Partecipa a una partita in rete…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Aiuto di Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  Ospita una partita</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>In attesa di un giocatore</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Codice di accesso</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>I giocatori di questa rete vedono la partita come «%1».</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>Comunica all’altro giocatore uno di questi indirizzi e il codice di accesso.</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>Ospita una partita in rete</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Indirizzo: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Codice di accesso: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  Partecipa a una partita</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>Partecipa a una partita in rete</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Codice di accesso</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Il tuo nome</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>Partite nella rete locale</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>Digita l’indirizzo dell’host e il codice di accesso che mostra, oppure scegli una partita qui sotto.</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Nessuna partita trovata finora.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>Digita il tuo nome come lo vedrà l’host.</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>Connessione alla partita su %1…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>L’indirizzo dell’host, con i due punti e la porta se non è quella solita.</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>Le dieci lettere e cifre mostrate dall’host.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Partecipa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>Nome del giocatore 2</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>Ha un elenco dei livelli del computer, che si apre con Alt+Giù.</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>Ha un elenco dei livelli del computer e delle partite in rete, che si apre con Alt+Giù.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ poi premi Fatto</translation>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>Conserva</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>Entra</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ poi premi Fatto</translation>
 %3</source>
         <translation>%1: --computer accetta easy, normal o hard, non «%2»
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Indirizzo: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Porta: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Codice di accesso: %1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>Attende un giocatore su un altro computer, in ascolto su &lt;porta&gt; (47107 se non è indicata); indirizzi, porta e codice di accesso sono stampati anche qui.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>porta</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>Partecipa alla partita di un giocatore su un altro computer all’&lt;indirizzo&gt; (con :porta se non è 47107); viene chiesto il codice di accesso.</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>indirizzo</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1: si può indicare solo una delle opzioni --computer, --host e --join.
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --host accetta una porta da 1 a 65535, non «%2»
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1: --join accetta l’indirizzo dell’host, non «%2»: %3
+%4</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>CPU（つよい）</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>ネットワークでゲームを開く…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>ネットワークのゲームに参加…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Quorvel ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  ゲームを開く</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>プレイヤーを待っています</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>参加コード</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>このネットワークのプレイヤーには「%1」として表示されます。</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>相手のプレイヤーに、これらのアドレスのどれかと参加コードを伝えてください。</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>ネットワークでゲームを開く</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>アドレス: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>参加コード: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  ゲームに参加</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>ネットワークのゲームに参加</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>参加コード</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>あなたの名前</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>ローカルネットワークのゲーム</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>ホストのアドレスと、ホストに表示された参加コードを入力するか、下のゲームを選んでください。</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>まだゲームが見つかりません。</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>ホストに表示されるあなたの名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>%1 のゲームに参加しています…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>ホストのアドレス。通常と違うポートなら、コロンとポート番号を付けます。</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>ホストに表示される 10 文字の英数字です。</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>参加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>プレイヤー 2 の名前</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>コンピューターのレベル一覧があります。Alt+下 で開きます。</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>コンピューターのレベルとネットワークゲームの一覧があります。Alt+下 で開きます。</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ then press Done</source>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>残す</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>参加</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ then press Done</source>
 %3</source>
         <translation>%1: --computer には easy、normal、hard のいずれかを指定してください（「%2」は指定できません）
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>アドレス: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>ポート: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>参加コード: %1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>別のコンピューターのプレイヤーを &lt;ポート&gt; で待ちます（指定がなければ 47107）。アドレス、ポート、参加コードはここにも表示されます。</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>別のコンピューターのプレイヤーのゲームに &lt;アドレス&gt; で参加します（47107 以外なら :ポート を付けます）。参加コードを尋ねます。</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1: --computer、--host、--join はどれか一つだけ指定できます。
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --host には 1 から 65535 のポートを指定します。「%2」は使えません
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1: --join にはホストのアドレスを指定します。「%2」は使えません: %3
+%4</translation>
     </message>
 </context>
 <context>

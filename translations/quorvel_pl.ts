@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>Komputer (trudny)</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>Utwórz grę w sieci…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>Dołącz do gry w sieci…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Pomoc Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  Utwórz grę</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>Czekanie na gracza</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Kod dołączenia</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>Gracze w tej sieci widzą grę jako „%1”.</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>Podaj drugiemu graczowi jeden z tych adresów i kod dołączenia.</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>Utwórz grę w sieci</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adres: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Kod dołączenia: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  Dołącz do gry</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>Dołącz do gry w sieci</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Kod dołączenia</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Twoje imię</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>Gry w sieci lokalnej</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>Wpisz adres gospodarza i pokazany przez niego kod dołączenia albo wybierz grę poniżej.</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Nie znaleziono jeszcze żadnej gry.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 pod %2</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>Wpisz swoje imię, tak jak zobaczy je gospodarz.</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>Dołączanie do gry pod %1…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>Adres gospodarza, z dwukropkiem i portem, jeśli nie jest to zwykły port.</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>Dziesięć liter i cyfr pokazanych przez gospodarza.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Dołącz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>Imię gracza 2</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>Ma listę poziomów komputera, otwieraną klawiszami Alt+Strzałka w dół.</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>Ma listę poziomów komputera i gier w sieci, otwieraną klawiszami Alt+Strzałka w dół.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ i naciśnij Gotowe</translation>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>Zachowaj</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>Dołącz</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ i naciśnij Gotowe</translation>
 %3</source>
         <translation>%1: --computer przyjmuje easy, normal lub hard, a nie „%2”
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adres: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Kod dołączenia: %1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>Czeka na gracza na innym komputerze, nasłuchując na &lt;port&gt; (47107, jeśli nie podano); adresy, port i kod dołączenia są też wypisywane tutaj.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>Dołącza do gry gracza na innym komputerze pod &lt;adres&gt; (z :port, jeśli to nie 47107); kod dołączenia jest pytany.</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>adres</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1: można podać tylko jedną z opcji --computer, --host i --join.
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --host przyjmuje port od 1 do 65535, a nie „%2”
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1: --join przyjmuje adres gospodarza, a nie „%2”: %3
+%4</translation>
     </message>
 </context>
 <context>

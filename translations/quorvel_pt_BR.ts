@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>Computador (difícil)</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>Hospedar uma partida em rede…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>Entrar em uma partida em rede…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Ajuda do Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  Hospedar uma partida</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>Esperando um jogador</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Código de acesso</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>Os jogadores desta rede veem a partida como “%1”.</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>Informe ao outro jogador um destes endereços e o código de acesso.</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>Hospedar uma partida em rede</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Endereço: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Código de acesso: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  Entrar em uma partida</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>Entrar em uma partida em rede</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Código de acesso</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>Partidas na rede local</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>Digite o endereço do anfitrião e o código de acesso que ele mostra, ou escolha uma partida abaixo.</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Nenhuma partida encontrada ainda.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>Digite seu nome como o anfitrião o verá.</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>Entrando na partida em %1…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>O endereço do anfitrião, com dois-pontos e a porta se não for a de costume.</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>As dez letras e dígitos que o anfitrião mostra.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>Nome do jogador 2</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>Tem uma lista dos níveis do computador, aberta com Alt+Baixo.</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>Tem uma lista dos níveis do computador e das partidas em rede, aberta com Alt+Baixo.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ e clique em Pronto</translation>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>Manter</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>Entrar</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ e clique em Pronto</translation>
 %3</source>
         <translation>%1: --computer aceita easy, normal ou hard, não &quot;%2&quot;
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Endereço: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Porta: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Código de acesso: %1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>Espera um jogador em outro computador, escutando na &lt;porta&gt; (47107 se nenhuma for dada); os endereços, a porta e o código de acesso também são mostrados aqui.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>porta</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>Entra na partida de um jogador em outro computador no &lt;endereço&gt; (com :porta se não for 47107); o código de acesso é pedido.</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>endereço</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1: só uma das opções --computer, --host e --join pode ser dada.
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --host aceita uma porta de 1 a 65535, não “%2”
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1: --join aceita o endereço do anfitrião, não “%2”: %3
+%4</translation>
     </message>
 </context>
 <context>

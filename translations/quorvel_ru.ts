@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>Компьютер (сложный)</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>Создать игру по сети…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>Присоединиться к игре по сети…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Справка Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  Создать игру</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>Ожидание игрока</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Код подключения</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>Игроки в этой сети видят игру как «%1».</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>Сообщите другому игроку один из этих адресов и код подключения.</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>Создать игру по сети</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Адрес: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Код подключения: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  Присоединиться к игре</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>Присоединиться к игре по сети</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>Код подключения</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>Игры в локальной сети</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>Введите адрес хоста и показанный им код подключения или выберите игру ниже.</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Игры пока не найдены.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 по адресу %2</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>Введите своё имя так, как его увидит хост.</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>Подключение к игре по адресу %1…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>Адрес хоста, с двоеточием и портом, если порт не обычный.</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>Десять букв и цифр, которые показывает хост.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Подключиться</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>Имя игрока 2</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>Есть список уровней компьютера, открывается клавишами Alt+Вниз.</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>Есть список уровней компьютера и сетевых игр, открывается клавишами Alt+Вниз.</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ then press Done</source>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>Войти</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ then press Done</source>
 %3</source>
         <translation>%1: --computer принимает easy, normal или hard, а не «%2»
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Адрес: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Порт: %1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>Код подключения: %1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>Ждать игрока на другом компьютере, слушая &lt;порт&gt; (47107, если он не указан); адреса, порт и код подключения также выводятся здесь.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>порт</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>Присоединиться к игре игрока на другом компьютере по &lt;адрес&gt; (с :порт, если порт не 47107); код подключения будет запрошен.</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>адрес</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1: можно указать только один из параметров --computer, --host и --join.
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1: --host принимает порт от 1 до 65535, а не «%2»
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1: --join принимает адрес хоста, а не «%2»: %3
+%4</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,14 @@
         <source>Computer (hard)</source>
         <translation>电脑（困难）</translation>
     </message>
+    <message>
+        <source>Host a game on the network…</source>
+        <translation>在网络上创建游戏…</translation>
+    </message>
+    <message>
+        <source>Join a game on the network…</source>
+        <translation>加入网络上的游戏…</translation>
+    </message>
 </context>
 <context>
     <name>Fatal</name>
@@ -77,6 +85,112 @@
     <message>
         <source>Quorvel help</source>
         <translation>Quorvel 帮助</translation>
+    </message>
+</context>
+<context>
+    <name>FrmHostGame</name>
+    <message>
+        <source>Quorvel  -  Host a game</source>
+        <translation>Quorvel  -  创建游戏</translation>
+    </message>
+    <message>
+        <source>Waiting for a player</source>
+        <translation>正在等待玩家</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>加入码</translation>
+    </message>
+    <message>
+        <source>Players on this network see the game as &quot;%1&quot;.</source>
+        <translation>此网络上的玩家看到的游戏名为“%1”。</translation>
+    </message>
+    <message>
+        <source>Tell the other player one of these addresses and the join code.</source>
+        <translation>请把其中一个地址和加入码告诉另一位玩家。</translation>
+    </message>
+    <message>
+        <source>Host a game on the network</source>
+        <translation>在网络上创建游戏</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>地址：%1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>加入码：%1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>FrmJoinGame</name>
+    <message>
+        <source>Quorvel  -  Join a game</source>
+        <translation>Quorvel  -  加入游戏</translation>
+    </message>
+    <message>
+        <source>Join a game on the network</source>
+        <translation>加入网络上的游戏</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Join code</source>
+        <translation>加入码</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>你的名字</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <translation>局域网中的游戏</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
+        <translation>请输入主机的地址和它显示的加入码，或在下方选择一个游戏。</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>尚未找到游戏。</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Type your name as the host will see it.</source>
+        <translation>请输入你的名字，主机将看到这个名字。</translation>
+    </message>
+    <message>
+        <source>Joining the game at %1…</source>
+        <translation>正在加入 %1 的游戏…</translation>
+    </message>
+    <message>
+        <source>The host&apos;s address, with a colon and the port if it is not the usual one.</source>
+        <translation>主机的地址；如果端口不是通常的端口，请加上冒号和端口号。</translation>
+    </message>
+    <message>
+        <source>The ten letters and digits the host shows.</source>
+        <translation>主机显示的十个字母和数字。</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>加入</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -321,8 +435,8 @@
         <translation>玩家 2 的名字</translation>
     </message>
     <message>
-        <source>Has a list of the computer&apos;s levels, opened with Alt+Down.</source>
-        <translation>有电脑难度列表，按 Alt+下 打开。</translation>
+        <source>Has a list of the computer&apos;s levels and of network games, opened with Alt+Down.</source>
+        <translation>有电脑难度和网络游戏的列表，按 Alt+下 打开。</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1027,16 @@ then press Done</source>
         <extracomment>The statistics window&apos;s button that keeps the record of matches after all (87 x 19 pixels).</extracomment>
         <translation>保留</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The button of the network windows that gives up waiting for or joining a game (87 x 19 pixels).</extracomment>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join window&apos;s button that connects to the host (87 x 19 pixels).</extracomment>
+        <translation>加入</translation>
+    </message>
 </context>
 <context>
     <name>PlayRules</name>
@@ -1214,6 +1338,54 @@ then press Done</source>
 %3</source>
         <translation>%1：--computer 只接受 easy、normal 或 hard，不接受“%2”
 %3</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>地址：%1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>端口：%1</translation>
+    </message>
+    <message>
+        <source>Join code: %1</source>
+        <translation>加入码：%1</translation>
+    </message>
+    <message>
+        <source>Wait for a player on another computer, listening on &lt;port&gt; (47107 if none is given); the addresses, port and join code are also printed here.</source>
+        <translation>在 &lt;端口&gt; 上等待另一台电脑上的玩家（未指定时为 47107）；地址、端口和加入码也会打印在这里。</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <extracomment>The value of --host in the help text, as in &quot;--host[=&lt;port&gt;]&quot;.</extracomment>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Join the game of a player on another computer at &lt;address&gt; (with :port if it is not 47107); the join code is asked for.</source>
+        <translation>加入另一台电脑上位于 &lt;地址&gt; 的玩家的游戏（端口不是 47107 时加上 :端口）；会要求输入加入码。</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <extracomment>The value of --join in the help text, as in &quot;--join &lt;address&gt;&quot;.</extracomment>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>%1: only one of --computer, --host and --join can be given.
+%2</source>
+        <translation>%1：--computer、--host 和 --join 只能指定其中一个。
+%2</translation>
+    </message>
+    <message>
+        <source>%1: --host takes a port from 1 to 65535, not &quot;%2&quot;
+%3</source>
+        <translation>%1：--host 需要 1 到 65535 之间的端口，而不是“%2”
+%3</translation>
+    </message>
+    <message>
+        <source>%1: --join takes the host&apos;s address, not &quot;%2&quot;: %3
+%4</source>
+        <translation>%1：--join 需要主机的地址，而不是“%2”：%3
+%4</translation>
     </message>
 </context>
 <context>

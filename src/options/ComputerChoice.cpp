@@ -29,6 +29,26 @@ std::optional<computer::Level> computerLevel(const QString& player2Name) {
     }
 }
 
+QStringList networkChoices() {
+    return {QCoreApplication::translate("ComputerChoice", "Host a game on the network…"),
+            QCoreApplication::translate("ComputerChoice", "Join a game on the network…")};
+}
+
+NetworkChoice networkChoice(const QString& player2Name) {
+    switch (networkChoices().indexOf(player2Name)) {
+    case 0:
+        return NetworkChoice::Host;
+    case 1:
+        return NetworkChoice::Join;
+    default:
+        return NetworkChoice::None;
+    }
+}
+
+QString personName() {
+    return Person;
+}
+
 QString startingPlayer2Name() {
     return g_startingLevel < 0 ? Person : computerNames().value(g_startingLevel);
 }

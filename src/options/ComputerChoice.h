@@ -15,6 +15,15 @@ namespace options {
 QStringList computerNames();
 std::optional<computer::Level> computerLevel(const QString& player2Name);
 
+// The entries of player 2's list after the computer's levels, which start a
+// match with a player on another computer: hosting it, or joining one.
+enum class NetworkChoice { None, Host, Join };
+QStringList networkChoices();
+NetworkChoice networkChoice(const QString& player2Name);
+
+// The name of a person who has typed none: "Mirela".
+QString personName();
+
 // The name player 2 has when the options window is created: "Mirela", a
 // person, unless the program was started with a computer level.
 QString startingPlayer2Name();

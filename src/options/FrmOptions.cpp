@@ -1,5 +1,6 @@
 #include "options/FrmOptions.h"
 
+#include "lobby/NetworkGame.h"
 #include "match/FrmMain.h"
 #include "options/ComputerChoice.h"
 #include "platform/Accessibility.h"
@@ -38,7 +39,8 @@ FrmOptions::FrmOptions() : platform::Form(QStringLiteral("frmOptions")) {
     };
     txtPlayer1Name = nameBox(765, 660, QStringLiteral("Dorvik"), QColor(0xC0, 0, 0));
     txtPlayer2Name = nameBox(780, 1715, options::startingPlayer2Name(), QColor(0, 0, 0xC0));
-    lstPlayer2Name = new platform::DropDown(txtPlayer2Name, options::computerNames());
+    lstPlayer2Name = new platform::DropDown(txtPlayer2Name,
+                                            options::computerNames() + options::networkChoices());
     setTabOrder(txtPlayer1Name, txtPlayer2Name);
 
     auto mark = [this](int index, int left, int top, int width, int height) {
@@ -88,8 +90,11 @@ void FrmOptions::readNames() {
 }
 
 // Player 2's name decides who plays that side: the computer at the level it
-// names, or a person here.
+// names, or a person here. A player across the network keeps his seat for
+// as long as his match runs; it ends by New Game, Exit or the connection.
 void FrmOptions::takeSeats() {
+    if (lobby::matchRunning())
+        return;
     if (const std::optional<computer::Level> level = player2Computer()) {
         seats::computer(2)->setLevel(*level);
         seats::setSeat(2, seats::computer(2));
@@ -174,10 +179,14 @@ void FrmOptions::imgDone_MouseUp() {
     imgDone->Refresh();
     readNames();
     Hide();
-    if (frmMain->gblnNewGame)
-        frmPlayer1->Show();
-    else
+    if (!frmMain->gblnNewGame)
         frmMain->Show();
+    else if (options::networkChoice(gstrPlayer2Name) == options::NetworkChoice::Host)
+        lobby::hostGame();
+    else if (options::networkChoice(gstrPlayer2Name) == options::NetworkChoice::Join)
+        lobby::joinGame();
+    else
+        frmPlayer1->Show();
 }
 
 void FrmOptions::imgHelp_MouseDown() {
@@ -199,7 +208,7 @@ void FrmOptions::describeControls() {
     txtPlayer1Name->setAccessibleName(tr("Player 1 name"));
     txtPlayer2Name->setAccessibleName(tr("Player 2 name"));
     txtPlayer2Name->setAccessibleDescription(
-        tr("Has a list of the computer's levels, opened with Alt+Down."));
+        tr("Has a list of the computer's levels and of network games, opened with Alt+Down."));
     const std::pair<platform::Label*, const char*> marks[] = {
         {lblHandOpt[0], QT_TR_NOOP("Open Hand")},
         {lblHandOpt[1], QT_TR_NOOP("Closed Hand")},

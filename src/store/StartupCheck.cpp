@@ -313,6 +313,8 @@ const QStringList& imageFiles() {
         QStringLiteral("ResetUp.jpg"),       QStringLiteral("ResetDn.jpg"),
         QStringLiteral("ClearUp.jpg"),       QStringLiteral("ClearDn.jpg"),
         QStringLiteral("KeepUp.jpg"),        QStringLiteral("KeepDn.jpg"),
+        QStringLiteral("CancelUp.jpg"),      QStringLiteral("CancelDn.jpg"),
+        QStringLiteral("JoinUp.jpg"),        QStringLiteral("JoinDn.jpg"),
     };
     return files;
 }
@@ -328,7 +330,9 @@ const QStringList& letteredImageFiles() {
         QStringLiteral("begin2.jpg"),    QStringLiteral("ResetUp.jpg"),
         QStringLiteral("ResetDn.jpg"),   QStringLiteral("ClearUp.jpg"),
         QStringLiteral("ClearDn.jpg"),   QStringLiteral("KeepUp.jpg"),
-        QStringLiteral("KeepDn.jpg"),
+        QStringLiteral("KeepDn.jpg"),    QStringLiteral("CancelUp.jpg"),
+        QStringLiteral("CancelDn.jpg"),  QStringLiteral("JoinUp.jpg"),
+        QStringLiteral("JoinDn.jpg"),
     };
     return files;
 }

@@ -1,5 +1,6 @@
 #include "windows/Forms.h"
 
+#include "lobby/NetworkGame.h"
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Form.h"
@@ -34,11 +35,13 @@ void createForms() {
     frmWinner = new FrmWinner;
     frmStats = new FrmStats;
     frmMain = new FrmMain;
+    lobby::createForms();
 }
 
 void destroyForms() {
     platform::Form::resetActivation();
     platform::Form::setModalHook({});
+    lobby::destroyForms();
     delete frmMain;
     delete frmStats;
     delete frmWinner;

@@ -1,5 +1,6 @@
 #include "windows/FrmSplash.h"
 
+#include "lobby/NetworkGame.h"
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Fatal.h"
@@ -43,4 +44,6 @@ void FrmSplash::tmrOne_Timer() {
     frmMain->Load();
     frmMain->Show();
     Unload();
+    // --host or --join: the network window opens over a new game.
+    lobby::startRequested();
 }

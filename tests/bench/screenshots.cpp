@@ -5,8 +5,12 @@
 // and once under QT_SCALE_FACTOR=2 (as `make screenshots` does), and the two
 // sets show the same windows at normal and at double density.
 
+#include "lobby/FrmHostGame.h"
+#include "lobby/FrmJoinGame.h"
+#include "lobby/NetworkGame.h"
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Random.h"
 #include "platform/Translations.h"
@@ -148,6 +152,16 @@ int main(int argc, char* argv[]) {
     shoot(frmStats, "statistics");
     frmStats->Hide();
     frmWinner->showRecord(QString());
+    // The windows that start a network match: the host waiting, the guest
+    // typing the host's address.
+    lobby::hostGame();
+    shoot(lobby::frmHostGame, "network-host-waiting");
+    platform::pressControl(lobby::frmHostGame->imgCancel);
+    frmOptions->Hide();
+    lobby::joinGame(QStringLiteral("192.168.1.20"));
+    shoot(lobby::frmJoinGame, "network-join");
+    platform::pressControl(lobby::frmJoinGame->imgCancel);
+    frmOptions->Hide();
 
     if (!midHand)
         std::fprintf(stderr, "no hand had a capture before its last card\n");

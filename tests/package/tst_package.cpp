@@ -248,6 +248,44 @@ void PackageTest::commandLine_data() {
                                               << QString() << QStringLiteral("Missing value");
     QTest::newRow("file name") << QStringList{QStringLiteral("cards.txt")} << 2 << QString()
                                << QStringLiteral("unexpected argument \"cards.txt\"");
+    // The network options: in the help with the port left optional, and
+    // values that cannot be a port or an address refused before any window.
+    QTest::newRow("--help lists --host") << QStringList{QStringLiteral("--help")} << 0
+                                         << QStringLiteral("--host[=<port>]") << QString();
+    QTest::newRow("--help lists --join") << QStringList{QStringLiteral("--help")} << 0
+                                         << QStringLiteral("--join <address>") << QString();
+    QTest::newRow("--host=0") << QStringList{QStringLiteral("--host=0")} << 2 << QString()
+                              << QStringLiteral("--host takes a port from 1 to 65535, not \"0\"");
+    QTest::newRow("--host=65536") << QStringList{QStringLiteral("--host=65536")} << 2 << QString()
+                                  << QStringLiteral(
+                                         "--host takes a port from 1 to 65535, not \"65536\"");
+    QTest::newRow("--host=") << QStringList{QStringLiteral("--host=")} << 2 << QString()
+                             << QStringLiteral("--host takes a port from 1 to 65535, not \"\"");
+    QTest::newRow("--host=port") << QStringList{QStringLiteral("--host=http")} << 2 << QString()
+                                 << QStringLiteral("not \"http\"");
+    QTest::newRow("--join=") << QStringList{QStringLiteral("--join=")} << 2 << QString()
+                             << QStringLiteral("--join takes the host's address, not \"\"");
+    QTest::newRow("--join without its value") << QStringList{QStringLiteral("--join")} << 2
+                                              << QString() << QStringLiteral("Missing value");
+    QTest::newRow("--join port out of range")
+        << QStringList{QStringLiteral("--join=192.168.1.20:70000")} << 2 << QString()
+        << QStringLiteral("--join takes the host's address, not \"192.168.1.20:70000\"");
+    QTest::newRow("--join bad brackets")
+        << QStringList{QStringLiteral("--join=[fd00::2")} << 2 << QString()
+        << QStringLiteral("--join takes the host's address");
+    QTest::newRow("--host and --join")
+        << QStringList{QStringLiteral("--host"), QStringLiteral("--join=192.168.1.20")} << 2
+        << QString() << QStringLiteral("only one of --computer, --host and --join");
+    QTest::newRow("--host and --computer")
+        << QStringList{QStringLiteral("--host=5000"), QStringLiteral("--computer=easy")} << 2
+        << QString() << QStringLiteral("only one of --computer, --host and --join");
+    // A good value, then --version: read, and the program ends at once.
+    QTest::newRow("--host with --version")
+        << QStringList{QStringLiteral("--host"), QStringLiteral("--version")} << 0
+        << QStringLiteral("Quorvel 1.0\n") << QString();
+    QTest::newRow("--join with --version")
+        << QStringList{QStringLiteral("--join=[fd00::2]:5000"), QStringLiteral("--version")} << 0
+        << QStringLiteral("Quorvel 1.0\n") << QString();
 }
 
 // Answered before any window system is touched: with no display to connect

@@ -69,8 +69,8 @@ class TstCatalogue : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QSize>("size");
-        for (const char* b :
-             {"Done", "Help", "NewGame", "Options", "Exit", "Reset", "Clear", "Keep"}) {
+        for (const char* b : {"Done", "Help", "NewGame", "Options", "Exit", "Reset", "Clear",
+                              "Keep", "Cancel", "Join"}) {
             for (const char* state : {"Up", "Dn"}) {
                 const QString n = QString("%1%2.jpg").arg(b, state);
                 QTest::newRow(qPrintable(n)) << n << QByteArray("jpeg") << QSize(93, 25);
@@ -103,6 +103,8 @@ class TstCatalogue : public QObject {
         QTest::newRow("winner") << "winner.jpg" << QByteArray("jpeg") << QSize(551, 258);
         QTest::newRow("stats") << "stats.jpg" << QByteArray("jpeg") << QSize(600, 300);
         QTest::newRow("recordplate") << "recordplate.jpg" << QByteArray("jpeg") << QSize(352, 21);
+        QTest::newRow("hostgame") << "hostgame.jpg" << QByteArray("jpeg") << QSize(420, 300);
+        QTest::newRow("joingame") << "joingame.jpg" << QByteArray("jpeg") << QSize(420, 400);
         QTest::newRow("redlight") << "redlight.gif" << QByteArray("gif") << QSize(25, 25);
         QTest::newRow("bluelight") << "bluelight.gif" << QByteArray("gif") << QSize(25, 25);
         QTest::newRow("plate1") << "plate1.gif" << QByteArray("gif") << QSize(125, 33);

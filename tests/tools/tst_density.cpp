@@ -133,12 +133,13 @@ class TstDensity : public QObject {
               "PlaceHolder-b.jpg", "RedOff.gif",    "RedOn.gif",      "BlueOff.gif",
               "BlueOn.gif",        "52start.jpg",   "begin1.jpg",     "begin2.jpg",
               "ResetUp.jpg",       "ResetDn.jpg",   "ClearUp.jpg",    "ClearDn.jpg",
-              "KeepUp.jpg",        "KeepDn.jpg"})
+              "KeepUp.jpg",        "KeepDn.jpg",    "CancelUp.jpg",   "CancelDn.jpg",
+              "JoinUp.jpg",        "JoinDn.jpg"})
             m_files << kProgramDir + "/images/" + n;
         for (const char* n :
              {"splash.jpg", "main.jpg", "options.jpg", "strip.jpg", "message.jpg", "winner.jpg",
               "redlight.gif", "bluelight.gif", "plate1.gif", "plate2.gif", "selframe.jpg",
-              "icon.png", "stats.jpg", "recordplate.jpg"})
+              "icon.png", "stats.jpg", "recordplate.jpg", "hostgame.jpg", "joingame.jpg"})
             m_files << kEmbeddedDir + "/" + n;
         for (const QString& file : m_files)
             QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;

@@ -1,0 +1,91 @@
+#include "lobby/NetworkGame.h"
+
+#include "lobby/FrmHostGame.h"
+#include "lobby/FrmJoinGame.h"
+#include "match/FrmMain.h"
+#include "net/Endpoint.h"
+#include "net/Host.h"
+#include "options/FrmOptions.h"
+#include "platform/Accessibility.h"
+#include "windows/Forms.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace lobby {
+
+FrmHostGame* frmHostGame = nullptr;
+FrmJoinGame* frmJoinGame = nullptr;
+
+namespace {
+std::optional<StartRequest> g_request;
+
+void print(const QString& line) {
+    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+} // namespace
+
+void createForms() {
+    destroyForms();
+    frmHostGame = new FrmHostGame;
+    frmJoinGame = new FrmJoinGame;
+}
+
+void destroyForms() {
+    delete frmJoinGame;
+    frmJoinGame = nullptr;
+    delete frmHostGame;
+    frmHostGame = nullptr;
+}
+
+bool matchRunning() {
+    return frmHostGame && frmHostGame->matchRunning();
+}
+
+void hostGame(quint16 port) {
+    if (frmHostGame)
+        frmHostGame->start(port);
+}
+
+void joinGame(const QString& address) {
+    if (frmJoinGame)
+        frmJoinGame->start(address);
+}
+
+void requestAtStart(const StartRequest& request) {
+    g_request = request;
+}
+
+void clearStartRequest() {
+    g_request.reset();
+}
+
+void startRequested() {
+    if (!g_request || !frmMain || !frmMain->isVisible())
+        return;
+    const StartRequest request = *g_request;
+    g_request.reset();
+    // A new game is set up as New Game sets it up, with the default options.
+    if (!platform::pressControl(frmMain->imgNewGame) || !frmOptions->isVisible())
+        return;
+    frmOptions->Hide();
+    if (request.kind == StartRequest::Kind::Host) {
+        if (!frmHostGame->start(request.port)) {
+            std::fputs(
+                (frmHostGame->lblStatus->caption() + QLatin1Char('\n')).toLocal8Bit().constData(),
+                stderr);
+            return;
+        }
+        for (const QHostAddress& address : frmHostGame->addresses())
+            print(QCoreApplication::translate("main", "Address: %1").arg(address.toString()));
+        print(QCoreApplication::translate("main", "Port: %1").arg(frmHostGame->port()));
+        print(QCoreApplication::translate("main", "Join code: %1")
+                  .arg(frmHostGame->host()->code().grouped()));
+    } else {
+        frmJoinGame->start(request.address);
+    }
+}
+
+} // namespace lobby

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+class FrmHostGame;
+class FrmJoinGame;
+
+// Starting a match with a player on another computer: the host's waiting
+// window and the guest's join window, chosen from player 2's list in the
+// options window or on the command line.
+namespace lobby {
+
+extern FrmHostGame* frmHostGame;
+extern FrmJoinGame* frmJoinGame;
+
+// Creates the windows (none shown) / destroys them, with any network match
+// they still hold.
+void createForms();
+void destroyForms();
+
+// Whether player 2's seat (on the host) or player 1's (on the guest) is
+// held by the other person of a network match.
+bool matchRunning();
+
+// A new game being set up: opens the waiting window instead of the
+// selection windows. `port` 0 takes the usual port.
+void hostGame(quint16 port = 0);
+// Likewise the join window, with `address` typed in.
+void joinGame(const QString& address = QString());
+
+// What the command line asked for at start, once the board is shown.
+struct StartRequest {
+    enum class Kind { Host, Join } kind = Kind::Host;
+    quint16 port = 0;
+    QString address;
+};
+void requestAtStart(const StartRequest& request);
+void clearStartRequest();
+// Called once the board is shown after the splash: sets up a new game and
+// opens the window asked for. A host prints its addresses, port and join
+// code on standard output, one line each.
+void startRequested();
+
+} // namespace lobby
