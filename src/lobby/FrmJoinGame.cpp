@@ -2,6 +2,7 @@
 
 #include "match/FrmMain.h"
 #include "match/HostedMatch.h"
+#include "match/JoinedMatch.h"
 #include "net/Discovery.h"
 #include "net/Endpoint.h"
 #include "net/Guest.h"
@@ -9,6 +10,8 @@
 #include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
+#include "seats/JoinedSeat.h"
+#include "seats/Seats.h"
 #include "windows/Forms.h"
 
 #include <QKeyEvent>
@@ -99,7 +102,23 @@ FrmJoinGame::FrmJoinGame() : platform::Form(QStringLiteral("frmJoinGame")) {
 }
 
 FrmJoinGame::~FrmJoinGame() {
+    delete m_match;
     delete m_guest;
+}
+
+bool FrmJoinGame::matchRunning() const {
+    return m_match && seats::seat(net::GuestPlayer) == static_cast<Seat*>(m_match->seat());
+}
+
+void FrmJoinGame::tidy() {
+    if (!m_match || matchRunning())
+        return;
+    m_match->deleteLater();
+    m_match = nullptr;
+    if (m_guest) {
+        m_guest->deleteLater();
+        m_guest = nullptr;
+    }
 }
 
 void FrmJoinGame::Form_Load() {
@@ -108,6 +127,7 @@ void FrmJoinGame::Form_Load() {
 }
 
 void FrmJoinGame::start(const QString& address) {
+    tidy();
     if (!isLoaded())
         Load();
     if (!address.isEmpty())
@@ -229,9 +249,16 @@ void FrmJoinGame::imgJoin_MouseUp() {
     m_guest->join(endpoint->host, endpoint->port, *code, name);
 }
 
+// The match takes over the connection: what ends it from now on is said
+// on the board, by the match.
 void FrmJoinGame::guest_Joined(const net::MatchOptions& options) {
+    if (m_match || !m_guest || !m_guest->link())
+        return;
     delete m_browser;
     m_browser = nullptr;
+    m_guest->disconnect(this);
+    Hide();
+    m_match = new JoinedMatch(frmMain, m_guest->link(), options, this);
     emit joined(options);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
+class JoinedMatch;
 class QListWidget;
 class QListWidgetItem;
 namespace net {
@@ -18,7 +19,9 @@ class Guest;
 // (small letters and without dashes too), the guest's own name, the games
 // found on the local network (or why none can be listed), Join and Cancel.
 // A wrong code, a refused connection or a host already playing is said in
-// the window, which stays usable for another try.
+// the window, which stays usable for another try. Once the host has
+// welcomed the guest, the window goes and the match begins on the board,
+// the host behind player 1 and the person here behind player 2.
 class FrmJoinGame : public platform::Form {
     Q_OBJECT
   public:
@@ -44,11 +47,17 @@ class FrmJoinGame : public platform::Form {
     // The attempt to join under way, or the guest in the match.
     net::Guest* guest() const { return m_guest; }
     bool joining() const { return m_guest != nullptr; }
+    // The match on the board once the host has welcomed this guest.
+    JoinedMatch* match() const { return m_match; }
+    bool matchRunning() const;
+    // Lets go of a match that is over (its seats given back).
+    void tidy();
     // Time-outs of the connection (tests shorten them).
     void setTiming(const net::Timing& timing) { m_timing = timing; }
 
   signals:
-    // The host welcomed this guest with the match's options.
+    // The host welcomed this guest with the match's options; the window has
+    // gone and the match is on the board.
     void joined(const net::MatchOptions& options);
 
   protected:
@@ -72,6 +81,7 @@ class FrmJoinGame : public platform::Form {
 
     net::Browser* m_browser = nullptr;
     net::Guest* m_guest = nullptr;
+    JoinedMatch* m_match = nullptr;
     net::Timing m_timing;
     QString m_unavailable;
 };

@@ -41,7 +41,8 @@ void destroyForms() {
 }
 
 bool matchRunning() {
-    return frmHostGame && frmHostGame->matchRunning();
+    return (frmHostGame && frmHostGame->matchRunning()) ||
+           (frmJoinGame && frmJoinGame->matchRunning());
 }
 
 void hostGame(quint16 port) {

@@ -117,6 +117,7 @@ class LobbyTest : public QObject {
     void cleanup();
     void optionsListEndsWithTheNetwork();
     void hostAndJoin();
+    void joinAHost();
     void wrongCodeRefusedOnBothSides();
     void secondGuestRefusedWhileTheMatchRuns();
     void cancelClosesThePort();
@@ -181,22 +182,15 @@ void LobbyTest::hostAndJoin() {
         return frmHostGame->lblStatus->caption().contains(net::discoveryUnavailableText());
     }));
 
-    // The guest's side, in the same program: the list says it cannot search.
-    lobby::joinGame(addressOfHost());
-    QVERIFY(frmJoinGame->isVisible());
-    QCOMPARE(frmJoinGame->txtAddress->text(), addressOfHost());
-    QVERIFY(QTest::qWaitFor([] {
-        return frmJoinGame->lstGames->count() == 1 &&
-               frmJoinGame->lstGames->item(0)->text() == net::discoveryUnavailableText();
-    }));
-    QVERIFY(!(frmJoinGame->lstGames->item(0)->flags() & Qt::ItemIsSelectable));
-    QSignalSpy joined(frmJoinGame, &FrmJoinGame::joined);
+    // A guest across the network types the code in small letters, without dashes.
+    net::Guest guest(HostedMatch::cardListDigest(), static_cast<int>(FrmMain::cardList().size()),
+                     Fast);
+    QSignalSpy joined(&guest, &net::Guest::joined);
     QSignalSpy started(frmHostGame, &FrmHostGame::matchStarted);
-    // Small letters, no dashes: the same code.
-    typeText(frmJoinGame->txtCode, shownCode().remove(QLatin1Char('-')).toLower());
-    typeText(frmJoinGame->txtName, QStringLiteral("Ilse"));
-    Game::click(frmJoinGame->imgJoin);
-    QVERIFY(frmJoinGame->joining());
+    const std::optional<net::JoinCode> typed =
+        net::JoinCode::parse(shownCode().remove(QLatin1Char('-')).toLower());
+    QVERIFY(typed);
+    guest.join(QStringLiteral("127.0.0.1"), frmHostGame->port(), *typed, QStringLiteral("Ilse"));
     QVERIFY(joined.wait(10000));
     const auto options = joined.first().first().value<net::MatchOptions>();
     QCOMPARE(options.hostName, QStringLiteral("Dorvik"));
@@ -218,6 +212,66 @@ void LobbyTest::hostAndJoin() {
     QVERIFY(!frmOptions->txtPlayer2Name->isEnabled());
     Game::click(frmOptions->imgDone);
     QCOMPARE(seats::seat(2), static_cast<Seat*>(frmHostGame->match()->seat()));
+    QVERIFY(lobby::matchRunning());
+}
+
+// The join window against a host across the network: the list says it
+// cannot search, the code is typed as the host shows it or in small letters
+// without dashes, Enter joins, and the match begins on the board with the
+// host's options, the host behind player 1 and the person here behind 2.
+void LobbyTest::joinAHost() {
+    Game game;
+    game.start();
+    const net::JoinCode code = *net::JoinCode::parse(u"K7QF-9M2T-XW");
+    net::Host host(code, {QStringLiteral("Bruno"), QString(), true, true, 200},
+                   HostedMatch::cardListDigest(), static_cast<int>(FrmMain::cardList().size()),
+                   Fast);
+    QString error;
+    QVERIFY2(host.listen(0, &error), qPrintable(error));
+    QSignalSpy hostJoined(&host, &net::Host::joined);
+
+    chooseFromOptions(4);
+    QVERIFY(frmJoinGame->isVisible());
+    QVERIFY(!frmOptions->isVisible());
+    QVERIFY(!frmPlayer1->isVisible());
+    QVERIFY(QTest::qWaitFor([] {
+        return frmJoinGame->lstGames->count() == 1 &&
+               frmJoinGame->lstGames->item(0)->text() == net::discoveryUnavailableText();
+    }));
+    QVERIFY(!(frmJoinGame->lstGames->item(0)->flags() & Qt::ItemIsSelectable));
+    frmJoinGame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frmJoinGame));
+    typeText(frmJoinGame->txtAddress, QStringLiteral("127.0.0.1:%1").arg(host.port()));
+    typeText(frmJoinGame->txtCode, QStringLiteral("k7qf9m2txw"));
+    typeText(frmJoinGame->txtName, QStringLiteral("Ilse"));
+    QSignalSpy joined(frmJoinGame, &FrmJoinGame::joined);
+    keyTo(frmJoinGame, Qt::Key_Return);
+    QVERIFY(frmJoinGame->joining());
+    QVERIFY(joined.wait(10000));
+    QVERIFY(hostJoined.count() == 1 || hostJoined.wait(5000));
+    QCOMPARE(hostJoined.first().first().toString(), QStringLiteral("Ilse"));
+
+    QVERIFY(!frmJoinGame->isVisible());
+    QVERIFY(frmJoinGame->match());
+    QVERIFY(lobby::matchRunning());
+    QVERIFY(frmMain->isVisible());
+    QVERIFY(!seats::seat(1)->takesLocalInput());
+    QVERIFY(seats::seat(2)->takesLocalInput());
+    QCOMPARE(frmOptions->gstrPlayer1Name, QStringLiteral("Bruno"));
+    QCOMPARE(frmOptions->gstrPlayer2Name, QStringLiteral("Ilse"));
+    QVERIFY(frmOptions->gblnHand);
+    QVERIFY(frmOptions->gblnBasicCombo);
+    QCOMPARE(frmOptions->gintWinHigh, qint16(200));
+
+    // Options during the match keep both seats.
+    Seat* hostSeat = seats::seat(1);
+    Seat* ownSeat = seats::seat(2);
+    Game::click(frmMain->imgOptions);
+    QVERIFY(frmOptions->isVisible());
+    QVERIFY(!frmOptions->txtPlayer2Name->isEnabled());
+    Game::click(frmOptions->imgDone);
+    QCOMPARE(seats::seat(1), hostSeat);
+    QCOMPARE(seats::seat(2), ownSeat);
     QVERIFY(lobby::matchRunning());
 }
 
@@ -245,10 +299,12 @@ void LobbyTest::wrongCodeRefusedOnBothSides() {
     QVERIFY(!frmHostGame->host()->guest());
     QVERIFY(!lobby::matchRunning());
 
-    // The right code then joins.
-    QSignalSpy joined(frmJoinGame, &FrmJoinGame::joined);
-    typeText(frmJoinGame->txtCode, shownCode());
-    keyTo(frmJoinGame, Qt::Key_Return);
+    // The host still lets in a guest with the right code.
+    net::Guest guest(HostedMatch::cardListDigest(), static_cast<int>(FrmMain::cardList().size()),
+                     Fast);
+    QSignalSpy joined(&guest, &net::Guest::joined);
+    guest.join(QStringLiteral("127.0.0.1"), frmHostGame->port(), *net::JoinCode::parse(shownCode()),
+               QStringLiteral("Ilse"));
     QVERIFY(joined.wait(10000));
     QVERIFY(QTest::qWaitFor([] { return lobby::matchRunning(); }, 5000));
 }
