@@ -9,7 +9,6 @@
 #include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
-#include "seats/PersonSeat.h"
 #include "seats/RemoteSeat.h"
 #include "seats/Seats.h"
 #include "selection/FrmPlayer.h"
@@ -51,8 +50,7 @@ FrmHostGame::FrmHostGame() : platform::Form(QStringLiteral("frmHostGame")) {
 }
 
 FrmHostGame::~FrmHostGame() {
-    if (m_match && seats::seat(net::GuestPlayer) == m_match->seat())
-        seats::setSeat(net::GuestPlayer, seats::person(net::GuestPlayer));
+    // The match gives player 2's seat back as it goes.
     delete m_match;
     m_match = nullptr;
     delete m_host;
