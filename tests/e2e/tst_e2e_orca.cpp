@@ -474,7 +474,8 @@ void OrcaEndToEndTest::optionsAndHelpByKeys() {
         QString name, after;
     } tabs[] = {
         {QStringLiteral("^Player 2 name text\\.$"),
-         QStringLiteral("^Has a list of the computer's levels, opened with Alt\\+Down\\.$")},
+         QStringLiteral("^Has a list of the computer's levels and of network games, opened with "
+                        "Alt\\+Down\\.$")},
         {QStringLiteral("^Open Hand\\.$"), QStringLiteral("^not selected radio button$")},
         {QStringLiteral("^Closed Hand\\.$"), QStringLiteral("^selected radio button$")},
         {QStringLiteral("^Basic Rules\\.$"), QStringLiteral("^selected radio button$")},
