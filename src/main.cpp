@@ -68,15 +68,12 @@ int readCommandLine(int argc, char* argv[]) {
                                   "for."),
                       //: The value of --join in the help text, as in "--join <address>".
                       QCoreApplication::translate("main", "address")});
-    // The window system's options, read by QApplication itself.
-    for (const char* name : {"platform", "display", "style", "stylesheet", "session", "geometry",
-                             "qwindowgeometry", "qwindowtitle", "qwindowicon", "platformtheme"}) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char* name : {"reverse", "sync"}) {
-        QCommandLineOption option(QString::fromLatin1(name));
+    // The window system's options, read by QApplication itself; --help-all
+    // lists them.
+    for (const platform::WindowSystemOption& qt : platform::windowSystemOptions()) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.value)
+            option.setValueName(QString::fromLatin1(qt.value));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
@@ -110,6 +107,8 @@ int readCommandLine(int argc, char* argv[]) {
         text.replace(QStringLiteral("--host <%1>  ").arg(port),
                      QStringLiteral("--host[=<%1>]").arg(port));
         print(stdout, text);
+        if (parser.isSet(QStringLiteral("help-all")))
+            print(stdout, QLatin1Char('\n') + platform::windowSystemOptionsHelp());
         return 0;
     }
     if (parser.isSet(version)) {
@@ -182,7 +181,9 @@ int main(int argc, char* argv[]) {
             return status;
     }
 
+    platform::guardWindowSystemStart(argc, argv);
     QApplication app(argc, argv);
+    platform::windowSystemStarted();
     platform::useSystemLanguage();
     // The program ends when the main window unloads, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -196,7 +197,7 @@ int main(int argc, char* argv[]) {
     refuseSecondGame();
 
     store::emptyTablesOnExit();
-    createForms();
+    createSplash();
     // Quitting from the desktop empties the tables exactly like Exit does,
     // wherever the program is (even inside a modal message).
     platform::onTerminationRequest([] {

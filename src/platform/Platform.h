@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -21,5 +22,25 @@ void onTerminationRequest(std::function<void()> handler);
 // isolate, so that its writing direction, or a direction override inside it,
 // cannot reorder the words around it.
 QString isolated(const QString& text);
+
+// One of the options QApplication reads itself from the command line
+// ("-platform offscreen", "-reverse").
+struct WindowSystemOption {
+    const char* name;
+    const char* value; // nullptr for an option without a value
+    const char* description;
+};
+const QList<WindowSystemOption>& windowSystemOptions();
+
+// The window system's options as --help-all lists them after the game's own.
+QString windowSystemOptionsHelp();
+
+// Qt ends a program whose window system cannot start (an unknown -platform,
+// no display, a display that does not answer) with a fatal message and
+// abort(). From guardWindowSystemStart() to windowSystemStarted() such an end
+// is a plain report on standard error and exit status 2 instead; Qt's other
+// messages meanwhile are held back and passed on at windowSystemStarted().
+void guardWindowSystemStart(int argc, char* argv[]);
+void windowSystemStarted();
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "store/StartupCheck.h"
 
+#include "platform/Controls.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Recordset.h"
 #include "platform/Translations.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -213,12 +215,30 @@ QString triggerProblem(QSqlDatabase db) {
     return {};
 }
 
-QString cardPictureProblems(const CardPaths& paths) {
+// Whether the windows show the double-size pictures: a screen of the desktop
+// has a device pixel ratio above 1.
+bool highDensity() {
+    const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    return app && platform::pictureDensity(app->devicePixelRatio()) == 2;
+}
+
+// A picture as the windows load it: its double-size variant too where the
+// screen shows those. A variant that is missing leaves the design-size
+// picture to serve; one that is there must load.
+QString pictureAsShownProblem(const QString& fileName, bool highDensity) {
+    const QString problem = pictureProblem(fileName);
+    if (!problem.isEmpty() || !highDensity)
+        return problem;
+    const QString sharp = platform::highDensityName(fileName);
+    return QFileInfo::exists(sharp) ? pictureProblem(sharp) : QString();
+}
+
+QString cardPictureProblems(const CardPaths& paths, bool highDensity) {
     const QString folder = platform::programFolder();
     for (int n = 1; n <= CardCount; ++n) {
         for (const char* colour : {"r.jpg", "b.jpg"}) {
-            const QString problem =
-                pictureProblem(platform::nativeFileName(folder + paths[n] + QLatin1String(colour)));
+            const QString problem = pictureAsShownProblem(
+                platform::nativeFileName(folder + paths[n] + QLatin1String(colour)), highDensity);
             if (!problem.isEmpty())
                 return QCoreApplication::translate("StartupCheck", "%1 (card %2 of AllCards)")
                     .arg(problem, QString::number(n));
@@ -359,12 +379,17 @@ QString pictureProblem(const QString& fileName) {
                                            "The file \"%1\" is not a picture (JPEG or GIF).")
             .arg(fileName);
     // A cut-off file lacks its end marker; decoders would show it half grey.
-    const QByteArray tail = file.seek(std::max<qint64>(size - 2, 0)) ? file.read(2) : QByteArray();
-    const bool complete = jpeg ? tail.endsWith("\xFF\xD9") : tail.endsWith(";");
-    if (!complete || !file.seek(0))
+    QByteArray tail;
+    if (file.seek(qMax<qint64>(0, size - 2)))
+        tail = file.read(2);
+    const bool complete = jpeg ? size >= 4 && tail.endsWith("\xFF\xD9") : tail.endsWith(";");
+    if (!complete)
         return QCoreApplication::translate("StartupCheck", "The picture \"%1\" is truncated.")
             .arg(fileName);
-    QImageReader reader(&file);
+    if (!file.seek(0))
+        return QCoreApplication::translate("StartupCheck", "The picture \"%1\" cannot be read.")
+            .arg(fileName);
+    QImageReader reader(&file, jpeg ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("gif"));
     if (!reader.canRead() || !reader.size().isValid() || reader.size().isEmpty())
         return QCoreApplication::translate("StartupCheck",
                                            "The picture \"%1\" cannot be read as a picture: %2")
@@ -392,9 +417,10 @@ QString firstStartupProblem() {
     if (!triggers.isEmpty())
         return triggers;
     const QString folder = platform::programFolder();
+    const bool sharp = highDensity();
     for (const QString& image : imageFiles()) {
         const QString problem =
-            pictureProblem(platform::nativeFileName(folder + "/images/" + image));
+            pictureAsShownProblem(platform::nativeFileName(folder + "/images/" + image), sharp);
         if (!problem.isEmpty())
             return problem;
     }
@@ -404,12 +430,13 @@ QString firstStartupProblem() {
     if (platform::shippedLanguages().contains(language)) {
         const QString languageFolder = platform::languagePictureFolder(language);
         for (const QString& image : letteredImageFiles()) {
-            const QString problem = pictureProblem(languageFolder + QLatin1Char('/') + image);
+            const QString problem =
+                pictureAsShownProblem(languageFolder + QLatin1Char('/') + image, sharp);
             if (!problem.isEmpty())
                 return problem;
         }
     }
-    const QString problem = cardPictureProblems(paths);
+    const QString problem = cardPictureProblems(paths, sharp);
     if (!problem.isEmpty())
         return problem;
     // The rules document Help will show, in the language the program speaks.

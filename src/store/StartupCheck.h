@@ -15,8 +15,9 @@ namespace store {
 // no trigger on the game's tables, every picture of the images folder (and,
 // in a language with pictures of its own, every picture of its folder) and both
 // faces of every card (regular files, complete, of a size the image reader
-// loads), and the rules document of the language in use (a regular file).
-// Returns a description of the first problem, or "".
+// loads), with their double-size variants where a screen shows those, and
+// the rules document of the language in use (a regular file). Returns a
+// description of the first problem, or "".
 QString firstStartupProblem();
 
 // The tables and card list of the card database `file` as the start-up check

@@ -24,9 +24,19 @@ FrmMain* frmMain = nullptr;
 FrmStats* frmStats = nullptr;
 
 void createForms() {
+    createSplash();
+    createOtherForms();
+}
+
+void createSplash() {
     destroyForms();
     seats::create();
     frmSplash = new FrmSplash;
+}
+
+void createOtherForms() {
+    if (frmMain)
+        return;
     frmPlayer1 = new FrmPlayer(FrmPlayer::player1());
     frmPlayer2 = new FrmPlayer(FrmPlayer::player2());
     frmOptions = new FrmOptions;

@@ -27,6 +27,12 @@ extern FrmStats* frmStats;
 void createForms();
 void destroyForms();
 
+// The program's start: the splash window alone, so that it is on the screen
+// as early as a bare window would be; it makes the others once it shows
+// (createOtherForms, which makes only those still missing).
+void createSplash();
+void createOtherForms();
+
 // The program folder followed directly by `literal`, such as
 // "\images\DoneUp.jpg": how every picture of the program is named.
 QString pictureName(const QString& literal);

@@ -49,7 +49,9 @@ void FrmHelp::Form_Load() {
         platform::fatal(
             tr("The rules document \"%1\" cannot be read: %2").arg(file, rules.errorString()));
     // The document is small; anything beyond a few megabytes is not ours.
-    const QByteArray data = rules.read(16 * 1024 * 1024);
+    // Read as long as it is, not into a buffer of the largest size allowed.
+    constexpr qint64 Largest = 16 * 1024 * 1024;
+    const QByteArray data = rules.read(qBound<qint64>(0, rules.size(), Largest));
     const platform::RtfResult result =
         platform::readRtf(data, rtfHelp->document(), rtfHelp->font());
     if (!result.ok)

@@ -12,6 +12,7 @@
 #include "windows/FrmWinner.h"
 
 #include <QShowEvent>
+#include <QTimer>
 
 FrmSplash::FrmSplash() : platform::Form(QStringLiteral("frmSplash")) {
     //: The designed caption of the splash window, a placeholder name.
@@ -29,8 +30,19 @@ void FrmSplash::showEvent(QShowEvent* event) {
     tmrOne->setEnabled(true);
 }
 
+void FrmSplash::paintEvent(QPaintEvent* event) {
+    platform::Form::paintEvent(event);
+    // The first picture is on the screen: the other windows are made now,
+    // behind it, rather than before it shows.
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [] { createOtherForms(); });
+    }
+}
+
 void FrmSplash::tmrOne_Timer() {
     tmrOne->setEnabled(false);
+    createOtherForms();
     // A damaged database or a missing picture is reported now, before any
     // window is loaded, rather than in the middle of a match.
     const QString problem = store::firstStartupProblem();

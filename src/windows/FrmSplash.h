@@ -3,7 +3,8 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
-// The title window shown alone for a second at program start. Its timer's
+// The title window shown alone for a second at program start. Once it is on
+// the screen the other windows are made (not loaded) behind it; its timer's
 // first tick checks the card database and pictures, loads every other window
 // hidden in a fixed order, shows the main window and closes the splash.
 class FrmSplash : public platform::Form {
@@ -15,4 +16,8 @@ class FrmSplash : public platform::Form {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool m_painted = false;
 };

@@ -3,14 +3,16 @@
 // match against a bare Qt Widgets program. Exits with status 1 when a budget
 // is missed.
 //
-//   quorvel_bench            run everything and print the table
-//   quorvel_bench --bare     show one empty window, print own peak memory (kB)
-//   quorvel_bench --match    play one scripted match, print own peak memory (kB)
-//   quorvel_bench --computer only the computer player's decision times
+//   quorvel_bench                run everything and print the table
+//   quorvel_bench --bare         show one empty window, print own peak memory (kB)
+//   quorvel_bench --bare-window  show one empty window until killed
+//   quorvel_bench --match        play one scripted match, print own peak memory (kB)
+//   quorvel_bench --computer     only the computer player's decision times
 //   quorvel_bench --startup [language]
-//                            one start-up in a fresh process, print its wall-clock
-//                            and processor ms
-//   quorvel_bench --network  only the network match's placements
+//                                one start-up in a fresh process, print its wall-clock
+//                                and processor ms
+//   quorvel_bench --network      only the network match's placements
+//   quorvel_bench --first-window only the time from exec to the first window
 
 #include "computer/Tournament.h"
 #include "match/ComputerPlayer.h"
@@ -29,10 +31,13 @@
 #include "windows/FrmWinner.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -45,6 +50,9 @@
 #include <tuple>
 #include <vector>
 
+#include <unistd.h>
+#include <xcb/xcb.h>
+
 namespace {
 
 constexpr double FrameMs = 16.7;
@@ -52,6 +60,7 @@ constexpr double PlacementMedianMs = 2.0;
 constexpr double StartupMs = 250.0;
 constexpr double MemoryRatio = 1.5;
 constexpr double ComputerMs = 250.0;
+constexpr double FirstWindowRatio = 1.2;
 
 constexpr int StartupRuns = 30;
 constexpr int PlacementSamples = 200;
@@ -64,6 +73,7 @@ constexpr int ComputerWindowHands = 30; // through the windows
 // longer one with a translator may take than one in English.
 constexpr int LanguageRuns = 21;
 constexpr double LanguageExtraMs = 5.0;
+constexpr int FirstWindowPairs = 15;
 
 long peakResidentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -492,6 +502,134 @@ void networkPlacements(QStringList& missed) {
     j.game.exit();
 }
 
+// A private X server for the start-up runs, and a connection of the driver's
+// own that hears every top-level window mapped on it.
+class FirstWindowDriver {
+  public:
+    ~FirstWindowDriver() {
+        if (m_connection)
+            xcb_disconnect(m_connection);
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.kill();
+            m_server.waitForFinished(5000);
+        }
+    }
+
+    QString start() {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+            return QStringLiteral("Xvfb is not installed (make setup installs it)");
+        // The server tells its display number once it listens.
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                        QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
+        QElapsedTimer clock;
+        clock.start();
+        while (!m_server.canReadLine() && clock.elapsed() < 10000)
+            m_server.waitForReadyRead(200);
+        m_display = QStringLiteral(":") + QString::fromLatin1(m_server.readLine().trimmed());
+        if (m_display.size() < 2)
+            return QStringLiteral("Xvfb gave no display number");
+        m_connection = xcb_connect(m_display.toLatin1().constData(), nullptr);
+        if (xcb_connection_has_error(m_connection))
+            return QStringLiteral("cannot connect to Xvfb at %1").arg(m_display);
+        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(m_connection);
+        return {};
+    }
+
+    // Milliseconds from starting `program` to its first window mapped, or -1.
+    double run(const QString& program, const QStringList& arguments, const QString& folder) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), m_display);
+        env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(folder);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        while (xcb_generic_event_t* old = xcb_poll_for_event(m_connection))
+            std::free(old);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(program, arguments);
+        double ms = -1;
+        // The same polling for both programs: the events queue up in the
+        // driver's connection, and their arrival is looked for every 0.2 ms.
+        while (ms < 0 && clock.elapsed() < 20000 && !xcb_connection_has_error(m_connection)) {
+            while (xcb_generic_event_t* event = xcb_poll_for_event(m_connection)) {
+                if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && ms < 0)
+                    ms = clock.nsecsElapsed() / 1e6;
+                std::free(event);
+            }
+            if (ms < 0)
+                ::usleep(200);
+        }
+        process.kill();
+        process.waitForFinished(5000);
+        return ms;
+    }
+
+  private:
+    QProcess m_server;
+    QString m_display;
+    xcb_connection_t* m_connection = nullptr;
+    xcb_window_t m_root = 0;
+};
+
+// From exec to the first window on the screen: the game (the splash window)
+// against a bare Qt window, in pairs run one after the other so that both
+// meet the same load. Prints the medians and holds their ratio to its budget.
+void firstWindow(QStringList& missed) {
+    FirstWindowDriver driver;
+    const QString problem = driver.start();
+    if (!problem.isEmpty()) {
+        missed << QStringLiteral("first window: %1").arg(problem);
+        return;
+    }
+    // The game runs from a copy of the program folder of its own, so that
+    // nothing of the build's folder is touched; it is killed once its first
+    // window shows, a second before it opens the database.
+    QTemporaryDir folder;
+    const QString build = QStringLiteral(QUORVEL_PROGRAM_DIR);
+    for (const char* file : {"quorvel", "Cards.mdb", "QorRules.rtf"})
+        QFile::copy(build + "/" + file, folder.filePath(QString::fromLatin1(file)));
+    for (const char* sub : {"images", "cards"})
+        QFile::link(build + "/" + sub, folder.filePath(QString::fromLatin1(sub)));
+    const QString game = folder.filePath(QStringLiteral("quorvel"));
+    QFile::setPermissions(game,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString bare = QCoreApplication::applicationFilePath();
+    // One pair first, unmeasured: both programs' files come into the cache.
+    driver.run(game, {}, folder.path());
+    driver.run(bare, {QStringLiteral("--bare-window")}, folder.path());
+    Series gameRuns, bareRuns;
+    for (int pair = 0; pair < FirstWindowPairs; ++pair) {
+        const double g = driver.run(game, {}, folder.path());
+        const double b = driver.run(bare, {QStringLiteral("--bare-window")}, folder.path());
+        if (g < 0 || b < 0) {
+            missed << QStringLiteral("first window: a program showed no window");
+            return;
+        }
+        gameRuns.samples.push_back(g);
+        bareRuns.samples.push_back(b);
+    }
+    const double gameMedian = gameRuns.percentile(0.5);
+    const double bareMedian = bareRuns.percentile(0.5);
+    const double ratio = gameMedian / bareMedian;
+    std::printf("\nexec to first window mapped (Xvfb, %d pairs): game median %.1f ms, bare Qt "
+                "window %.1f ms, ratio %.2f (budget %.1f)\n",
+                FirstWindowPairs, gameMedian, bareMedian, ratio, FirstWindowRatio);
+    if (ratio >= FirstWindowRatio)
+        missed << QStringLiteral("first window %1 x a bare Qt window, budget %2 x")
+                      .arg(ratio, 0, 'f', 2)
+                      .arg(FirstWindowRatio);
+}
+
 int bare(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
@@ -501,6 +639,14 @@ int bare(int argc, char* argv[]) {
         QCoreApplication::processEvents();
     std::printf("%ld\n", peakResidentKb());
     return 0;
+}
+
+int bareWindow(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(640, 480);
+    window.show();
+    return app.exec();
 }
 
 int match(int argc, char* argv[]) {
@@ -617,10 +763,20 @@ long childPeakKb(const char* mode) {
 int main(int argc, char* argv[]) {
     if (argc > 1 && qstrcmp(argv[1], "--bare") == 0)
         return bare(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--bare-window") == 0)
+        return bareWindow(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--match") == 0)
         return match(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--startup") == 0)
         return startupIn(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--first-window") == 0) {
+        QCoreApplication app(argc, argv);
+        QStringList missed;
+        firstWindow(missed);
+        for (const QString& line : missed)
+            std::printf("BUDGET MISSED: %s\n", qPrintable(line));
+        return missed.isEmpty() ? 0 : 1;
+    }
     if (argc > 1 && qstrcmp(argv[1], "--computer") == 0) {
         QCoreApplication app(argc, argv);
         QStringList missed;
@@ -748,6 +904,7 @@ int main(int argc, char* argv[]) {
         missed << QStringLiteral("peak memory could not be measured");
     }
     languageStartUps(missed);
+    firstWindow(missed);
     computerDecisions(missed);
     networkPlacements(missed);
     std::printf("bench time %.1f s\n", total.elapsed() / 1000.0);

@@ -286,6 +286,23 @@ void PackageTest::commandLine_data() {
     QTest::newRow("--join with --version")
         << QStringList{QStringLiteral("--join=[fd00::2]:5000"), QStringLiteral("--version")} << 0
         << QStringLiteral("Quorvel 1.0\n") << QString();
+    // Qt's own options, which QApplication reads, are listed by --help-all.
+    QTest::newRow("--help-all")
+        << QStringList{QStringLiteral("--help-all")} << 0
+        << QStringLiteral("Options of the window system (Qt):\n  -platform <name[:options]>")
+        << QString();
+    // A window system that cannot start is said plainly, with status 2.
+    QTest::newRow("-platform foo")
+        << QStringList{QStringLiteral("-platform"), QStringLiteral("foo")} << 2 << QString()
+        << QStringLiteral("quorvel: cannot show its windows: there is no window system \"foo\" "
+                          "(there are: ");
+    QTest::newRow("no display") << QStringList{} << 2 << QString()
+                                << QStringLiteral("quorvel: cannot show its windows: no display "
+                                                  "is set");
+    QTest::newRow("a display that does not exist")
+        << QStringList{QStringLiteral("-display"), QStringLiteral(":187")} << 2 << QString()
+        << QStringLiteral("quorvel: cannot show its windows: the display \":187\" cannot be "
+                          "reached.");
 }
 
 // Answered before any window system is touched: with no display to connect
@@ -299,9 +316,16 @@ void PackageTest::commandLine() {
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // No database is touched when the window system cannot start.
+    const QString home = freshHome();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + "/data");
     const Outcome o = execute(binary(QStringLiteral("installed")), arguments, env, 10000);
     QVERIFY2(!o.crashed, qPrintable(o.err));
     QCOMPARE(o.status, status);
+    QVERIFY(!QFileInfo::exists(home + "/data/Quorvel"));
+    // One plain line, none of Qt's own long explanation.
+    if (err.contains(QStringLiteral("cannot show its windows")))
+        QCOMPARE(o.err.count(QLatin1Char('\n')), 1);
     if (!out.isEmpty())
         QVERIFY2(o.out.contains(out), qPrintable(o.out));
     else

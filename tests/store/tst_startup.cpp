@@ -99,11 +99,14 @@ bool handToOtherUser(const TestFolder& folder) {
 }
 
 void startGame(QProcess& process, const TestFolder& folder, bool asOtherUser,
-               const QString& language = QString()) {
+               const QString& language = QString(), const QString& scale = QString()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     if (!language.isEmpty())
         env.insert(QStringLiteral("LANGUAGE"), language);
+    // A desktop at this scale shows the double-size pictures.
+    if (!scale.isEmpty())
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder.path());
     const QString binary = folder.file(QStringLiteral("quorvel"));
@@ -126,11 +129,11 @@ struct Outcome {
 };
 
 Outcome runToEnd(const TestFolder& folder, bool asOtherUser = false,
-                 const QString& language = QString()) {
+                 const QString& language = QString(), const QString& scale = QString()) {
     QProcess process;
     QElapsedTimer clock;
     clock.start();
-    startGame(process, folder, asOtherUser, language);
+    startGame(process, folder, asOtherUser, language, scale);
     Outcome outcome;
     outcome.finished = process.waitForFinished(10000);
     outcome.ms = clock.elapsed();
@@ -489,6 +492,13 @@ void StartupTest::damagedDatabaseStopsTheProgram_data() {
         << "rules-pipe" << QStringList{"QorRules.rtf", "pipe"};
     QTest::newRow("fldID beyond 16 bits") << "id-large" << QStringList{"AllCards", "fldID"};
     QTest::newRow("trigger on a hand") << "trigger" << QStringList{"P2Hand", "trigger"};
+    // At 200 % the windows load the double-size pictures: those are checked too.
+    QTest::newRow("double-size picture truncated, at 200 %")
+        << "picture-2x-truncated" << QStringList{"ExitUp@2x.jpg", "truncated"};
+    QTest::newRow("double-size card face unreadable, at 200 %")
+        << "face-2x-garbage" << QStringList{"0512b@2x.jpg", "not a picture", "512"};
+    QTest::newRow("double-size card face a pipe, at 200 %")
+        << "face-2x-pipe" << QStringList{"0007r@2x.jpg", "pipe"};
 }
 
 void StartupTest::damagedDatabaseStopsTheProgram() {
@@ -563,6 +573,18 @@ void StartupTest::damagedDatabaseStopsTheProgram() {
     } else if (damage == QLatin1String("trigger")) {
         QVERIFY(folder.exec(QStringLiteral("CREATE TRIGGER hold BEFORE UPDATE ON P2Hand BEGIN "
                                            "SELECT RAISE(ABORT, 'held'); END")));
+    } else if (damage == QLatin1String("picture-2x-truncated")) {
+        const QString file = folder.file(QStringLiteral("images/ExitUp@2x.jpg"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray head = f.read(f.size() - 100);
+        f.close();
+        QVERIFY(QFile::remove(file) && overwrite(file, head));
+    } else if (damage == QLatin1String("face-2x-garbage")) {
+        const QString file = folder.file(QStringLiteral("cards/0512b@2x.jpg"));
+        QVERIFY(QFile::remove(file) && overwrite(file, "no face here\n"));
+    } else if (damage == QLatin1String("face-2x-pipe")) {
+        QVERIFY(replaceByNonFile(folder.file(QStringLiteral("cards/0007r@2x.jpg")), Damage::Pipe));
     } else if (damage == QLatin1String("rules-garbage")) {
         QVERIFY(overwrite(folder.file(QStringLiteral("QorRules.rtf")), QByteArray(4096, '\x9c')));
     } else {
@@ -578,7 +600,9 @@ void StartupTest::damagedDatabaseStopsTheProgram() {
     const QByteArray before = checksum(db);
     const qint64 sizeBefore = QFileInfo(db).size();
 
-    const Outcome outcome = runToEnd(folder);
+    const Outcome outcome =
+        runToEnd(folder, false, QString(),
+                 damage.contains(QLatin1String("2x")) ? QStringLiteral("2") : QString());
     QVERIFY2(outcome.finished, "the program did not stop");
     QCOMPARE(outcome.status, QProcess::NormalExit);
     QCOMPARE(outcome.code, platform::FatalExitStatus);

@@ -10,6 +10,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 #include "selection/FrmPlayer.h"
+#include "store/StartupCheck.h"
+#include "store/Tables.h"
 #include "support/Game.h"
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
@@ -346,8 +348,11 @@ void TstHidpi::cacheBoundedInBytes() {
     QCOMPARE(small.devicePixelRatio(), 1.0);
 }
 
-// A double-size picture that is missing or damaged does not stop the game:
-// the design-size picture is shown in its place, and the others stay sharp.
+// A double-size picture that is missing does not stop the game: the
+// design-size picture is shown in its place, and the others stay sharp. One
+// that is damaged is found by the start-up check, as the design-size picture
+// would be; one damaged while the game runs gives way to the design-size
+// picture when it is loaded.
 void TstHidpi::damagedVariantLeavesDesignPicture() {
     m_game.reset();
     Game game;
@@ -359,19 +364,40 @@ void TstHidpi::damagedVariantLeavesDesignPicture() {
     const QDir built(QStringLiteral(QUORVEL_PROGRAM_DIR "/images"));
     for (const QString& file : built.entryList(QDir::Files))
         QVERIFY(QFile::copy(built.filePath(file), images + file));
+    auto damage = [&images](const QString& file) {
+        QFile damaged(images + file);
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write("not a picture");
+    };
     QVERIFY(QFile::remove(images + "HelpUp@2x.jpg"));
-    QFile damaged(images + "NewGameUp@2x.jpg");
-    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    damaged.write("not a picture");
-    damaged.close();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("NewGameUp@2x.jpg\" cannot be loaded"));
-    game.start();
-    for (platform::Picture* design : {frmMain->imgHelp, frmMain->imgNewGame}) {
-        QCOMPARE(design->pictureFile(), platform::nativeFileName(design->pictureName()));
-        QCOMPARE(design->pixmap().devicePixelRatio(), 1.0);
-        QCOMPARE(design->pixmap().size(), QSize(93, 25));
+
+    damage(QStringLiteral("NewGameUp@2x.jpg"));
+    {
+        FatalCatcher catcher;
+        const QString problem = store::firstStartupProblem();
+        QVERIFY2(problem.contains(images + "NewGameUp@2x.jpg") &&
+                     problem.contains(QStringLiteral("not a picture")),
+                 qPrintable(problem));
+        store::closeAll();
     }
+    QVERIFY(QFile::remove(images + "NewGameUp@2x.jpg"));
+    QVERIFY(QFile::copy(built.filePath("NewGameUp@2x.jpg"), images + "NewGameUp@2x.jpg"));
+
+    game.start();
+    QCOMPARE(frmMain->imgHelp->pictureFile(),
+             platform::nativeFileName(frmMain->imgHelp->pictureName()));
+    QCOMPARE(frmMain->imgHelp->pixmap().devicePixelRatio(), 1.0);
+    QCOMPARE(frmMain->imgHelp->pixmap().size(), QSize(93, 25));
     QCOMPARE(frmMain->imgOptions->pixmap().devicePixelRatio(), 2.0);
+    QVERIFY(frmMain->isVisible());
+
+    damage(QStringLiteral("NewGameDn@2x.jpg"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("NewGameDn@2x.jpg\" cannot be loaded"));
+    Game::press(frmMain->imgNewGame);
+    QCOMPARE(frmMain->imgNewGame->pictureFile(),
+             platform::nativeFileName(frmMain->imgNewGame->pictureName()));
+    QCOMPARE(frmMain->imgNewGame->pixmap().devicePixelRatio(), 1.0);
+    QCOMPARE(frmMain->imgNewGame->pixmap().size(), QSize(93, 25));
     QVERIFY(frmMain->isVisible());
 }
 
