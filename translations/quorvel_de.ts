@@ -1039,6 +1039,29 @@ dann drücke Fertig</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>Options of the window system (Qt):</source>
+        <translation>Optionen des Fenstersystems (Qt):</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: no display is set (the DISPLAY environment variable is empty).</source>
+        <translation>kann seine Fenster nicht zeigen: kein Bildschirm eingestellt (die Umgebungsvariable DISPLAY ist leer).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: the display &quot;%1&quot; cannot be reached.</source>
+        <translation>kann seine Fenster nicht zeigen: der Bildschirm „%1“ ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: there is no window system &quot;%1&quot; (there are: %2).</source>
+        <translation>kann seine Fenster nicht zeigen: es gibt kein Fenstersystem „%1“ (vorhanden: %2).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows through &quot;%1&quot;: %2</source>
+        <translation>kann seine Fenster nicht über „%1“ zeigen: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayRules</name>
     <message>
         <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>

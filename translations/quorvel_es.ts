@@ -1039,6 +1039,29 @@ y pulsa Listo</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>Options of the window system (Qt):</source>
+        <translation>Opciones del sistema de ventanas (Qt):</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: no display is set (the DISPLAY environment variable is empty).</source>
+        <translation>no puede mostrar sus ventanas: no hay ninguna pantalla indicada (la variable de entorno DISPLAY está vacía).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: the display &quot;%1&quot; cannot be reached.</source>
+        <translation>no puede mostrar sus ventanas: no se puede acceder a la pantalla «%1».</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: there is no window system &quot;%1&quot; (there are: %2).</source>
+        <translation>no puede mostrar sus ventanas: no existe el sistema de ventanas «%1» (hay: %2).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows through &quot;%1&quot;: %2</source>
+        <translation>no puede mostrar sus ventanas mediante «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayRules</name>
     <message>
         <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>

@@ -1039,6 +1039,29 @@ puis appuyez sur Terminé</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>Options of the window system (Qt):</source>
+        <translation>Options du système de fenêtres (Qt) :</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: no display is set (the DISPLAY environment variable is empty).</source>
+        <translation>impossible d’afficher ses fenêtres : aucun écran n’est indiqué (la variable d’environnement DISPLAY est vide).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: the display &quot;%1&quot; cannot be reached.</source>
+        <translation>impossible d’afficher ses fenêtres : l’écran « %1 » est injoignable.</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: there is no window system &quot;%1&quot; (there are: %2).</source>
+        <translation>impossible d’afficher ses fenêtres : il n’y a pas de système de fenêtres « %1 » (il y a : %2).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows through &quot;%1&quot;: %2</source>
+        <translation>impossible d’afficher ses fenêtres par « %1 » : %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayRules</name>
     <message>
         <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>

@@ -1039,6 +1039,29 @@ poi premi Fatto</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>Options of the window system (Qt):</source>
+        <translation>Opzioni del sistema di finestre (Qt):</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: no display is set (the DISPLAY environment variable is empty).</source>
+        <translation>non può mostrare le sue finestre: nessuno schermo impostato (la variabile d’ambiente DISPLAY è vuota).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: the display &quot;%1&quot; cannot be reached.</source>
+        <translation>non può mostrare le sue finestre: lo schermo «%1» non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: there is no window system &quot;%1&quot; (there are: %2).</source>
+        <translation>non può mostrare le sue finestre: non esiste il sistema di finestre «%1» (ci sono: %2).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows through &quot;%1&quot;: %2</source>
+        <translation>non può mostrare le sue finestre tramite «%1»: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayRules</name>
     <message>
         <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>

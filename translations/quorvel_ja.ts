@@ -1039,6 +1039,29 @@ then press Done</source>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>Options of the window system (Qt):</source>
+        <translation>ウィンドウシステムのオプション (Qt):</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: no display is set (the DISPLAY environment variable is empty).</source>
+        <translation>ウィンドウを表示できません: ディスプレイが設定されていません (環境変数 DISPLAY が空です)。</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: the display &quot;%1&quot; cannot be reached.</source>
+        <translation>ウィンドウを表示できません: ディスプレイ「%1」に接続できません。</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: there is no window system &quot;%1&quot; (there are: %2).</source>
+        <translation>ウィンドウを表示できません: ウィンドウシステム「%1」はありません (利用できるもの: %2)。</translation>
+    </message>
+    <message>
+        <source>cannot show its windows through &quot;%1&quot;: %2</source>
+        <translation>「%1」でウィンドウを表示できません: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayRules</name>
     <message>
         <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>

@@ -1039,6 +1039,29 @@ i naciśnij Gotowe</translation>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>Options of the window system (Qt):</source>
+        <translation>Opcje systemu okien (Qt):</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: no display is set (the DISPLAY environment variable is empty).</source>
+        <translation>nie może pokazać swoich okien: nie ustawiono ekranu (zmienna środowiskowa DISPLAY jest pusta).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: the display &quot;%1&quot; cannot be reached.</source>
+        <translation>nie może pokazać swoich okien: ekran „%1” jest nieosiągalny.</translation>
+    </message>
+    <message>
+        <source>cannot show its windows: there is no window system &quot;%1&quot; (there are: %2).</source>
+        <translation>nie może pokazać swoich okien: nie ma systemu okien „%1” (dostępne: %2).</translation>
+    </message>
+    <message>
+        <source>cannot show its windows through &quot;%1&quot;: %2</source>
+        <translation>nie może pokazać swoich okien przez „%1”: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayRules</name>
     <message>
         <source>Player %1&apos;s score overflows a 16-bit integer (%2 + %3).</source>

@@ -73,43 +73,31 @@ void onTerminationRequest(std::function<void()> handler) {
 
 const QList<WindowSystemOption>& windowSystemOptions() {
     static const QList<WindowSystemOption> options{
-        {"platform", "name[:options]",
-         QT_TRANSLATE_NOOP("Platform", "xcb (the X display, the default), offscreen, ...")},
-        {"display", "display",
-         QT_TRANSLATE_NOOP("Platform", "The X display to use instead of $DISPLAY.")},
-        {"geometry", "geometry",
-         QT_TRANSLATE_NOOP("Platform", "Where the first window shows (\"+100+50\").")},
-        {"qwindowgeometry", "geometry",
-         QT_TRANSLATE_NOOP("Platform", "The same, for any window system.")},
-        {"qwindowtitle", "title", QT_TRANSLATE_NOOP("Platform", "The first window's title.")},
-        {"qwindowicon", "file", QT_TRANSLATE_NOOP("Platform", "The first window's icon.")},
-        {"style", "style", QT_TRANSLATE_NOOP("Platform", "The style of standard dialogs.")},
-        {"stylesheet", "file",
-         QT_TRANSLATE_NOOP("Platform", "A style sheet for standard dialogs.")},
-        {"platformtheme", "theme", QT_TRANSLATE_NOOP("Platform", "The desktop theme to follow.")},
-        {"session", "session",
-         QT_TRANSLATE_NOOP("Platform", "The desktop session the game belongs to.")},
-        {"reverse", nullptr,
-         QT_TRANSLATE_NOOP("Platform", "Lays standard dialogs out from right to left.")},
-        {"sync", nullptr, QT_TRANSLATE_NOOP("Platform", "Talks to the X server synchronously.")},
+        {"platform", "name[:options]"},
+        {"display", "display"},
+        {"geometry", "geometry"},
+        {"qwindowgeometry", "geometry"},
+        {"qwindowtitle", "title"},
+        {"qwindowicon", "file"},
+        {"style", "style"},
+        {"stylesheet", "file"},
+        {"platformtheme", "theme"},
+        {"session", "session"},
+        {"reverse", nullptr},
+        {"sync", nullptr},
     };
     return options;
 }
 
 QString windowSystemOptionsHelp() {
-    QList<std::pair<QString, QString>> rows;
-    qsizetype width = 0;
-    for (const WindowSystemOption& option : windowSystemOptions()) {
-        QString name = QStringLiteral("-") + QString::fromLatin1(option.name);
-        if (option.value)
-            name += QStringLiteral(" <%1>").arg(QString::fromLatin1(option.value));
-        width = qMax(width, name.size());
-        rows.append({name, QCoreApplication::translate("Platform", option.description)});
-    }
     QString text = QCoreApplication::translate("Platform", "Options of the window system (Qt):") +
                    QLatin1Char('\n');
-    for (const auto& [name, description] : rows)
-        text += QStringLiteral("  %1  %2\n").arg(name.leftJustified(width), description);
+    for (const WindowSystemOption& option : windowSystemOptions()) {
+        text += QStringLiteral("  -") + QString::fromLatin1(option.name);
+        if (option.value)
+            text += QStringLiteral(" <%1>").arg(QString::fromLatin1(option.value));
+        text += QLatin1Char('\n');
+    }
     return text;
 }
 

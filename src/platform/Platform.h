@@ -28,7 +28,6 @@ QString isolated(const QString& text);
 struct WindowSystemOption {
     const char* name;
     const char* value; // nullptr for an option without a value
-    const char* description;
 };
 const QList<WindowSystemOption>& windowSystemOptions();
 
