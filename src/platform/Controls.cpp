@@ -24,12 +24,12 @@ QRect twipsRect(int left, int top, int width, int height) {
 
 namespace {
 // Bounded so that a long session of many different card faces does not grow
-// without limit; the pictures of one match fit easily. The bound counts the
-// bytes of the decoded pictures. A double-size picture takes four times the
-// bytes, so once such pictures are shown the bound doubles: the cache then
-// holds about 35 faces instead of 70, still well over the twenty or so that
-// one hand shows, for 4 MB.
-constexpr qsizetype kCacheBytes = 2 * 1024 * 1024;
+// without limit. The bound counts the bytes of the decoded pictures: 1 MB
+// holds about 36 design-size faces, well over the twenty or so that one hand
+// shows, and the pictures the windows show are shared with it, not copied. A
+// double-size picture takes four times the bytes, so once such pictures are
+// shown the bound grows fourfold and still holds as many faces.
+constexpr qsizetype kCacheBytes = 1024 * 1024;
 
 QCache<QString, QPixmap>& pictureCache() {
     static QCache<QString, QPixmap> cache(kCacheBytes);
@@ -43,7 +43,7 @@ qsizetype pixmapBytes(const QPixmap& pixmap) {
 
 void cache(const QString& file, const QPixmap& pixmap, int density) {
     QCache<QString, QPixmap>& cache = pictureCache();
-    const qsizetype limit = kCacheBytes * density;
+    const qsizetype limit = kCacheBytes * density * density;
     if (cache.maxCost() < limit)
         cache.setMaxCost(limit);
     cache.insert(file, new QPixmap(pixmap), pixmapBytes(pixmap));

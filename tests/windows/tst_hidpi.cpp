@@ -317,7 +317,7 @@ void TstHidpi::sharperThanScaledUp() {
 
 // A double-size face counts four times the bytes. The cache still holds the
 // faces of a hand and more (thirty faces, over the normal-density bound of
-// 2 MB at this size), and stays bounded: sixty push the first ones out.
+// 1 MB at this size), and stays bounded: sixty push the first ones out.
 void TstHidpi::cacheBoundedInBytes() {
     platform::clearPictureCache();
     const QString cards = platform::programFolder() + "/cards/";
@@ -332,7 +332,7 @@ void TstHidpi::cacheBoundedInBytes() {
         QCOMPARE(first.last().size(), QSize(132, 216));
         QCOMPARE(platform::pictureCacheBytes() - before, qsizetype(132 * 216 * 4));
     }
-    static_assert(30 * 132 * 216 * 4 > 2 * 1024 * 1024);
+    static_assert(30 * 132 * 216 * 4 > 1024 * 1024);
     // Still decoded: loading again returns the same pixmaps.
     for (int id = 1; id <= 30; ++id)
         QCOMPARE(face(id).cacheKey(), first[id - 1].cacheKey());
