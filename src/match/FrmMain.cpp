@@ -906,11 +906,14 @@ bool FrmMain::CheckWinner() {
                                : QStringLiteral("\\images\\BlueOn.gif")));
     // The name is set apart: a right-to-left name must not turn the words.
     const QString name = platform::isolated((P == 1 ? lblPlayer1Name : lblPlayer2Name)->caption());
+    // The computer's name is set apart in the message as on the board.
+    const QString apart = seat(P)->namedByProgram() ? name : QString();
     const QColor colour = P == 1 ? Red : Blue;
 
     if (W != 3) {
         recordHand(0);
-        frmMessage->lblMsg->setCaption(tr("%1 won this round.  Ready for next round").arg(name));
+        frmMessage->lblMsg->setCaption(tr("%1 won this round.  Ready for next round").arg(name),
+                                       apart);
         frmMessage->lblMsg->setForeColor(colour);
         frmMessage->spokenScores = tr("Score %1 to %2.").arg(s1).arg(s2);
         frmMessage->ShowModal();
@@ -940,14 +943,14 @@ bool FrmMain::CheckWinner() {
     gblnWinner = true;
     //: The message ending a match: the winner's name, a line break, the winner's total.
     frmMessage->lblMsg->setCaption(
-        tr("%1\r\n wins with %2").arg(name, QString::number(P == 1 ? total1 : total2)));
+        tr("%1\r\n wins with %2").arg(name, QString::number(P == 1 ? total1 : total2)), apart);
     frmMessage->lblMsg->setForeColor(colour);
-    frmWinner->lblP1Name->setCaption(QStringLiteral("  ") +
-                                     platform::isolated(frmOptions->gstrPlayer1Name) +
-                                     QStringLiteral("  "));
-    frmWinner->lblP2Name->setCaption(QStringLiteral("  ") +
-                                     platform::isolated(frmOptions->gstrPlayer2Name) +
-                                     QStringLiteral("  "));
+    for (int player = 1; player <= 2; ++player) {
+        const QString isolated = platform::isolated(playerName(player));
+        (player == 1 ? frmWinner->lblP1Name : frmWinner->lblP2Name)
+            ->setCaption(QStringLiteral("  ") + isolated + QStringLiteral("  "),
+                         seat(player)->namedByProgram() ? isolated : QString());
+    }
     for (int r = 1; r <= 5; ++r) {
         frmWinner->lblP1RndScore[r]->setCaption(QString::number(intP1RoundScore[r]));
         frmWinner->lblP2RndScore[r]->setCaption(QString::number(intP2RoundScore[r]));

@@ -13,6 +13,8 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 
@@ -265,15 +267,72 @@ void Label::setRect(int left, int top, int width, int height) {
 }
 
 void Label::setCaption(const QString& caption) {
+    setCaption(caption, QString());
+}
+
+void Label::setCaption(const QString& caption, const QString& apart) {
     m_caption = caption;
-    QString shown = caption;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setText(shown);
+    m_apart = caption.contains(apart) ? apart : QString();
+    showCaption();
     fitFontWhenShown();
+}
+
+namespace {
+// Plain text as rich text that looks the same: runs of spaces, and spaces at
+// the start or end of a line, are kept rather than collapsed.
+QString richText(const QString& plain) {
+    QString html;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const QChar c = plain.at(i);
+        if (c == QLatin1Char('\n')) {
+            html += QLatin1String("<br>");
+        } else if (c == QLatin1Char(' ')) {
+            const bool kept = i == 0 || plain.at(i - 1) == QLatin1Char(' ') ||
+                              plain.at(i - 1) == QLatin1Char('\n') || i + 1 == plain.size() ||
+                              plain.at(i + 1) == QLatin1Char('\n');
+            html += kept ? QStringLiteral("&nbsp;") : QStringLiteral(" ");
+        } else {
+            html += QString(c).toHtmlEscaped();
+        }
+    }
+    return html;
+}
+} // namespace
+
+void Label::showCaption() {
+    QString shown = m_caption;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (m_apart.isEmpty()) {
+        setTextFormat(Qt::PlainText);
+        setText(shown);
+        return;
+    }
+    const qsizetype at = shown.indexOf(m_apart);
+    QString apart = m_apart;
+    // Its words stay together on one line.
+    apart.replace(QLatin1Char(' '), QChar(0x00A0));
+    const QString slant =
+        m_designFont.italic() ? QStringLiteral("normal") : QStringLiteral("italic");
+    setTextFormat(Qt::RichText);
+    setText(richText(shown.left(at)) + QStringLiteral("<span style=\"font-style:%1\">").arg(slant) +
+            apart.toHtmlEscaped() + QLatin1String("</span>") +
+            richText(shown.mid(at + m_apart.size())));
 }
 
 bool Label::fits(const QString& text, const QFont& font) const {
     const QRect room = contentsRect();
+    if (textFormat() == Qt::RichText) {
+        // Measured as the label lays it out: a document of the label's width.
+        QTextDocument document;
+        document.setDocumentMargin(0);
+        document.setDefaultFont(font);
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WordWrap);
+        document.setDefaultTextOption(option);
+        document.setHtml(text);
+        document.setTextWidth(room.width());
+        return document.idealWidth() <= room.width() && document.size().height() <= room.height();
+    }
     const QRect needed =
         QFontMetrics(font).boundingRect(QRect(room.left(), room.top(), room.width(), 1 << 20),
                                         static_cast<int>(alignment()) | Qt::TextWordWrap, text);
@@ -296,7 +355,7 @@ void Label::showEvent(QShowEvent* event) {
 void Label::fitFont() {
     m_fitPending = false;
     QFont font = m_designFont;
-    if (!currentLanguage().isEmpty()) {
+    if (!currentLanguage().isEmpty() || !m_apart.isEmpty()) {
         const double smallest = m_designFont.pointSizeF() * 0.6;
         while (!fits(text(), font) && font.pointSizeF() - 0.5 >= smallest)
             font.setPointSizeF(font.pointSizeF() - 0.5);
@@ -322,6 +381,8 @@ void Label::setFontSpec(const QString& family, double points, bool bold, bool it
     f.setUnderline(underline);
     m_designFont = f;
     setFont(f);
+    if (!m_apart.isEmpty())
+        showCaption();
     fitFontWhenShown();
 }
 

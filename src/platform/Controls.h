@@ -90,7 +90,16 @@ class Label : public QLabel {
     int index() const { return m_index; }
     void setRect(int left, int top, int width, int height); // twips
     void setCaption(const QString& caption);
+    // Shows `caption` with the first occurrence of `apart` in it set apart:
+    // in the slant opposite to the label's font, unbroken, and the whole
+    // caption made smaller as far as it needs (in any language) so that all
+    // of it shows. The names the program gives a player (the computer's) are
+    // shown so, so that no name a person types can look like one. An empty
+    // `apart` shows the caption as setCaption does.
+    void setCaption(const QString& caption, const QString& apart);
     const QString& caption() const { return m_caption; }
+    // The part of the caption set apart, empty for none.
+    const QString& setApart() const { return m_apart; }
     void setForeColor(const QColor& color);
     QColor foreColor() const { return m_color; }
     void setFontSpec(const QString& family, double points, bool bold, bool italic = false,
@@ -122,9 +131,13 @@ class Label : public QLabel {
     void fitFont();
     void fitFontWhenShown();
 
+    // Puts the caption (and its part set apart) into the label's text.
+    void showCaption();
+
     int m_index;
     bool m_inDoubleClick = false;
     QString m_caption;
+    QString m_apart;
     QColor m_color;
     QFont m_designFont;
     bool m_fitPending = false;

@@ -188,8 +188,10 @@ void FrmPlayer::dealOrKeepOffer() {
 }
 
 void FrmPlayer::Form_Activate() {
-    lblName->setCaption(m_differences.player == 1 ? frmOptions->gstrPlayer1Name
-                                                  : frmOptions->gstrPlayer2Name);
+    // The computer's name is the program's own and set apart as such.
+    const QString name =
+        m_differences.player == 1 ? frmOptions->gstrPlayer1Name : frmOptions->gstrPlayer2Name;
+    lblName->setCaption(name, seat()->namedByProgram() ? name : QString());
     imgMsg->Clear();
     setFocusable(seat()->takesLocalInput());
     // The person hears that the computer chooses, whatever holds the focus:

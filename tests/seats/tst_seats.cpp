@@ -9,6 +9,7 @@
 #include "support/Game.h"
 #include "windows/Forms.h"
 #include "windows/FrmMessage.h"
+#include "windows/FrmWinner.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
@@ -19,9 +20,12 @@
 #include <QInputMethodEvent>
 #include <QSemaphore>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <atomic>
 #include <cmath>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -33,7 +37,7 @@
 // (not minimised) for its move; the faces it holds are never read from disk
 // before they are shown; its hard level chooses with the card list; a name
 // box the person could not edit never changes who plays; its name is whole
-// and unlike any typed name; its pace is a floor on the real clock.
+// and unlike any typed name on every window; its pace is a floor on the real clock.
 class SeatsTest : public QObject {
     Q_OBJECT
   private slots:
@@ -50,6 +54,8 @@ class SeatsTest : public QObject {
     void computerNameWholeAndUnmistakable();
     void computerSelectionHasNoPrompt_data();
     void computerSelectionHasNoPrompt();
+    void computerNameSetApartEverywhere_data();
+    void computerNameSetApartEverywhere();
     void paceIsAFloorOnTheClock();
 };
 
@@ -87,6 +93,34 @@ void untilComputersTurn(Game& game) {
     if (frmMain->gintTurn == 1)
         game.placeNext();
     QCOMPARE(frmMain->gintTurn, qint16(2));
+}
+
+// Whether `name` is drawn in italics in the label's text (rich or plain);
+// nothing when the text does not hold it whole or holds it in both slants.
+std::optional<bool> drawnItalic(const platform::Label* label, const QString& name) {
+    QTextDocument document;
+    document.setDefaultFont(label->font());
+    if (label->textFormat() == Qt::RichText)
+        document.setHtml(label->text());
+    else
+        document.setPlainText(label->text());
+    QString plain = document.toPlainText();
+    plain.replace(QChar(0x00A0), QLatin1Char(' '));
+    const qsizetype at = plain.indexOf(name);
+    if (at < 0)
+        return std::nullopt;
+    std::optional<bool> slant;
+    for (qsizetype i = at; i < at + name.size(); ++i) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(int(i + 1));
+        const QTextCharFormat format = cursor.charFormat();
+        const bool italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic()
+                                                                        : label->font().italic();
+        if (slant && *slant != italic)
+            return std::nullopt;
+        slant = italic;
+    }
+    return slant;
 }
 
 int squaresPlaced() {
@@ -472,6 +506,99 @@ void SeatsTest::computerSelectionHasNoPrompt() {
     QVERIFY(frmPlayer2->tmrComputer->tick());
     QCOMPARE(frmPlayer2->selectedCount(), qint16(5));
     QVERIFY(!frmPlayer2->imgMsg->hasPicture());
+}
+
+void SeatsTest::computerNameSetApartEverywhere_data() {
+    QTest::addColumn<QString>("player2");
+    QTest::addColumn<bool>("computer");
+    QTest::newRow("easy") << "Computer (easy)" << true;
+    QTest::newRow("normal") << "Computer (normal)" << true;
+    QTest::newRow("hard") << "Computer (hard)" << true;
+    QTest::newRow("a person, trailing space") << "Computer (hard) " << false;
+    QTest::newRow("a person, direction mark")
+        << QStringLiteral("Computer (hard)") + QChar(0x200F) << false;
+}
+
+// Besides the board, the computer's name shows as a player's name on its
+// selection window, in the messages of a round and a match it wins and on
+// the result window: everywhere in the slant opposite to the label's own
+// (the style of a typed name there), whole and inside the label. A person
+// named like it is shown exactly as designed. CTest runs this also at
+// density 2.
+void SeatsTest::computerNameSetApartEverywhere() {
+    QFETCH(QString, player2);
+    QFETCH(bool, computer);
+    Game game;
+    game.start();
+    const QFont selectionDesign = frmPlayer2->lblName->font();
+    const QFont messageDesign = frmMessage->lblMsg->font();
+    const QFont resultDesign = frmWinner->lblP2Name->font();
+    QStringList problems;
+    auto check = [&](const platform::Label* label, const QFont& design, const QString& where) {
+        const std::optional<bool> italic = drawnItalic(label, player2);
+        if (!italic) {
+            problems << QStringLiteral("%1: the name is not shown whole in one slant: %2")
+                            .arg(where, label->text());
+            return;
+        }
+        if (computer) {
+            if (*italic == design.italic())
+                problems << QStringLiteral("%1: the computer's name is styled as a typed one")
+                                .arg(where);
+            if (label->setApart().isEmpty() || !label->setApart().contains(player2))
+                problems << QStringLiteral("%1: the computer's name is not set apart").arg(where);
+            if (!label->fits(label->text(), label->font()))
+                problems << QStringLiteral("%1: \"%2\" does not fit its label")
+                                .arg(where, label->caption());
+            if (label->font().family() != design.family() || label->font().bold() != design.bold())
+                problems << QStringLiteral("%1: the label's font changed").arg(where);
+        } else if (*italic != design.italic() || label->font() != design ||
+                   label->textFormat() != Qt::PlainText || !label->setApart().isEmpty()) {
+            problems << QStringLiteral("%1: a typed name is not shown as designed").arg(where);
+        }
+    };
+    newGameAgainst(player2, true);
+    game.chooseCards(1);
+    QVERIFY(frmPlayer2->isVisible());
+    QCOMPARE(frmPlayer2->computerChooses(), computer);
+    check(frmPlayer2->lblName, selectionDesign, QStringLiteral("selection"));
+    if (computer)
+        computerChooses();
+    else
+        game.chooseCards(2);
+    QVERIFY(frmMain->isVisible());
+
+    // A round, then the match, won by player 2: the messages and the result.
+    int messages = 0, results = 0;
+    game.onModal([&](platform::Form* form) {
+        if (form == frmMessage) {
+            ++messages;
+            check(frmMessage->lblMsg, messageDesign, QStringLiteral("message %1").arg(messages));
+        } else if (form == frmWinner) {
+            ++results;
+            check(frmWinner->lblP2Name, resultDesign, QStringLiteral("result"));
+            // Player 1, a person, as designed.
+            if (frmWinner->lblP1Name->font() != resultDesign ||
+                frmWinner->lblP1Name->textFormat() != Qt::PlainText)
+                problems << QStringLiteral("result: player 1's name is not shown as designed");
+        }
+        Game::pressDone(form);
+    });
+    frmMain->PlayRules().gintPlayer2Score = frmOptions->gintWinHigh;
+    QVERIFY(!frmMain->CheckWinner());
+    // The next hand, and the match.
+    game.chooseCards(1);
+    if (computer)
+        computerChooses();
+    else
+        game.chooseCards(2);
+    QVERIFY(frmMain->isVisible());
+    frmMain->gintP2GamesWon = 2;
+    frmMain->PlayRules().gintPlayer2Score = frmOptions->gintWinHigh;
+    QVERIFY(frmMain->CheckWinner());
+    QCOMPARE(messages, 2);
+    QCOMPARE(results, 1);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 // Black-box on the real clock: from just before the person's press is sent

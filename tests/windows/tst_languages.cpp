@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSet>
 #include <QTest>
@@ -37,6 +38,8 @@ class LanguagesTest : public QObject {
     void windows();
     void computerNamesFit_data();
     void computerNamesFit();
+    void computerNameSetApart_data();
+    void computerNameSetApart();
 
   private:
     void check(QWidget* window, const QString& state);
@@ -100,10 +103,12 @@ void LanguagesTest::check(QWidget* window, const QString& state) {
                               .arg(where, label->text())
                               .arg(label->width())
                               .arg(label->height());
-        if (m_pseudo && label->text() != QLatin1String("X") &&
-            !untranslated(label->text()).isEmpty() &&
-            !QSet<QString>{QStringLiteral("000"), QStringLiteral("0000")}.contains(label->text()))
-            m_problems << QStringLiteral("%1: \"%2\" is not translated").arg(where, label->text());
+        // A caption with a part set apart is shown as rich text.
+        const QString shown =
+            label->textFormat() == Qt::RichText ? label->caption() : label->text();
+        if (m_pseudo && shown != QLatin1String("X") && !untranslated(shown).isEmpty() &&
+            !QSet<QString>{QStringLiteral("000"), QStringLiteral("0000")}.contains(shown))
+            m_problems << QStringLiteral("%1: \"%2\" is not translated").arg(where, shown);
     }
     // A picture with words comes from the language's folder; the pseudo-
     // language has no pictures and shows the designed ones.
@@ -236,6 +241,66 @@ void LanguagesTest::computerNamesFit() {
         QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(name) <= room,
                  qPrintable(QStringLiteral("\"%1\" is wider than the name box").arg(name)));
     }
+}
+
+void LanguagesTest::computerNameSetApart_data() {
+    windows_data();
+}
+
+// Against the computer at each level: its name, set apart, fits the
+// selection window, the messages of a round and a match it wins, and the
+// result window in every language.
+void LanguagesTest::computerNameSetApart() {
+    QFETCH(QString, language);
+    m_pseudo = language == Pseudo;
+    Game game;
+    QVERIFY(m_pseudo ? platform::useLanguage(language, QStringLiteral(QUORVEL_PSEUDO_DIR))
+                     : platform::useLanguage(language));
+    game.start();
+    for (const QString& name : options::computerNames()) {
+        Game::click(frmMain->imgNewGame);
+        // Typed in whole, as the drop-down enters it.
+        frmOptions->txtPlayer2Name->selectAll();
+        QInputMethodEvent typed;
+        typed.setCommitString(name);
+        QCoreApplication::sendEvent(frmOptions->txtPlayer2Name, &typed);
+        Game::click(frmOptions->lblHandOpt[0]);
+        Game::click(frmOptions->imgDone);
+        game.revealOffer(1);
+        game.chooseCards(1);
+        QVERIFY(frmPlayer2->computerChooses());
+        QCOMPARE(frmPlayer2->lblName->setApart(), name);
+        check(frmPlayer2, QStringLiteral("the computer choosing"));
+        QVERIFY(frmPlayer2->tmrComputer->tick());
+        QVERIFY(frmPlayer2->tmrComputer->tick());
+        QVERIFY(frmMain->isVisible());
+        int shown = 0;
+        game.onModal([&](platform::Form* form) {
+            ++shown;
+            check(form, QStringLiteral("won by %1").arg(name));
+            Game::pressDone(form);
+        });
+        frmMain->PlayRules().gintPlayer2Score = frmOptions->gintWinHigh;
+        QVERIFY(!frmMain->CheckWinner());
+        // The next hand, and the match.
+        game.chooseCards(1);
+        QVERIFY(frmPlayer2->tmrComputer->tick());
+        QVERIFY(frmPlayer2->tmrComputer->tick());
+        QVERIFY(frmMain->isVisible());
+        frmMain->gintP2GamesWon = 2;
+        frmMain->PlayRules().gintPlayer2Score = frmOptions->gintWinHigh;
+        QVERIFY(frmMain->CheckWinner());
+        // Two messages and the result window.
+        QCOMPARE(shown, 3);
+        QVERIFY(frmWinner->lblP2Name->setApart().contains(name));
+        game.onModal(Game::pressDone);
+    }
+    // As in the name box, the pseudo-language's names (far longer than any
+    // language's) are only checked for being translated.
+    if (m_pseudo)
+        m_problems.removeIf(
+            [](const QString& problem) { return problem.contains(QLatin1String("does not fit")); });
+    QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(LanguagesTest)
