@@ -76,8 +76,8 @@ inline constexpr std::array<std::array<std::int8_t, 9>, 9> SideToward = [] {
 // still beside it, one level deep. `taken(square)` hears of every card taken,
 // in the order it is taken.
 template <typename Takes, typename Taken>
-inline void applyCaptureRule(int square, unsigned theirs, Rule rule, const Takes& takes,
-                             const Taken& taken) {
+[[gnu::always_inline]] inline void applyCaptureRule(int square, unsigned theirs, Rule rule,
+                                                    const Takes& takes, const Taken& taken) {
     unsigned first = 0;
     for (unsigned near = theirs & Adjacent[square]; near != 0; near &= near - 1) {
         const int to = __builtin_ctz(near);
