@@ -6,7 +6,10 @@
 //
 //   quorvel_tournament [hands per pairing and option set, default 400] [seed]
 //                      [pairing names, e.g. "hard-reference"; default all;
-//                       "hard-normal:closed" plays only that hand option]
+//                       "hard-normal:closed" plays only that hand option;
+//                       "oracle-normal" is played only when named: the hard
+//                       level shown the hidden hand, the ceiling of Closed
+//                       Hand play against normal]
 
 #include "computer/Tournament.h"
 #include "computer/ReferenceHard.h"
@@ -34,11 +37,14 @@ int main(int argc, char* argv[]) {
     struct Pairing {
         tournament::Player first, second;
         double openTarget, closedTarget;
+        // Played only when named: a measure, not a level of the game.
+        bool onRequest = false;
     };
     const Pairing pairings[] = {
         {tournament::levelPlayer(Level::Hard), tournament::levelPlayer(Level::Normal), 0.65, 0.85},
         {tournament::levelPlayer(Level::Normal), tournament::levelPlayer(Level::Easy), 0.65, 0.65},
         {tournament::levelPlayer(Level::Hard), tournament::referencePlayer(), 0.50, 0.65},
+        {tournament::oraclePlayer(), tournament::levelPlayer(Level::Normal), 0, 0, true},
     };
 
     std::printf("%-18s %-12s %-6s %6s %6s %6s %6s %9s %8s\n", "pairing", "hand", "rules", "hands",
@@ -49,7 +55,7 @@ int main(int argc, char* argv[]) {
                                                            QString::fromStdString(p.second.name));
         const QString key = QStringLiteral("%1-%2").arg(QString::fromStdString(p.first.name),
                                                         QString::fromStdString(p.second.name));
-        const bool every = wanted.isEmpty() || wanted.contains(key);
+        const bool every = (wanted.isEmpty() && !p.onRequest) || wanted.contains(key);
         const bool openWanted = every || wanted.contains(key + QLatin1String(":open"));
         const bool closedWanted = every || wanted.contains(key + QLatin1String(":closed"));
         for (bool open : {true, false}) {

@@ -64,6 +64,9 @@ struct Player {
                                       const std::vector<Card>& list)>
         select;
     std::function<computer::Move(const computer::Position& position, std::uint64_t seed)> move;
+    // Shown the other seat's hand even under Closed Hand: a measure of what
+    // knowing it is worth, never a player of the game.
+    bool seesHiddenHand = false;
 };
 
 inline const char* levelName(Level level) {
@@ -81,6 +84,16 @@ inline Player levelPlayer(Level level, const computer::Settings& settings = {}) 
     player.move = [level, settings](const computer::Position& position, std::uint64_t seed) {
         return computer::decide(position, level, seed, settings).move;
     };
+    return player;
+}
+
+// The hard level shown the other seat's hand under Closed Hand too: it keeps
+// hard's five cards and plays the exact best move with everything known. The
+// ceiling of what a Closed Hand decision can reach against a given opponent.
+inline Player oraclePlayer() {
+    Player player = levelPlayer(Level::Hard);
+    player.name = "oracle";
+    player.seesHiddenHand = true;
     return player;
 }
 
@@ -118,8 +131,8 @@ inline HandResult playHand(const std::array<Player, 2>& players, bool openHand, 
         for (const auto& c : hands[1 - seat])
             opponentCards += c.has_value();
         position.opponentCardsLeft = opponentCards;
-        position.opponentHandKnown = openHand;
-        if (openHand)
+        position.opponentHandKnown = openHand || players[seat].seesHiddenHand;
+        if (position.opponentHandKnown)
             position.opponentHand = hands[1 - seat];
         position.cardList = list;
         position.rule = rule;
