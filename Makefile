@@ -64,7 +64,7 @@ exactness: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots/2x
-	for l in $(LANGUAGES); do \
+	for l in $(LANGUAGES) en_XA; do \
 	    QT_QPA_PLATFORM=offscreen $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots/$$l $$l && \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tests/quorvel_screenshots $(BUILD)/screenshots/$$l/2x $$l || exit 1; \
 	done

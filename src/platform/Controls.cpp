@@ -321,22 +321,45 @@ void Label::showCaption() {
 
 bool Label::fits(const QString& text, const QFont& font) const {
     const QRect room = contentsRect();
-    if (textFormat() == Qt::RichText) {
-        // Measured as the label lays it out: a document of the label's width.
-        QTextDocument document;
-        document.setDocumentMargin(0);
-        document.setDefaultFont(font);
-        QTextOption option(alignment());
-        option.setWrapMode(QTextOption::WordWrap);
-        document.setDefaultTextOption(option);
-        document.setHtml(text);
-        document.setTextWidth(room.width());
-        return document.idealWidth() <= room.width() && document.size().height() <= room.height();
-    }
-    const QRect needed =
-        QFontMetrics(font).boundingRect(QRect(room.left(), room.top(), room.width(), 1 << 20),
-                                        static_cast<int>(alignment()) | Qt::TextWordWrap, text);
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    const bool rich = textFormat() == Qt::RichText;
+    // The size `text` takes in `font`, wrapped at word boundaries within
+    // `width` or, with no width, on the lines it has itself.
+    const auto needed = [&](const QString& shown, const QFont& in, int width) {
+        if (rich) {
+            // Measured as the label lays it out: a document of the label's width.
+            QTextDocument document;
+            document.setDocumentMargin(0);
+            document.setDefaultFont(in);
+            QTextOption option(alignment());
+            option.setWrapMode(width > 0 ? QTextOption::WordWrap : QTextOption::NoWrap);
+            document.setDefaultTextOption(option);
+            document.setHtml(shown);
+            if (width > 0)
+                document.setTextWidth(width);
+            return QSizeF(document.idealWidth(), document.size().height());
+        }
+        const int flags = static_cast<int>(alignment()) | (width > 0 ? Qt::TextWordWrap : 0);
+        return QSizeF(
+            QFontMetrics(in)
+                .boundingRect(QRect(room.left(), room.top(), width > 0 ? width : 1 << 20, 1 << 20),
+                              flags, shown)
+                .size());
+    };
+    const QSizeF wrapped = needed(text, font, room.width());
+    if (wrapped.width() > room.width())
+        return false;
+    if (wrapped.height() <= room.height())
+        return true;
+    // The designed windows give some one-line captions (scores, names, the
+    // turn's "X") a label a little lower than their line in the designed
+    // font: the glyphs show whole, only the spacing below them is cut. A
+    // label always has room for one line of its text in its designed font,
+    // so such a caption keeps its size in every language as in English;
+    // only a caption wrapping onto more lines than the label holds does not
+    // fit.
+    QString line = text;
+    line.replace(rich ? QStringLiteral("<br>") : QStringLiteral("\n"), QStringLiteral(" "));
+    return wrapped.height() <= needed(line, m_designFont, 0).height();
 }
 
 void Label::fitFontWhenShown() {

@@ -108,6 +108,9 @@ class Label : public QLabel {
     // translation does not fit it.
     const QFont& designFont() const { return m_designFont; }
     // Whether `text` fits the label, wrapped at word boundaries, in `font`.
+    // One line of the text in the designed font always fits in height,
+    // however low the label: only a caption too wide, or wrapping onto more
+    // lines than the label holds, does not.
     bool fits(const QString& text, const QFont& font) const;
     // A key standing in for the mouse: the click of a press and release.
     bool pressByKeyboard();

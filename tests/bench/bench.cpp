@@ -13,6 +13,7 @@
 //                                and processor ms
 //   quorvel_bench --network      only the network match's placements
 //   quorvel_bench --first-window only the time from exec to the first window
+//   quorvel_bench --languages    only the start-ups in each language against English
 
 #include "computer/Tournament.h"
 #include "match/ComputerPlayer.h"
@@ -810,6 +811,14 @@ int main(int argc, char* argv[]) {
         return missed.isEmpty() ? 0 : 1;
     }
 
+    if (argc > 1 && qstrcmp(argv[1], "--languages") == 0) {
+        QApplication app(argc, argv);
+        QStringList missed;
+        languageStartUps(missed);
+        for (const QString& line : missed)
+            std::printf("BUDGET MISSED: %s\n", qPrintable(line));
+        return missed.isEmpty() ? 0 : 1;
+    }
     if (argc > 1 && qstrcmp(argv[1], "--network") == 0) {
         QApplication app(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,7 @@
 // Renders every window in its typical states to PNG files, for looking over
 // the layout by eye:  quorvel_screenshots <output folder> [language]
-// (a language of the program folder's translations/, e.g. "de"; English by default)
+// (a language of the program folder's translations/, e.g. "de", or the
+// pseudo-language "en_XA"; English by default)
 // The deals are seeded, so every run shows the same cards: run once as it is
 // and once under QT_SCALE_FACTOR=2 (as `make screenshots` does), and the two
 // sets show the same windows at normal and at double density.
@@ -68,8 +69,13 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;
     }
-    if (argc > 2 && !platform::useLanguage(QString::fromLocal8Bit(argv[2]),
-                                           QStringLiteral(QUORVEL_PROGRAM_DIR "/translations"))) {
+    // The pseudo-language is built beside the tests, never into the program folder.
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!language.isEmpty() &&
+        !platform::useLanguage(language,
+                               language == QLatin1String("en_XA")
+                                   ? QStringLiteral(QUORVEL_PSEUDO_DIR)
+                                   : QStringLiteral(QUORVEL_PROGRAM_DIR "/translations"))) {
         std::fprintf(stderr, "no translation for %s\n", argv[2]);
         return 2;
     }

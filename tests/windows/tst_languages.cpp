@@ -5,9 +5,13 @@
 // screen or in the accessibility tree escaped translation. Run once at normal density and once
 // under QT_SCALE_FACTOR=2.
 
+#include "lobby/FrmHostGame.h"
+#include "lobby/FrmJoinGame.h"
+#include "lobby/NetworkGame.h"
 #include "match/FrmMain.h"
 #include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Translations.h"
@@ -18,6 +22,7 @@
 #include "windows/FrmHelp.h"
 #include "windows/FrmMessage.h"
 #include "windows/FrmSplash.h"
+#include "windows/FrmStats.h"
 #include "windows/FrmWinner.h"
 
 #include <QAccessible>
@@ -53,10 +58,14 @@ namespace {
 const QString Pseudo = QStringLiteral("en_XA");
 
 // What is left of a text once every bracketed (pseudo-translated) part, the
-// players' names and everything but letters are taken out.
-QString untranslated(QString text) {
+// players' names, the window's data (`data`: a join code, addresses) and
+// everything but letters are taken out.
+QString untranslated(QString text, const QStringList& data = {}) {
     for (const char* name : {"Dorvik", "Mirela"})
         text.remove(QString::fromLatin1(name));
+    for (const QString& item : data)
+        if (!item.isEmpty())
+            text.remove(item);
     QString left;
     int depth = 0;
     for (const QChar c : std::as_const(text)) {
@@ -94,6 +103,11 @@ void LanguagesTest::cleanup() {
 
 void LanguagesTest::check(QWidget* window, const QString& state) {
     const QString where = QStringLiteral("%1 (%2)").arg(window->objectName(), state);
+    // The join code and the addresses are data, the same in every language.
+    QStringList data;
+    if (window == lobby::frmHostGame)
+        data << lobby::frmHostGame->lblCode->caption()
+             << lobby::frmHostGame->lblAddresses->caption().split(QLatin1Char('\n'));
     const QList<platform::Label*> labels = window->findChildren<platform::Label*>();
     for (platform::Label* label : labels) {
         if (!label->isVisible() || label->text().isEmpty())
@@ -106,7 +120,7 @@ void LanguagesTest::check(QWidget* window, const QString& state) {
         // A caption with a part set apart is shown as rich text.
         const QString shown =
             label->textFormat() == Qt::RichText ? label->caption() : label->text();
-        if (m_pseudo && shown != QLatin1String("X") && !untranslated(shown).isEmpty() &&
+        if (m_pseudo && shown != QLatin1String("X") && !untranslated(shown, data).isEmpty() &&
             !QSet<QString>{QStringLiteral("000"), QStringLiteral("0000")}.contains(shown))
             m_problems << QStringLiteral("%1: \"%2\" is not translated").arg(where, shown);
     }
@@ -136,7 +150,7 @@ void LanguagesTest::check(QWidget* window, const QString& state) {
     QStringList texts{window->windowTitle()};
     collectAccessible(QAccessible::queryAccessibleInterface(window), &texts);
     for (const QString& text : std::as_const(texts))
-        if (!untranslated(text).isEmpty())
+        if (!untranslated(text, data).isEmpty())
             m_problems << QStringLiteral("%1: \"%2\" is not translated").arg(where, text);
 }
 
@@ -153,7 +167,8 @@ void LanguagesTest::windows_data() {
 
 // A whole match with both rule sets' windows: the splash, the main window,
 // Help, Options, both selection windows (with the refusal of four cards),
-// every message and the results.
+// every message and the results; then the statistics and the network match's
+// windows.
 void LanguagesTest::windows() {
     QFETCH(QString, language);
     m_pseudo = language == Pseudo;
@@ -211,6 +226,19 @@ void LanguagesTest::windows() {
     Game::click(frmMain->imgOptions);
     check(frmOptions, QStringLiteral("during a match"));
     Game::click(frmOptions->imgDone);
+    // The statistics with this match counted, and the windows that start a
+    // network match: the host waiting, the guest typing the host's address.
+    frmStats->Show();
+    check(frmStats, QStringLiteral("statistics"));
+    frmStats->Hide();
+    lobby::hostGame();
+    check(lobby::frmHostGame, QStringLiteral("waiting"));
+    platform::pressControl(lobby::frmHostGame->imgCancel);
+    frmOptions->Hide();
+    lobby::joinGame(QStringLiteral("192.168.1.20"));
+    check(lobby::frmJoinGame, QStringLiteral("typing an address"));
+    platform::pressControl(lobby::frmJoinGame->imgCancel);
+    frmOptions->Hide();
     // The message kinds: too few cards, next hand, round won, match won.
     QVERIFY2(messages.size() >= 4, qPrintable(QStringList(messages.values()).join(" | ")));
     // Buttons, plates, the prompt and the "begins" plaque at least.
