@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>%1 won this round.  Ready for next round</source>
-        <translation>%1 hat diese Runde gewonnen.  Bereit für die nächste Runde</translation>
+        <translation>%1 gewinnt die Runde.  Bereit für die nächste</translation>
     </message>
     <message>
         <source>A match total overflows a 16-bit integer.</source>
@@ -563,11 +563,11 @@
     </message>
     <message>
         <source>Won</source>
-        <translation>Gewonnen</translation>
+        <translation>Gew.</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation>Verloren</translation>
+        <translation>Verl.</translation>
     </message>
     <message>
         <source>Rounds</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>Hands</source>
-        <translation>Durchgänge</translation>
+        <translation>Durchg.</translation>
     </message>
     <message>
         <source>Points</source>

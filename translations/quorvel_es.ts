@@ -563,11 +563,11 @@
     </message>
     <message>
         <source>Won</source>
-        <translation>Ganadas</translation>
+        <translation>Gan.</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation>Perdidas</translation>
+        <translation>Perd.</translation>
     </message>
     <message>
         <source>Rounds</source>

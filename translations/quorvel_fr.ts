@@ -563,11 +563,11 @@
     </message>
     <message>
         <source>Won</source>
-        <translation>Gagnées</translation>
+        <translation>Vict.</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation>Perdues</translation>
+        <translation>Déf.</translation>
     </message>
     <message>
         <source>Rounds</source>

@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>%1 won this round.  Ready for next round</source>
-        <translation>%1 ha vinto questa manche.  Pronti per la prossima</translation>
+        <translation>%1 vince la manche.  Pronti per la prossima</translation>
     </message>
     <message>
         <source>A match total overflows a 16-bit integer.</source>

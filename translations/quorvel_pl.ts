@@ -563,11 +563,11 @@
     </message>
     <message>
         <source>Won</source>
-        <translation>Wygrane</translation>
+        <translation>Wygr.</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation>Przegrane</translation>
+        <translation>Przegr.</translation>
     </message>
     <message>
         <source>Rounds</source>

@@ -563,11 +563,11 @@
     </message>
     <message>
         <source>Won</source>
-        <translation>Vencidas</translation>
+        <translation>Venc.</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation>Perdidas</translation>
+        <translation>Perd.</translation>
     </message>
     <message>
         <source>Rounds</source>
@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>Streak</source>
-        <translation>Sequência</translation>
+        <translation>Seq.</translation>
     </message>
     <message>
         <source>Clear the record</source>

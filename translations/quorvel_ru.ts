@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Lost</source>
-        <translation>Поражения</translation>
+        <translation>Пораж.</translation>
     </message>
     <message>
         <source>Rounds</source>
