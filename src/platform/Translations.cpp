@@ -90,12 +90,14 @@ QString translationsFolder() {
 }
 
 QStringList shippedLanguages() {
+    // Matched by hand rather than by a name filter: a filter is a regular
+    // expression, and this runs at every start, before the first window.
     QStringList languages;
-    const QStringList files =
-        QDir(translationsFolder())
-            .entryList({FilePrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+    const QStringList files = QDir(translationsFolder()).entryList(QDir::Files, QDir::Name);
     for (const QString& file : files)
-        languages << file.mid(FilePrefix.size()).chopped(3);
+        if (file.startsWith(FilePrefix) && file.endsWith(QLatin1String(".qm")) &&
+            file.size() > FilePrefix.size() + 3)
+            languages << file.mid(FilePrefix.size()).chopped(3);
     return languages;
 }
 
