@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1, Rundenlicht %2, aus</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>Tipps gibt es nur gegen den Computer.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>Schließe zuerst diese Meldung.</translation>
     </message>
 </context>
 <context>

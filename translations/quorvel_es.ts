@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1, luz de ronda %2, apagada</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>Las pistas solo se dan contra el ordenador.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>Cierra primero este mensaje.</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1, voyant de manche %2, éteint</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>Les conseils ne sont donnés que contre l’ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>Fermez d’abord ce message.</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1, luce della manche %2, spenta</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>I suggerimenti si danno solo contro il computer.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>Chiudi prima questo messaggio.</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1、ラウンドランプ %2、消灯</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>ヒントはコンピューター対戦でのみ出ます。</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>決定</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>先にこのメッセージを閉じてください。</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1, światło rundy %2, zgaszone</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>Podpowiedzi są tylko w grze z komputerem.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>Najpierw zamknij ten komunikat.</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1, luz da rodada %2, apagada</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>Dicas só são dadas contra o computador.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>Feche esta mensagem primeiro.</translation>
     </message>
 </context>
 <context>

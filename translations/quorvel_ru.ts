@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1, огонёк раунда %2, не горит</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>Подсказки даются только в игре с компьютером.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>Сначала закройте это сообщение.</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,10 @@
         <source>%1, round light %2, not lit</source>
         <translation>%1，回合灯 %2，未亮</translation>
     </message>
+    <message>
+        <source>Hints are given only against the computer.</source>
+        <translation>只有与电脑对战时才有提示。</translation>
+    </message>
 </context>
 <context>
     <name>FrmMessage</name>
@@ -394,6 +398,10 @@
     <message>
         <source>Done</source>
         <translation>完成</translation>
+    </message>
+    <message>
+        <source>Close this message first.</source>
+        <translation>请先关闭此消息。</translation>
     </message>
 </context>
 <context>

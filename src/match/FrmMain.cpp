@@ -190,20 +190,30 @@ void FrmMain::buildControls() {
 // The person asks for a hint (H, or the screen reader's action on a square).
 // It is given where a click of his could play a card now, in a game against
 // the computer: the board in front, his turn, a card of his hand that takes
-// clicks and a free square.
+// clicks and a free square. Where it is not, one sentence says why.
 bool FrmMain::askHint() {
     if (!isVisible() || platform::Form::activeForm() != this)
         return false;
-    if (gintTurn != 1 || !seat(1)->takesLocalInput() || seat(2) != seats::computer(2))
+    if (seat(2) != seats::computer(2)) {
+        say(tr("Hints are given only against the computer."));
         return false;
-    bool holds = false;
-    for (int s = 1; s <= 5; ++s)
+    }
+    if (gintTurn != 1 || !seat(1)->takesLocalInput()) {
+        say(tr("Not your turn."));
+        return false;
+    }
+    bool holds = false, held = false;
+    for (int s = 1; s <= 5; ++s) {
         holds = holds || (blnP1InHand[s] && imgP1[s]->isEnabled());
+        held = held || blnP1InHand[s];
+    }
     bool free = false;
     for (int l = 1; l <= 9; ++l)
         free = free || !blnBoardUsed[l];
-    if (!holds || !free)
+    if (!holds || !free) {
+        say(held && free ? tr("Your cards are still face down.") : tr("No card to place."));
         return false;
+    }
     m_hint->ask(visiblePosition(1));
     return true;
 }
@@ -644,9 +654,9 @@ void FrmMain::imgBoard_MouseDown(int Index) {
     const QString spoken = placementWords(P, L);
     if (intCardsPlaced >= 8) {
         boardAndHandsChanged();
-        say(spoken);
         // The message at the end of the hand takes the screen reader at once
-        // and reads the placement first, then its own words and the scores.
+        // and reads the placement first, then its own words and the scores:
+        // said there alone, the placement is heard once, whole.
         frmMessage->spokenBefore = placementWords(P, L, false);
         CheckWinner();
         if (!frmMessage->isVisible())

@@ -72,5 +72,12 @@ void FrmMessage::Form_LostFocus() {
 // ---- Keyboard and screen reader ------------------------------------------------------
 
 bool FrmMessage::Form_KeyDown(QKeyEvent* event) {
+    // The board's hint key, pressed while the message stands in front of
+    // the board, says why it does nothing.
+    if (event->key() == Qt::Key_H && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            platform::announce(this, tr("Close this message first."));
+        return true;
+    }
     return platform::pressDoneByKey(event, imgDone);
 }

@@ -173,7 +173,7 @@ void AccessibilityTest::wholeHandByKeyboard_data() {
 void AccessibilityTest::wholeHandByKeyboard() {
     QFETCH(bool, open);
     QFETCH(bool, combo);
-    QString alert, scoresAtMessage;
+    QString alert, scoresAtMessage, announcedAtMessage;
     int lastSquare = 0;
     int ownerAtMessage = 0;
     std::array<int, 10> ownersAtMessage{};
@@ -184,6 +184,7 @@ void AccessibilityTest::wholeHandByKeyboard() {
             for (int l = 1; l <= 9; ++l)
                 ownersAtMessage[l] = ownerInTable(m_game->folder(), l);
             alert = nameOf(frmMessage);
+            announcedAtMessage = platform::lastAnnouncement(frmMain);
             scoresAtMessage = QStringLiteral("Score %1 to %2.")
                                   .arg(frmMain->PlayRules().gintPlayer1Score)
                                   .arg(frmMain->PlayRules().gintPlayer2Score);
@@ -259,7 +260,9 @@ void AccessibilityTest::wholeHandByKeyboard() {
                             .arg(frmMain->PlayRules().gintPlayer2Score);
         lastPlacement = platform::lastAnnouncement(frmMain);
         if (k == 8) {
-            QCOMPARE(lastPlacement, expected);
+            // No notice for the last placement: the message's alert reads it,
+            // and it is heard once. The board's last words are the pick's.
+            QCOMPARE(announcedAtMessage, QStringLiteral("Card %1, %2.").arg(slot).arg(handEdges));
             break; // the hand has ended and the board is cleared for the next one
         }
         QCOMPARE(

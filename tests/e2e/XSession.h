@@ -2,19 +2,25 @@
 
 // A private X server for the end-to-end tests and the player's hands and eyes
 // on it: real pointer input through xdotool, the mapped windows of a process,
-// and screenshots through ImageMagick's import.
+// and screenshots read from the screen over a connection of the test's own
+// (no process per picture: a test that watches a window for half a second
+// needs pictures a few milliseconds apart, also on a loaded machine).
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <QThread>
 
+#include <cstdlib>
+#include <memory>
 #include <stdexcept>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace e2e {
 
@@ -80,6 +86,7 @@ class XSession {
     }
 
     void stop() {
+        m_screen.reset();
         if (m_server.state() != QProcess::NotRunning) {
             m_server.terminate();
             if (!m_server.waitForFinished(3000)) {
@@ -167,24 +174,99 @@ class XSession {
             fail(QStringLiteral("xdotool could not click into window %1").arg(w.id));
     }
 
-    // The window's picture as the screen shows it; also kept as `keepAs`
-    // when given.
+    // The window's picture as the screen shows it (what lies in front of it
+    // included, the part off the screen left out); also kept as `keepAs`
+    // when given. A null image when the window has gone.
     QImage grab(const Window& w, const QString& keepAs = {}) const {
-        const QString file =
-            keepAs.isEmpty()
-                ? QDir::temp().filePath(
-                      QStringLiteral("quorvel-e2e-%1-%2.png").arg(::getpid()).arg(w.id))
-                : keepAs;
-        run({QStringLiteral("-window"), w.id, file}, QStringLiteral("import"));
-        QImage image(file);
-        if (keepAs.isEmpty())
-            QFile::remove(file);
-        return image.convertToFormat(QImage::Format_RGB32);
+        QImage image = grabScreen(w);
+        if (!keepAs.isEmpty() && !image.isNull())
+            image.save(keepAs);
+        return image;
     }
 
   private:
+    struct Disconnect {
+        void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
+    };
+
+    QImage grabScreen(const Window& w) const {
+        if (m_screen && xcb_connection_has_error(m_screen.get()))
+            m_screen.reset();
+        if (!m_screen) {
+            int number = 0;
+            m_screen.reset(xcb_connect(m_display.toLocal8Bit().constData(), &number));
+            if (xcb_connection_has_error(m_screen.get())) {
+                m_screen.reset();
+                return {};
+            }
+            xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(m_screen.get()));
+            for (int k = 0; k < number && it.rem; ++k)
+                xcb_screen_next(&it);
+            m_root = it.data->root;
+            m_rootWidth = it.data->width_in_pixels;
+            m_rootHeight = it.data->height_in_pixels;
+            m_depth = it.data->root_depth;
+        }
+        xcb_connection_t* c = m_screen.get();
+        // Errors of earlier requests (a window gone) wait here unread.
+        while (xcb_generic_event_t* event = xcb_poll_for_event(c))
+            std::free(event);
+        xcb_window_t id = m_root;
+        if (w.id != QLatin1String("root")) {
+            bool number = false;
+            id = w.id.toUInt(&number);
+            if (!number)
+                return {};
+        }
+        // Where the window is and how large, from the server now: the root
+        // window is read there, as the screen shows it.
+        std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+            xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr), &std::free);
+        std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> at(
+            xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, m_root, 0, 0),
+                                            nullptr),
+            &std::free);
+        if (!geometry || !at || !viewable(id))
+            return {};
+        const QRect area = QRect(at->dst_x, at->dst_y, geometry->width, geometry->height)
+                               .intersected(QRect(0, 0, m_rootWidth, m_rootHeight));
+        if (area.isEmpty())
+            return {};
+        std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> pixels(
+            xcb_get_image_reply(c,
+                                xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, area.x(),
+                                              area.y(), area.width(), area.height(), ~0u),
+                                nullptr),
+            &std::free);
+        // The window still on the screen after the picture was read: the
+        // picture is its own, not what lay behind it.
+        if (!pixels || !viewable(id))
+            return {};
+        // A 24-bit screen sends 32 bits a pixel, blue first: Qt's RGB32.
+        if (m_depth != 24)
+            return {};
+        const int bytes = xcb_get_image_data_length(pixels.get());
+        const int line = bytes / area.height();
+        if (line < area.width() * 4)
+            return {};
+        return QImage(xcb_get_image_data(pixels.get()), area.width(), area.height(), line,
+                      QImage::Format_RGB32)
+            .copy();
+    }
+
+    bool viewable(xcb_window_t id) const {
+        xcb_connection_t* c = m_screen.get();
+        std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr),
+            &std::free);
+        return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    }
+
     QProcess m_server;
     QString m_display;
+    mutable std::unique_ptr<xcb_connection_t, Disconnect> m_screen;
+    mutable xcb_window_t m_root = 0;
+    mutable int m_rootWidth = 0, m_rootHeight = 0, m_depth = 0;
 };
 
 } // namespace e2e

@@ -111,11 +111,9 @@ class ComputerMatch {
                     shot.save(Artifacts + QStringLiteral("/computer-offer-faces.png"));
                 (alike ? backsSeen : facesSeen) = true;
             }
-            // Its Done deals the hands: then the window has gone.
-            const Tables t = m_run.tables();
-            dealt = true;
-            for (int k = 1; k <= 5; ++k)
-                dealt = dealt && t.hand2[k].id != 0;
+            // Its Done deals the hands: then the window has gone. The
+            // computer may have placed its first card before this look.
+            dealt = dealtCount(m_run.tables()) == 5;
         } while (!dealt && clock.elapsed() < 5000);
         const qint64 shown = clock.elapsed();
         if (shown >= 5000)
@@ -130,6 +128,17 @@ class ComputerMatch {
             fail(QStringLiteral("the computer's offer stayed face down under Open Hand"));
         Q_UNUSED(backsSeen);
         m_offer = m_run.tables();
+    }
+
+    // The computer's cards dealt: those in its hand and the one it may
+    // already have placed.
+    static int dealtCount(const Tables& t) {
+        int n = 0;
+        for (int k = 1; k <= 5; ++k)
+            n += t.hand2[k].id != 0;
+        for (int l = 1; l <= 9; ++l)
+            n += t.board[l].id != 0 && t.board[l].owner == 2;
+        return n;
     }
 
     // How far the visible part of player 2's hand slot differs from its card
@@ -237,20 +246,38 @@ class ComputerMatch {
     // Returns 0 for a next hand, else the round winner (3 + P for the match).
     int playHand() {
         const Window main = m_run.waitFor(Kind::Main);
+        // Both hands dealt; when the computer begins, its first card may
+        // already lie on the board.
         const Tables dealt = m_run.waitTables(
             [](Tables& now) {
                 for (int s = 1; s <= 5; ++s)
-                    if (now.hand1[s].id == 0 || now.hand2[s].id == 0)
+                    if (now.hand1[s].id == 0)
                         return false;
-                return true;
+                return dealtCount(now) == 5 && filled(now) <= 1;
             },
             QStringLiteral("the dealt hands"));
         QElapsedTimer dealtAt;
         dealtAt.start();
+        // The hands as dealt: the computer's placed card back in the slot it
+        // left.
+        Tables start = dealt;
+        int placedOn = 0;
+        for (int l = 1; l <= 9; ++l)
+            if (dealt.board[l].id != 0)
+                placedOn = l;
+        if (placedOn) {
+            int slot = 0;
+            for (int s = 1; s <= 5; ++s)
+                if (dealt.hand2[s].id == 0)
+                    slot = s;
+            start.hand2[slot] = dealt.board[placedOn];
+            start.hand2[slot].owner = 0;
+            start.board[placedOn] = Card();
+        }
         // The computer's hand is five of its offer, in offer order.
         int k = 1;
         for (int i = 1; i <= 8 && k <= 5; ++i)
-            if (dealt.hand2[k].sameCard(m_offer.stock2[i]))
+            if (start.hand2[k].sameCard(m_offer.stock2[i]))
                 ++k;
         if (k != 6)
             fail(QStringLiteral("the computer's hand is not five cards of its offer"));
@@ -260,7 +287,14 @@ class ComputerMatch {
         // match, the computer moves within a few seconds if it begins.
         int turn = m_nextBeginner;
         Tables seen = dealt;
-        if (!turn) {
+        if (placedOn) {
+            if (turn == 1)
+                fail(QStringLiteral("the computer placed a card on the person's turn"));
+            checkPlacement(2, start, dealt);
+            ++computerMoves;
+            m_nextBeginner = 1;
+            turn = 1;
+        } else if (!turn) {
             turn = computerPlaces(main, dealtAt, m_open ? 3000 : 5000, seen, false) ? 2 : 1;
             m_nextBeginner = 3 - turn;
             if (turn == 2)

@@ -41,6 +41,25 @@ QString plain(QString s) {
     return s;
 }
 
+// The placement's own sentences of an utterance: the last placement of a
+// hand is read by the alert of the message that ends it, before the
+// message's own words and the scores.
+QString placementPart(QString said) {
+    if (!said.startsWith(QLatin1String("alert ")))
+        return said;
+    QStringList kept;
+    for (const QString& sentence : said.mid(6).split(QStringLiteral(". "))) {
+        if (!sentence.contains(QLatin1String("laced on square")) &&
+            !sentence.startsWith(QLatin1String("Took square")))
+            break;
+        kept << sentence;
+    }
+    QString part = kept.join(QStringLiteral(". "));
+    if (!part.endsWith(QLatin1Char('.')))
+        part += QLatin1Char('.');
+    return part;
+}
+
 } // namespace
 
 class OrcaEndToEndTest : public QObject {
@@ -84,6 +103,9 @@ class OrcaEndToEndTest : public QObject {
     // The options window as Orca reads it by Tab, and Help from it by line
     // and by page; ends back in the options window.
     void optionsAndHelpByKeys();
+    // Keypad 5 on the board under Orca's desktop layout, which keeps the
+    // keypad for its review commands.
+    void keypadUnderDesktopLayout();
 
     XSession m_x;
     QTemporaryDir m_home;
@@ -98,7 +120,10 @@ QStringList OrcaEndToEndTest::spoken() {
     QStringList lines;
     if (!file.open(QIODevice::ReadOnly))
         return lines;
-    static const QRegularExpression said(QStringLiteral("SPEECH OUTPUT: '(.*)' ?(\\{.*\\})?\\s*$"));
+    // The voice settings follow the words, alone or in a list (a review's
+    // word with its own voice).
+    static const QRegularExpression said(
+        QStringLiteral("SPEECH OUTPUT: '(.*)' ?(\\[?\\{.*\\}\\]?)?\\s*$"));
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QRegularExpressionMatch m = said.match(QString::fromUtf8(line));
         if (m.hasMatch())
@@ -347,13 +372,8 @@ QString OrcaEndToEndTest::placeByKeys(GameRun& run, int player, int slot, int sq
     // The last placement of a hand may be heard first in the message that
     // ends the hand, which takes the screen reader at once: then its words
     // are those before the message's own.
-    QString said = waitSaid(
-        from, QRegularExpression(QStringLiteral("^(alert )?Placed on square %1\\.").arg(square)));
-    if (said.startsWith(QLatin1String("alert "))) {
-        said = said.mid(6);
-        if (said.contains(QLatin1String(" Get ready")))
-            said.truncate(said.indexOf(QLatin1String(" Get ready")));
-    }
+    const QString said = placementPart(waitSaid(
+        from, QRegularExpression(QStringLiteral("^(alert )?Placed on square %1\\.").arg(square))));
     after = run.tables();
     if (refusals.pickAfter)
         waitSaid(from, QRegularExpression(QStringLiteral("^Not your turn\\.$")));
@@ -398,15 +418,19 @@ void OrcaEndToEndTest::playHand(GameRun& run, bool computer) {
     int turn = begins.contains(names[1]) ? 1 : 2;
     qsizetype from = spoken().size(), lastMove = from;
     bool refusedTaken = false, refusedTurn = false, raced = false;
+    int lastSquare = 0;
     Tables before = run.tables();
     for (int k = 0; k < 9; ++k) {
         lastMove = from;
         if (computer && turn == 2) {
-            const QString said = waitSaid(
-                from, QRegularExpression(QStringLiteral("^Computer placed on square ([1-9])\\.")),
-                30000);
+            const QString said =
+                placementPart(waitSaid(from,
+                                       QRegularExpression(QStringLiteral(
+                                           "^(alert )?Computer placed on square ([1-9])\\.")),
+                                       30000));
             const int square =
                 said.mid(QStringLiteral("Computer placed on square ").size(), 1).toInt();
+            lastSquare = square;
             const Tables after = run.tables();
             if (after.board[square].id == 0 || after.board[square].owner != 2)
                 fail(
@@ -441,6 +465,7 @@ void OrcaEndToEndTest::playHand(GameRun& run, bool computer) {
             refusedTurn = true;
         }
         Tables after;
+        lastSquare = square;
         const QString said = placeByKeys(run, turn, slot, square, before, after, refusals);
         turn = 3 - turn;
         // Against the computer its move may have landed before the tables
@@ -462,6 +487,16 @@ void OrcaEndToEndTest::playHand(GameRun& run, bool computer) {
     waitSaid(lastMove, QRegularExpression(QStringLiteral(
                            "(Get ready for the next hand|won this round).*Score [0-9]+ "
                            "to [0-9]+\\.|^Score [0-9]+ to [0-9]+\\.")));
+    // The last placement is heard once: in the message's alert, not also
+    // as a notice of its own just before.
+    QThread::msleep(800);
+    const QRegularExpression last(
+        QStringLiteral("(^|alert )(Computer p|P)laced on square %1\\.").arg(lastSquare));
+    const QStringList heard = spoken().mid(lastMove).filter(last);
+    if (heard.size() != 1)
+        fail(QStringLiteral("the last placement was heard %1 times: %2")
+                 .arg(heard.size())
+                 .arg(heard.join(QStringLiteral(" | "))));
 }
 
 void OrcaEndToEndTest::optionsAndHelpByKeys() {
@@ -523,6 +558,68 @@ void OrcaEndToEndTest::optionsAndHelpByKeys() {
     waitSaid(from, QRegularExpression(QStringLiteral("^Dorvik selected\\.$")));
 }
 
+// Orca's desktop layout takes keypad 5 (Num Lock off) for "the current
+// flat review item": it speaks the word under review, the first word of a
+// name in the window ("Square " of "Square 1, empty"). That word is Orca's:
+// every name and notice of ours stays whole, and whatever the game itself
+// says to the key (when the key also reaches it) is a whole sentence.
+void OrcaEndToEndTest::keypadUnderDesktopLayout() {
+    // Orca reviews the window it has the focus in: the board, once it has
+    // read the square holding the focus there.
+    const QStringList before = spoken();
+    waitSaid(before.lastIndexOf(QStringLiteral("The computer is choosing its cards.")),
+             QRegularExpression(QStringLiteral("^Square [1-9], .*push button\\.$")));
+    const qsizetype logFrom = logLines().size();
+    const qsizetype from = spoken().size();
+    keys({QStringLiteral("KP_Begin")});
+    // Orca reads the window's objects for its review, which takes a while
+    // on a busy machine: its word may come after the game's own words.
+    waitSaid(from, QRegularExpression(QStringLiteral("^[A-Za-z]\\S* $|^blank$")));
+    const QString review = QStringLiteral("Handler is Speak the current flat review item or word");
+    QStringList log = logLines().mid(logFrom);
+    if (log.filter(review).isEmpty())
+        fail(QStringLiteral("Orca did not take keypad 5 for its review"));
+    QThread::msleep(1000);
+    log = logLines().mid(logFrom);
+    // The names Orca found in the window as it reviewed it.
+    QStringList names;
+    static const QRegularExpression object(QStringLiteral("\\[([a-z ]+) \\| ([^\\]]*)\\]"));
+    for (const QString& line : std::as_const(log))
+        for (auto it = object.globalMatch(line); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QString name = m.captured(2);
+            if (name.isEmpty())
+                continue;
+            names << name;
+            if (m.captured(1) == QLatin1String("notification") && !name.endsWith(QLatin1Char('.')))
+                fail(QStringLiteral("a notice of the game is not a whole sentence: \"%1\"")
+                         .arg(name));
+        }
+    const QStringList said = spoken().mid(from);
+    bool word = false;
+    for (const QString& line : said) {
+        // Orca's echo of the key, its review word, or whole words of ours.
+        if (line.trimmed() == QLatin1String("5") || line.trimmed() == QLatin1String("begin"))
+            continue;
+        bool ofAName = false;
+        for (const QString& name : std::as_const(names))
+            ofAName = ofAName || name.startsWith(line) || name.contains(QLatin1Char(' ') + line);
+        if (!word && ofAName && line.endsWith(QLatin1Char(' ')) &&
+            !line.trimmed().contains(QLatin1Char(' '))) {
+            word = true;
+            continue;
+        }
+        if (!line.endsWith(QLatin1Char('.')) && !line.endsWith(QLatin1String("push button")))
+            fail(QStringLiteral("after keypad 5 Orca said \"%1\", which is neither its review "
+                                "word nor a whole sentence of the game's")
+                     .arg(line));
+    }
+    if (!word)
+        fail(QStringLiteral("Orca's review word was not heard after keypad 5: %1")
+                 .arg(said.join(QStringLiteral(" | "))));
+    qInfo("keypad 5 under the desktop layout: %s", qPrintable(said.join(QStringLiteral(" | "))));
+}
+
 void OrcaEndToEndTest::handBetweenTwoPeople() {
     QTemporaryDir dir;
     QVERIFY(copyProgramFolder(dir.path()));
@@ -540,7 +637,16 @@ void OrcaEndToEndTest::handBetweenTwoPeople() {
         chooseByKeys(run, 2, from);
         keys({QStringLiteral("Return")});
         run.waitFor(Kind::Main);
+        // H between two people, and with the message in front of the board:
+        // each says why it gives no hint.
+        from = spoken().size();
+        keys({QStringLiteral("h")});
+        waitSaid(from, QRegularExpression(
+                           QStringLiteral("^Hints are given only against the computer\\.$")));
         playHand(run, false);
+        from = spoken().size();
+        keys({QStringLiteral("h")});
+        waitSaid(from, QRegularExpression(QStringLiteral("^Close this message first\\.$")));
         saveTranscript(QStringLiteral("people"));
         run.process().terminate();
         run.process().waitForFinished(8000);
@@ -607,6 +713,7 @@ void OrcaEndToEndTest::handAgainstTheComputer() {
             }
         }
         QVERIFY(told);
+        keypadUnderDesktopLayout();
         playHand(run, true);
         saveTranscript(QStringLiteral("computer"));
 

@@ -225,19 +225,28 @@ void HintTest::refusedWhereAClickWould() {
     Game game;
     game.start();
     platform::Random::instance().setSeed(9);
-    auto refused = [](const char* where) {
+    // Each refusal says why, in one sentence, by either route.
+    auto refused = [](const char* where, const QString& why) {
         const QPair<int, int> none{0, 0};
+        platform::announce(frmMain, QString());
         if (hintByKey() != none || frmMain->hint()->thinking())
             QFAIL(qPrintable(QString("a hint by key %1").arg(where)));
+        if (platform::lastAnnouncement(frmMain) != why)
+            QFAIL(qPrintable(
+                QString("H %1 said \"%2\"").arg(where, platform::lastAnnouncement(frmMain))));
+        platform::announce(frmMain, QString());
         if (hintByScreenReader(1) != none || frmMain->hint()->thinking())
             QFAIL(qPrintable(QString("a hint by screen reader %1").arg(where)));
+        if (platform::lastAnnouncement(frmMain) != why)
+            QFAIL(qPrintable(QString("the screen reader's hint %1 said \"%2\"")
+                                 .arg(where, platform::lastAnnouncement(frmMain))));
     };
     // Two people at the screen.
     game.newGame(true, false);
     chooseBoth(game);
     if (frmMain->gintTurn != 1)
         game.placeNext();
-    refused("against a person");
+    refused("against a person", QStringLiteral("Hints are given only against the computer."));
 
     newGameAgainst(QStringLiteral("Computer (easy)"), false, false);
     chooseBoth(game);
@@ -247,14 +256,14 @@ void HintTest::refusedWhereAClickWould() {
     computerMoves();
     QCOMPARE(frmMain->gintTurn, qint16(1));
     QVERIFY(frmMain->tmrHideHand->isEnabled());
-    refused("while his hand is locked");
+    refused("while his hand is locked", QStringLiteral("Your cards are still face down."));
     frmMain->tmrHideHand->tick();
     QVERIFY(hintByKey().first != 0);
     frmMain->hint()->forget();
     game.placeNext();
     QCOMPARE(frmMain->gintTurn, qint16(2));
     frmMain->tmrHideHand->tick();
-    refused("on the computer's turn");
+    refused("on the computer's turn", QStringLiteral("Not your turn."));
 
     // Behind the message at the end of a hand.
     bool asked = false;
@@ -264,6 +273,12 @@ void HintTest::refusedWhereAClickWould() {
             QTest::keyClick(frmMain->windowHandle(), Qt::Key_H);
             actions(frmMain->imgBoard[1])->doAction(QStringLiteral("Hint"));
             QVERIFY(!frmMain->hint()->thinking());
+            // H where the keys go, the message, says why it does nothing.
+            key(Qt::Key_H);
+            QVERIFY(!frmMain->hint()->thinking());
+            QVERIFY(frmMessage->isVisible());
+            QCOMPARE(platform::lastAnnouncement(frmMessage),
+                     QStringLiteral("Close this message first."));
         }
         Game::pressDone(form);
     });
