@@ -157,8 +157,8 @@
         <translation>Spiele im lokalen Netzwerk</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>Geben Sie die Adresse des Gastgebers und den Beitrittscode ein, den er zeigt, oder wählen Sie unten ein Spiel.</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>Geben Sie die Adresse des Gastgebers und den Beitrittscode ein, den er zeigt, oder wählen Sie oben ein Spiel.</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ dann drücke Fertig</translation>
     <message>
         <source>A person</source>
         <translation>Ein Mensch</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>Ein Mensch im Netzwerk</translation>
     </message>
 </context>
 </TS>

@@ -157,8 +157,8 @@
         <translation>Partidas en la red local</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>Escriba la dirección del anfitrión y el código de acceso que muestra, o elija una partida abajo.</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>Escriba la dirección del anfitrión y el código de acceso que muestra, o elija una partida de arriba.</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ y pulsa Listo</translation>
     <message>
         <source>A person</source>
         <translation>Una persona</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>Una persona en la red</translation>
     </message>
 </context>
 </TS>

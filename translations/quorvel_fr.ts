@@ -157,8 +157,8 @@
         <translation>Parties sur le réseau local</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>Saisissez l’adresse de l’hôte et le code d’accès qu’il affiche, ou choisissez une partie ci-dessous.</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>Saisissez l’adresse de l’hôte et le code d’accès qu’il affiche, ou choisissez une partie ci-dessus.</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ puis appuyez sur Terminé</translation>
     <message>
         <source>A person</source>
         <translation>Une personne</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>Une personne sur le réseau</translation>
     </message>
 </context>
 </TS>

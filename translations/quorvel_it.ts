@@ -157,8 +157,8 @@
         <translation>Partite nella rete locale</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>Digita l’indirizzo dell’host e il codice di accesso che mostra, oppure scegli una partita qui sotto.</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>Digita l’indirizzo dell’host e il codice di accesso che mostra, oppure scegli una partita qui sopra.</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ poi premi Fatto</translation>
     <message>
         <source>A person</source>
         <translation>Una persona</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>Una persona in rete</translation>
     </message>
 </context>
 </TS>

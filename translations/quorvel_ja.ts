@@ -157,8 +157,8 @@
         <translation>ローカルネットワークのゲーム</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>ホストのアドレスと、ホストに表示された参加コードを入力するか、下のゲームを選んでください。</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>ホストのアドレスと、ホストに表示された参加コードを入力するか、上のゲームを選んでください。</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ then press Done</source>
     <message>
         <source>A person</source>
         <translation>人間</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>ネットワーク上の人間</translation>
     </message>
 </context>
 </TS>

@@ -157,8 +157,8 @@
         <translation>Gry w sieci lokalnej</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>Wpisz adres gospodarza i pokazany przez niego kod dołączenia albo wybierz grę poniżej.</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>Wpisz adres gospodarza i pokazany przez niego kod dołączenia albo wybierz grę powyżej.</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ i naciśnij Gotowe</translation>
     <message>
         <source>A person</source>
         <translation>Człowiek</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>Człowiek w sieci</translation>
     </message>
 </context>
 </TS>

@@ -157,8 +157,8 @@
         <translation>Partidas na rede local</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>Digite o endereço do anfitrião e o código de acesso que ele mostra, ou escolha uma partida abaixo.</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>Digite o endereço do anfitrião e o código de acesso que ele mostra, ou escolha uma partida acima.</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ e clique em Pronto</translation>
     <message>
         <source>A person</source>
         <translation>Uma pessoa</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>Uma pessoa na rede</translation>
     </message>
 </context>
 </TS>

@@ -157,8 +157,8 @@
         <translation>Игры в локальной сети</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>Введите адрес хоста и показанный им код подключения или выберите игру ниже.</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>Введите адрес хоста и показанный им код подключения или выберите игру выше.</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ then press Done</source>
     <message>
         <source>A person</source>
         <translation>Человек</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>Человек по сети</translation>
     </message>
 </context>
 </TS>

@@ -157,8 +157,8 @@
         <translation>局域网中的游戏</translation>
     </message>
     <message>
-        <source>Type the host&apos;s address and the join code it shows, or choose a game below.</source>
-        <translation>请输入主机的地址和它显示的加入码，或在下方选择一个游戏。</translation>
+        <source>Type the host&apos;s address and the join code it shows, or choose a game above.</source>
+        <translation>请输入主机的地址和它显示的加入码，或在上方选择一个游戏。</translation>
     </message>
     <message>
         <source>No game found yet.</source>
@@ -1436,6 +1436,10 @@ then press Done</source>
     <message>
         <source>A person</source>
         <translation>真人</translation>
+    </message>
+    <message>
+        <source>A person on the network</source>
+        <translation>网络上的真人</translation>
     </message>
 </context>
 </TS>

@@ -144,7 +144,7 @@ void FrmJoinGame::start(const QString& address) {
     });
     m_browser->start();
     fillGames();
-    say(tr("Type the host's address and the join code it shows, or choose a game below."));
+    say(tr("Type the host's address and the join code it shows, or choose a game above."));
     Show();
     (txtAddress->text().isEmpty() ? txtAddress : txtCode)->SetFocus();
 }

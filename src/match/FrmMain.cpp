@@ -983,12 +983,17 @@ void FrmMain::chooseNextHand() {
     frmPlayer1->Show();
 }
 
-// The person's record, kept from player 1's side. A match counts against
-// an opponent only when that opponent played all its hands.
+// The person's record, kept from his own side: player 1's, or player 2's
+// when he joined a network match (the host then is the opponent). A match
+// counts against an opponent only when that opponent played all its hands.
 void FrmMain::recordHand(int matchWinner) {
     const std::optional<computer::Level> level = frmOptions->player2Computer();
-    const record::Opponent opponent = !level                              ? record::Opponent::Person
-                                      : *level == computer::Level::Easy   ? record::Opponent::Easy
+    const bool network = seat(1)->heldByMatch() || seat(2)->heldByMatch();
+    // The side of the person here: the other side's seat is the network match's.
+    const int mine = seat(1)->heldByMatch() ? 2 : 1;
+    const record::Opponent opponent = network                           ? record::Opponent::Network
+                                      : !level                          ? record::Opponent::Person
+                                      : *level == computer::Level::Easy ? record::Opponent::Easy
                                       : *level == computer::Level::Normal ? record::Opponent::Normal
                                                                           : record::Opponent::Hard;
     if (m_matchKey.isEmpty()) {
@@ -1007,6 +1012,8 @@ void FrmMain::recordHand(int matchWinner) {
                             .comboRule = frmOptions->gblnBasicCombo,
                             .points1 = PlayRules().gintPlayer1Score - m_handStart1,
                             .points2 = PlayRules().gintPlayer2Score - m_handStart2};
+    if (mine == 2)
+        std::swap(hand.points1, hand.points2);
     // The next hand of the round starts from these scores.
     m_handStart1 = PlayRules().gintPlayer1Score;
     m_handStart2 = PlayRules().gintPlayer2Score;
@@ -1023,19 +1030,26 @@ void FrmMain::recordHand(int matchWinner) {
             total1 = static_cast<qint16>(total1 + intP1RoundScore[r]);
             total2 = static_cast<qint16>(total2 + intP2RoundScore[r]);
         }
-        const record::MatchResult match{.matchKey = m_matchKey,
-                                        .opponent = opponent,
-                                        .player1Name = frmOptions->gstrPlayer1Name,
-                                        .player2Name = frmOptions->gstrPlayer2Name,
-                                        .openHand = frmOptions->gblnHand,
-                                        .comboRule = frmOptions->gblnBasicCombo,
-                                        .winner = matchWinner,
-                                        .rounds1 = gintP1GamesWon,
-                                        .rounds2 = gintP2GamesWon,
-                                        .hands = m_handsEnded,
-                                        .points1 = total1,
-                                        .points2 = total2};
-        if (record.addMatch(match, hand) && opponent != record::Opponent::Person) {
+        record::MatchResult match{.matchKey = m_matchKey,
+                                  .opponent = opponent,
+                                  .player1Name = frmOptions->gstrPlayer1Name,
+                                  .player2Name = frmOptions->gstrPlayer2Name,
+                                  .openHand = frmOptions->gblnHand,
+                                  .comboRule = frmOptions->gblnBasicCombo,
+                                  .winner = matchWinner,
+                                  .rounds1 = gintP1GamesWon,
+                                  .rounds2 = gintP2GamesWon,
+                                  .hands = m_handsEnded,
+                                  .points1 = total1,
+                                  .points2 = total2};
+        if (mine == 2) {
+            std::swap(match.player1Name, match.player2Name);
+            match.winner = 3 - match.winner;
+            std::swap(match.rounds1, match.rounds2);
+            std::swap(match.points1, match.points2);
+        }
+        if (record.addMatch(match, hand) && opponent != record::Opponent::Person &&
+            opponent != record::Opponent::Network) {
             const record::Tally tally = record.tally(opponent);
             line = QCoreApplication::translate("FrmWinner", "Against %1: %2 won, %3 lost")
                        .arg(record::opponentName(opponent))

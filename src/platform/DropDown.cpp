@@ -6,6 +6,7 @@
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QToolButton>
 
@@ -49,9 +50,21 @@ void DropDown::showList() {
     m_completer->popup()->setPalette(m_box->palette());
     m_completer->setCompletionPrefix(QString());
     const int row = static_cast<int>(m_entries.indexOf(m_box->text()));
-    m_completer->complete(m_box->rect());
+    m_completer->complete(listRect());
     if (row >= 0)
         m_completer->popup()->setCurrentIndex(m_completer->completionModel()->index(row, 0));
+}
+
+// Under the box, as wide as the box, or wider where an entry would be cut:
+// the opened list shows every entry whole while the box keeps its size.
+QRect DropDown::listRect() const {
+    QAbstractItemView* list = m_completer->popup();
+    int width = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+    if (m_entries.size() > m_completer->maxVisibleItems())
+        width += list->verticalScrollBar()->sizeHint().width();
+    QRect rect = m_box->rect();
+    rect.setWidth(qMax(rect.width(), width));
+    return rect;
 }
 
 bool DropDown::listShown() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QStringList>
 
 class QCompleter;
@@ -37,6 +38,7 @@ class DropDown : public QObject {
 
   private:
     void updateButton();
+    QRect listRect() const;
 
     QLineEdit* m_box;
     QStringList m_entries;

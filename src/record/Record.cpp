@@ -23,7 +23,10 @@ namespace {
 // Marks the file as this game's record ("QRVL"), so that another SQLite file
 // put in its place is recognised as such.
 constexpr int ApplicationId = 0x5152564C;
-constexpr int Version = 1;
+// Version 2 adds the opponent "network"; a file of version 1 is taken over
+// as it stands (its tables remade with the wider check).
+constexpr int Version = 2;
+constexpr int FirstVersion = 1;
 
 // SQLite keeps a database's rollback journal, log and shared memory beside it.
 const char* const CompanionSuffixes[] = {"-journal", "-wal", "-shm"};
@@ -31,7 +34,7 @@ const char* const CompanionSuffixes[] = {"-journal", "-wal", "-shm"};
 // The rows the game writes, and the only ones the check accepts: each table's
 // condition stands both in its CHECK constraint and in the start-up check,
 // which also catches rows written with the constraints switched off.
-const QString Kinds = QStringLiteral("opponent IN ('person','easy','normal','hard') "
+const QString Kinds = QStringLiteral("opponent IN ('person','easy','normal','hard','network') "
                                      "AND open_hand IN (0,1) AND rule IN ('basic','combo') ");
 const QString MatchRow =
     QStringLiteral("typeof(match_key)='text' AND length(match_key) BETWEEN 1 AND 64 AND ") + Kinds +
@@ -64,7 +67,7 @@ const Table Tables[] = {
      HandRow},
 };
 
-QStringList schema() {
+QStringList tables() {
     return {
         QStringLiteral("CREATE TABLE IF NOT EXISTS matches (id INTEGER PRIMARY KEY, "
                        "match_key TEXT NOT NULL UNIQUE, finished TEXT NOT NULL, "
@@ -80,9 +83,14 @@ QStringList schema() {
                        "points1 INTEGER NOT NULL, points2 INTEGER NOT NULL, "
                        "PRIMARY KEY (match_key, hand), CHECK (%1))")
             .arg(HandRow),
-        QStringLiteral("PRAGMA application_id = %1").arg(ApplicationId),
-        QStringLiteral("PRAGMA user_version = %1").arg(Version),
     };
+}
+
+QStringList schema() {
+    return tables() + QStringList{
+                          QStringLiteral("PRAGMA application_id = %1").arg(ApplicationId),
+                          QStringLiteral("PRAGMA user_version = %1").arg(Version),
+                      };
 }
 
 // A connection of its own to `file`, removed when it goes.
@@ -163,7 +171,7 @@ QString checkedRecordProblem(const QString& file) {
         return {}; // a database with nothing in it yet
     if (id.value.toInt() != ApplicationId)
         return QStringLiteral("it is not a record of this game");
-    if (version.value.toInt() != Version)
+    if (version.value.toInt() < FirstVersion || version.value.toInt() > Version)
         return QStringLiteral("it has version %1 of the record, not %2")
             .arg(version.value.toInt())
             .arg(Version);
@@ -241,6 +249,8 @@ QString opponentKey(Opponent opponent) {
         return QStringLiteral("normal");
     case Opponent::Hard:
         return QStringLiteral("hard");
+    case Opponent::Network:
+        return QStringLiteral("network");
     case Opponent::Person:
         break;
     }
@@ -248,7 +258,8 @@ QString opponentKey(Opponent opponent) {
 }
 
 std::optional<Opponent> opponentFromKey(const QString& key) {
-    for (Opponent o : AllOpponents)
+    for (Opponent o :
+         {Opponent::Person, Opponent::Easy, Opponent::Normal, Opponent::Hard, Opponent::Network})
         if (opponentKey(o) == key)
             return o;
     return std::nullopt;
@@ -262,6 +273,8 @@ QString opponentName(Opponent opponent) {
         return QCoreApplication::translate("record", "Computer (normal)");
     case Opponent::Hard:
         return QCoreApplication::translate("record", "Computer (hard)");
+    case Opponent::Network:
+        return QCoreApplication::translate("record", "A person on the network");
     case Opponent::Person:
         break;
     }
@@ -321,6 +334,29 @@ Record::Record(const QString& file) : m_file(file) {
     q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     m_open = true;
     const bool made = write([](QSqlQuery& query) {
+        // The tables of an older version are remade with today's checks,
+        // every row kept.
+        if (query.exec(QStringLiteral("PRAGMA user_version")) && query.next() &&
+            query.value(0).toInt() < Version && query.value(0).toInt() >= FirstVersion) {
+            query.finish();
+            for (const Table& table : Tables) {
+                const QString name = QLatin1String(table.name);
+                if (!query.exec(QStringLiteral("ALTER TABLE %1 RENAME TO old_%1").arg(name)))
+                    return false;
+            }
+            for (const QString& statement : tables())
+                if (!query.exec(statement))
+                    return false;
+            for (const Table& table : Tables) {
+                const QString name = QLatin1String(table.name);
+                const QString columns = table.columns.join(QStringLiteral(", "));
+                if (!query.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM old_%1")
+                                    .arg(name, columns)) ||
+                    !query.exec(QStringLiteral("DROP TABLE old_%1").arg(name)))
+                    return false;
+            }
+        }
+        query.finish();
         for (const QString& statement : schema())
             if (!query.exec(statement))
                 return false;

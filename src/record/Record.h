@@ -10,9 +10,11 @@ class QSqlQuery;
 
 namespace record {
 
-// Whom player 1 played against: a person at the same screen, or the computer
-// at one of its levels.
-enum class Opponent { Person, Easy, Normal, Hard };
+// Whom the person here played against: a person at the same screen, the
+// computer at one of its levels, or a person at another screen of a network
+// match (whose name is the match's other player name).
+enum class Opponent { Person, Easy, Normal, Hard, Network };
+// The opponents the statistics window lists, one row each.
 constexpr std::array<Opponent, 4> AllOpponents{Opponent::Easy, Opponent::Normal, Opponent::Hard,
                                                Opponent::Person};
 
@@ -28,7 +30,8 @@ struct HandResult {
     int points2 = 0;
 };
 
-// A match won by one of the players: three rounds to at most two.
+// A match won by one of the players: three rounds to at most two. Hands and
+// matches are written from the side of the person here: "1" is his side.
 struct MatchResult {
     QString matchKey;
     Opponent opponent = Opponent::Person;
@@ -44,7 +47,8 @@ struct MatchResult {
     int points2 = 0;
 };
 
-// The record against one opponent, from player 1's side.
+// The record against one opponent, from the side of the person here (player
+// 1, or player 2 when he joined a network match).
 struct Tally {
     int matchesWon = 0;
     int matchesLost = 0;

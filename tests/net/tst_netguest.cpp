@@ -19,6 +19,8 @@
 #include "net/Host.h"
 #include "net/JoinCode.h"
 #include "options/FrmOptions.h"
+#include "platform/GameFiles.h"
+#include "record/Record.h"
 #include "seats/HostSeat.h"
 #include "seats/JoinedSeat.h"
 #include "seats/PersonSeat.h"
@@ -28,6 +30,10 @@
 #include "support/Game.h"
 #include "windows/Forms.h"
 #include "windows/FrmWinner.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QUuid>
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -251,6 +257,37 @@ void NetGuestTest::wholeMatch() {
     QCOMPARE(frmWinner->lblP2Total->caption().toInt(), int(total2));
     QCOMPARE(frmMain->gintP1GamesWon, qint16(last.roundsWon1));
     QCOMPARE(frmMain->gintP2GamesWon, qint16(last.roundsWon2));
+
+    // The guest's record keeps the match from his own side: his rounds and
+    // points are his, and the host is his opponent, a person on the network.
+    {
+        const bool guestWon = last.roundsWon2 == 3;
+        const record::Tally t = record::Record::instance().tally(record::Opponent::Network);
+        QCOMPARE(t.matchesWon, guestWon ? 1 : 0);
+        QCOMPARE(t.matchesLost, guestWon ? 0 : 1);
+        QCOMPARE(t.roundsWon, int(last.roundsWon2));
+        QCOMPARE(t.roundsLost, int(last.roundsWon1));
+        QCOMPARE(t.pointsFor, qint64(total2));
+        QCOMPARE(t.pointsAgainst, qint64(total1));
+        QCOMPARE(t.handsWon + t.handsLost + t.handsDrawn, cards / 9);
+        QCOMPARE(record::Record::instance().tally(record::Opponent::Person), record::Tally{});
+        const QString connection = QUuid::createUuid().toString();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(platform::recordFile());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(
+                q.exec(QStringLiteral("SELECT player1, player2, winner, opponent FROM matches")));
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toString(), options.guestName);
+            QCOMPARE(q.value(1).toString(), options.hostName);
+            QCOMPARE(q.value(2).toInt(), guestWon ? 1 : 2);
+            QCOMPARE(q.value(3).toString(), QStringLiteral("network"));
+            QVERIFY(!q.next());
+        }
+        QSqlDatabase::removeDatabase(connection);
+    }
 
     // Secrecy. The guest's file, searched before each step of the host...
     QVERIFY(searched > cards);

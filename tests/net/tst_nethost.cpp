@@ -14,6 +14,7 @@
 #include "net/Host.h"
 #include "net/JoinCode.h"
 #include "options/FrmOptions.h"
+#include "record/Record.h"
 #include "seats/PersonSeat.h"
 #include "seats/RemoteSeat.h"
 #include "seats/Seats.h"
@@ -284,6 +285,12 @@ void NetHostTest::wholeHand() {
     QVERIFY(frmPlayer1->isVisible());
     QCOMPARE(guestEnded.count(), 0);
     QCOMPARE(hostEnded.count(), 0);
+    // The host's record keeps the hand against a person on the network.
+    const record::Tally tally = record::Record::instance().tally(record::Opponent::Network);
+    QCOMPARE(tally.handsWon + tally.handsLost + tally.handsDrawn, 1);
+    QCOMPARE(tally.pointsFor, qint64(hostScores.last().first));
+    QCOMPARE(tally.pointsAgainst, qint64(hostScores.last().second));
+    QCOMPARE(record::Record::instance().tally(record::Opponent::Person), record::Tally{});
 
     // What the guest received, message by message.
     const QList<Message> received = readTrace(tracePath);

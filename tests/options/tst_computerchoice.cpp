@@ -26,6 +26,7 @@ class ComputerChoiceTest : public QObject {
     void chooseFromTheList();
     void typedNameDecides_data();
     void typedNameDecides();
+    void openedListShowsEveryEntryWhole();
     void disabledOutsideNewGame();
     void everyStartBeginsWithAPerson();
     void commandLineValue_data();
@@ -151,6 +152,45 @@ void ComputerChoiceTest::chooseFromTheList() {
     QCOMPARE(frmPlayer2->lblName->caption(), name);
     QVERIFY(frmPlayer2->computerChooses());
     QVERIFY(frmPlayer2->tmrComputer->isEnabled());
+}
+
+// The network entries are longer than the designed box is wide: the opened
+// list grows to show each entry whole, under the box and from its left edge,
+// while the box itself keeps its designed size.
+void ComputerChoiceTest::openedListShowsEveryEntryWhole() {
+    Game game;
+    game.start();
+    Game::click(frmMain->imgNewGame);
+    QVERIFY(activateOptions());
+    platform::TextBox* box = frmOptions->txtPlayer2Name;
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
+    QTest::mouseClick(dropDown()->button(), Qt::LeftButton);
+    QVERIFY(dropDown()->listShown());
+    auto* list = qobject_cast<QAbstractItemView*>(dropDown()->listWidget());
+    QVERIFY(list);
+    QCOMPARE(box->geometry(), platform::twipsRect(780, 1715, 3075, 380));
+    const QFontMetrics metrics(list->font());
+    QCOMPARE(list->model()->rowCount(), int(dropDown()->entries().size()));
+    int widest = 0;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QString entry = list->model()->index(row, 0).data().toString();
+        widest = qMax(widest, metrics.horizontalAdvance(entry));
+        const QRect shown = list->visualRect(list->model()->index(row, 0));
+        QVERIFY2(shown.width() <= list->viewport()->width(), qPrintable(entry));
+        QVERIFY2(metrics.horizontalAdvance(entry) < list->viewport()->width(), qPrintable(entry));
+    }
+    // Wider than the box only because an entry needs it.
+    QVERIFY(widest > box->width());
+    QVERIFY(list->width() > box->width());
+    QVERIFY(list->width() < widest + 60);
+    QCOMPARE(list->mapToGlobal(QPoint(0, 0)).x(), box->mapToGlobal(QPoint(0, 0)).x());
+    // Under the box, or above it where the screen has no room below.
+    const QRect shownList(list->mapToGlobal(QPoint(0, 0)), list->size());
+    const QRect shownBox(box->mapToGlobal(QPoint(0, 0)), box->size());
+    QVERIFY(shownList.top() >= shownBox.bottom() || shownList.bottom() <= shownBox.top());
+    QTest::keyClick(list, Qt::Key_Escape);
+    QVERIFY(!dropDown()->listShown());
+    QCOMPARE(box->geometry(), platform::twipsRect(780, 1715, 3075, 380));
 }
 
 void ComputerChoiceTest::typedNameDecides_data() {

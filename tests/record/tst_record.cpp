@@ -155,6 +155,7 @@ class RecordTest : public QObject {
   private slots:
     void countsFromPlayerOnesSide();
     void streaksAndFilters();
+    void firstVersionTakenOver();
     void writtenAgainChangesNothing();
     void refusedWritesFail();
     void resetEmptiesEverything();
@@ -230,6 +231,56 @@ void RecordTest::streaksAndFilters() {
     const Tally basicOpen = r.tally(Opponent::Normal, {.openHand = true, .comboRule = false});
     QCOMPARE(basicOpen.matchesWon, 4);
     QCOMPARE(basicOpen.longestStreak, 2);
+}
+
+// A record written before network matches were counted (version 1, whose
+// tables allow only the first four opponents) is read as it stands: its
+// matches count as before and a network match goes in beside them.
+void RecordTest::firstVersionTakenOver() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Record.db");
+    const QString kinds = "opponent IN ('person','easy','normal','hard') AND open_hand IN (0,1) "
+                          "AND rule IN ('basic','combo')";
+    QVERIFY(exec(
+        file,
+        {"CREATE TABLE matches (id INTEGER PRIMARY KEY, match_key TEXT NOT NULL UNIQUE, "
+         "finished TEXT NOT NULL, opponent TEXT NOT NULL, player1 TEXT NOT NULL, "
+         "player2 TEXT NOT NULL, open_hand INTEGER NOT NULL, rule TEXT NOT NULL, "
+         "winner INTEGER NOT NULL, rounds1 INTEGER NOT NULL, rounds2 INTEGER NOT NULL, "
+         "hands INTEGER NOT NULL, points1 INTEGER NOT NULL, points2 INTEGER NOT NULL, CHECK (" +
+             kinds + "))",
+         "CREATE TABLE hands (match_key TEXT NOT NULL, hand INTEGER NOT NULL, finished TEXT NOT "
+         "NULL, opponent TEXT NOT NULL, open_hand INTEGER NOT NULL, rule TEXT NOT NULL, points1 "
+         "INTEGER NOT NULL, points2 INTEGER NOT NULL, PRIMARY KEY (match_key, hand), CHECK (" +
+             kinds + "))",
+         "INSERT INTO hands VALUES ('m1', 1, '2026-01-01T10:00:00Z', 'hard', 1, 'basic', 40, 10)",
+         "INSERT INTO hands VALUES ('m1', 2, '2026-01-01T10:05:00Z', 'hard', 1, 'basic', 30, 20)",
+         "INSERT INTO matches VALUES (1, 'm1', '2026-01-01T10:05:00Z', 'hard', 'Dorvik', "
+         "'Computer (hard)', 1, 'basic', 1, 3, 1, 2, 70, 30)",
+         "PRAGMA application_id = 1364350540", "PRAGMA user_version = 1"}));
+    QCOMPARE(record::recordProblem(file), QString());
+    Tally before;
+    {
+        Record r(file);
+        QVERIFY(r.isAvailable());
+        QVERIFY(r.setAside().isEmpty());
+        before = r.tally(Opponent::Hard);
+        QCOMPARE(before.matchesWon, 1);
+        QCOMPARE(before.handsWon, 2);
+        QCOMPARE(before.pointsFor, 70);
+        QVERIFY(add(r, played(Opponent::Network, 2, 1, 3, 4, 10, 30)));
+        QCOMPARE(r.tally(Opponent::Network).matchesLost, 1);
+        QCOMPARE(r.tally(Opponent::Network).handsLost, 4);
+    }
+    QCOMPARE(ask(file, "PRAGMA user_version").toInt(), 2);
+    QCOMPARE(record::recordProblem(file), QString());
+    Record again(file);
+    QVERIFY(again.setAside().isEmpty());
+    QCOMPARE(again.tally(Opponent::Hard), before);
+    QCOMPARE(again.tally(Opponent::Network).matchesLost, 1);
+    QCOMPARE(ask(file, "SELECT player2 FROM matches WHERE opponent = 'network'").toString(),
+             QStringLiteral("Mirela"));
+    QCOMPARE(record::opponentFromKey("network"), std::optional(Opponent::Network));
 }
 
 void RecordTest::writtenAgainChangesNothing() {
@@ -336,7 +387,7 @@ void RecordTest::damagedFilesSetAside_data() {
         {"cut short", "truncate", "damaged", ""},
         {"a page overwritten", "page", "damaged", ""},
         {"another program's database", "cards", "damaged", "not a record"},
-        {"a newer version", "version", "damaged", "version 2"},
+        {"a newer version", "version", "damaged", "version 3"},
         {"a table missing", "droptable", "damaged", "\"hands\" is missing"},
         {"a field missing", "dropfield", "damaged", "no field \"points2\""},
         {"a match no game ends", "badrow", "damaged", "never writes|CHECK"},
@@ -376,7 +427,7 @@ void RecordTest::damagedFilesSetAside() {
         QVERIFY(QFile::copy(QStringLiteral(QUORVEL_PROGRAM_DIR "/Cards.mdb"), file));
         QFile(file).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     } else if (damage == "version") {
-        QVERIFY(exec(file, {"PRAGMA user_version = 2"}));
+        QVERIFY(exec(file, {"PRAGMA user_version = 3"}));
     } else if (damage == "droptable") {
         QVERIFY(exec(file, {"DROP TABLE hands"}));
     } else if (damage == "dropfield") {
