@@ -29,12 +29,14 @@
                                   sets its value through its value interface;
                                   prints {"value"} as it reads after the change
 
-Apart from "act", "settext", "focus" and "setvalue" it only reads; the test
+With QUORVEL_ATSPI_PID set, only the game of that process is read (two
+games on one bus). Apart from "act", "settext", "focus" and "setvalue" it only reads; the test
 that runs it plays the game and judges what it read. Whether the game obeyed
 is for the test to judge from the game: the bus answers alike either way.
 """
 
 import json
+import os
 import sys
 
 import pyatspi
@@ -42,10 +44,14 @@ from gi.repository import GLib
 
 
 def application():
+    # Where two games share the bus, QUORVEL_ATSPI_PID says whose tree is read.
+    pid = int(os.environ.get("QUORVEL_ATSPI_PID", "0"))
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
         if app is not None and app.name == "Quorvel":
+            if pid and app.get_process_id() != pid:
+                continue
             return app
     return None
 

@@ -241,6 +241,8 @@ enum class Kind {
     Winner,
     Help,
     Stats,
+    HostGame,
+    JoinGame,
     Other
 };
 
@@ -259,6 +261,10 @@ inline Kind kindOf(const Window& w) {
         return Kind::Select1;
     if (w.name == title("FrmPlayer", "Quorvel  -  Player 2"))
         return Kind::Select2;
+    if (w.name == title("FrmHostGame", "Quorvel  -  Host a game"))
+        return Kind::HostGame;
+    if (w.name == title("FrmJoinGame", "Quorvel  -  Join a game"))
+        return Kind::JoinGame;
     if (w.name == title("FrmHelp", "Quorvel  -  Help"))
         return Kind::Help;
     if (w.name == title("FrmStats", "Quorvel  -  Statistics"))
@@ -306,6 +312,8 @@ class GameRun {
         QProcessEnvironment environment;
         QString database;
         QString errorFile;
+        // Where its standard output goes instead of the test's own.
+        QString outputFile;
     };
     void setStart(const Start& start) { m_start = start; }
 
@@ -335,6 +343,10 @@ class GameRun {
         m_game.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         if (!m_start.errorFile.isEmpty())
             m_game.setStandardErrorFile(m_start.errorFile, QIODevice::Append);
+        if (!m_start.outputFile.isEmpty()) {
+            m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            m_game.setStandardOutputFile(m_start.outputFile, QIODevice::Append);
+        }
         if (m_start.program.isEmpty())
             m_game.start(m_folder + "/quorvel", {});
         else
