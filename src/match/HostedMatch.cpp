@@ -84,9 +84,13 @@ void HostedMatch::tellAndEnd() {
     }
     if (!frmMain->isLoaded())
         return;
+    // The window was drawn for the game's own short messages: this one is
+    // made smaller, in English too, until all of it shows.
+    frmMessage->lblMsg->setFitInEveryLanguage(true);
     frmMessage->lblMsg->setCaption(m_endText);
     frmMessage->lblMsg->setForeColor(QColor(0, 0, 0));
     frmMessage->ShowModal();
+    frmMessage->lblMsg->setFitInEveryLanguage(false);
     frmMain->abandonMatch();
 }
 

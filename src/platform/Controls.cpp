@@ -378,13 +378,18 @@ void Label::showEvent(QShowEvent* event) {
 void Label::fitFont() {
     m_fitPending = false;
     QFont font = m_designFont;
-    if (!currentLanguage().isEmpty() || !m_apart.isEmpty()) {
+    if (m_fitInEveryLanguage || !currentLanguage().isEmpty() || !m_apart.isEmpty()) {
         const double smallest = m_designFont.pointSizeF() * 0.6;
         while (!fits(text(), font) && font.pointSizeF() - 0.5 >= smallest)
             font.setPointSizeF(font.pointSizeF() - 0.5);
     }
     if (font != this->font())
         setFont(font);
+}
+
+void Label::setFitInEveryLanguage(bool on) {
+    m_fitInEveryLanguage = on;
+    fitFontWhenShown();
 }
 
 void Label::setForeColor(const QColor& color) {

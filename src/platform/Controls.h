@@ -114,6 +114,11 @@ class Label : public QLabel {
     bool fits(const QString& text, const QFont& font) const;
     // A key standing in for the mouse: the click of a press and release.
     bool pressByKeyboard();
+    // English keeps the designed font, so that the designed windows look
+    // exactly as drawn. A text the window was not drawn for (the message
+    // window telling of a network fault) is fitted in English too while
+    // this is on; a caption that fits keeps the designed font.
+    void setFitInEveryLanguage(bool on);
 
   signals:
     void Click(int index);
@@ -144,6 +149,7 @@ class Label : public QLabel {
     QColor m_color;
     QFont m_designFont;
     bool m_fitPending = false;
+    bool m_fitInEveryLanguage = false;
 };
 
 // A single-line text box. Getting the focus by code (SetFocus), by a click or

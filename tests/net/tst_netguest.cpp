@@ -380,6 +380,7 @@ void NetGuestTest::hostGone() {
     QCOMPARE(ended.first().at(0).value<Fault>(), leaves ? Fault::Left : Fault::ConnectionLost);
     QVERIFY(QTest::qWaitFor([] { return frmOptions->isVisible(); }, 5000));
     QCOMPARE(plain(j.game.lastMessage()), told);
+    QVERIFY(j.game.lastMessageShownWhole());
     QVERIFY(!frmMain->isVisible());
     QVERIFY(!frmPlayer2->isVisible());
     QCOMPARE(frmMain->seat(1), static_cast<Seat*>(seats::person(1)));

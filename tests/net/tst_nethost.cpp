@@ -375,6 +375,7 @@ void NetHostTest::guestGone() {
     QVERIFY(ended.wait(10000));
     QVERIFY(QTest::qWaitFor([] { return frmOptions->isVisible(); }, 5000));
     QCOMPARE(game.lastMessage().remove(QChar(0x2068)).remove(QChar(0x2069)), told);
+    QVERIFY(game.lastMessageShownWhole());
     QVERIFY(!frmMain->isVisible());
     QCOMPARE(frmPlayer2->seat(), static_cast<Seat*>(seats::person(2)));
     QCOMPARE(placed.count(), 3);

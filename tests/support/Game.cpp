@@ -36,8 +36,11 @@ void Game::start() {
     createForms();
     platform::Form::setModalHook([this](platform::Form* form) {
         ++m_modalCount;
-        if (form == frmMessage)
+        if (form == frmMessage) {
             m_lastMessage = frmMessage->lblMsg->caption();
+            m_lastMessageWhole =
+                frmMessage->lblMsg->fits(frmMessage->lblMsg->text(), frmMessage->lblMsg->font());
+        }
         if (m_modal)
             m_modal(form);
     });

@@ -40,6 +40,8 @@ class Game {
     static void pressDone(platform::Form* form);
     int modalCount() const { return m_modalCount; }
     QString lastMessage() const { return m_lastMessage; }
+    // Whether all of that message showed in its label.
+    bool lastMessageShownWhole() const { return m_lastMessageWhole; }
 
     // Whole steps of a match, driven through the controls.
     void newGame(bool openHands, bool comboRules);
@@ -61,4 +63,5 @@ class Game {
     std::function<void(platform::Form*)> m_modal;
     int m_modalCount = 0;
     QString m_lastMessage;
+    bool m_lastMessageWhole = false;
 };

@@ -28,6 +28,7 @@ class WindowsTest : public QObject {
     void messageColourBackToBlack();
     void messageOpensResultWhenWon();
     void twoLineMessageCentred();
+    void longMessageShownWhole();
     void resultDesignCaptions_data();
     void resultDesignCaptions();
     void resultDoneHides();
@@ -182,6 +183,30 @@ void WindowsTest::twoLineMessageCentred() {
     // A single line for comparison: one band of ink.
     frmMessage->lblMsg->setCaption(QStringLiteral("Get ready"));
     QCOMPARE(inkLineCentres(frmMessage->lblMsg).size(), 1);
+}
+
+// A message the window was not drawn for (a network fault) is made smaller
+// until all of it shows, in English too; the designed messages keep the
+// designed font, and so does a long one while fitting is off.
+void WindowsTest::longMessageShownWhole() {
+    Game game;
+    game.start();
+    platform::Label* label = frmMessage->lblMsg;
+    frmMessage->Show();
+    const QString lost =
+        QStringLiteral("The connection to Dorvik was lost. The network match is over.");
+    QVERIFY(!label->fits(lost, label->designFont()));
+    label->setCaption(lost);
+    QCOMPARE(label->font(), label->designFont());
+    label->setFitInEveryLanguage(true);
+    QVERIFY(label->font().pointSizeF() < label->designFont().pointSizeF());
+    QVERIFY(label->fits(label->text(), label->font()));
+    label->setCaption(QStringLiteral("Mirela won this round.  Ready for next round"));
+    QCOMPARE(label->font(), label->designFont());
+    label->setFitInEveryLanguage(false);
+    label->setCaption(lost);
+    QCOMPARE(label->font(), label->designFont());
+    frmMessage->Hide();
 }
 
 // ---- Result window ------------------------------------------------------------
