@@ -502,6 +502,33 @@ class GameRun {
         fail(QStringLiteral("timed out waiting for %1").arg(what));
     }
 
+    // Player p's new offer: all eight cards dealt and not the offer of `before`.
+    Tables waitOffer(int p, const Tables& before) {
+        return waitTables(
+            [&](Tables& now) {
+                bool full = true, changed = false;
+                for (int i = 1; i <= 8; ++i) {
+                    full = full && now.stock(p)[i].id != 0;
+                    changed = changed || !now.stock(p)[i].sameCard(before.stock(p)[i]);
+                }
+                return full && changed;
+            },
+            QStringLiteral("player %1's offer").arg(p));
+    }
+
+    // The places (1 to 8, in order) of the five strongest cards of player
+    // p's offer, as a player who adds up the edges would choose them.
+    static std::array<int, 5> strongestFive(const Tables& t, int p) {
+        std::array<int, 8> order{1, 2, 3, 4, 5, 6, 7, 8};
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return t.stock(p)[a].value() > t.stock(p)[b].value();
+        });
+        std::array<int, 5> chosen{};
+        std::copy(order.begin(), order.begin() + 5, chosen.begin());
+        std::sort(chosen.begin(), chosen.end());
+        return chosen;
+    }
+
     // ---- a match ----------------------------------------------------------
 
     void newGame(bool open, bool combo) {

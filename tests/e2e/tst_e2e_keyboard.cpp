@@ -57,22 +57,8 @@ void KeyboardEndToEndTest::keys(const QStringList& names) {
 
 std::array<int, 5> KeyboardEndToEndTest::chooseByKeys(GameRun& run, int p, const Tables& before) {
     const Window w = run.waitFor(p == 1 ? Kind::Select1 : Kind::Select2);
-    const Tables t = run.waitTables(
-        [&](Tables& now) {
-            bool full = true, changed = false;
-            for (int i = 1; i <= 8; ++i) {
-                full = full && now.stock(p)[i].id != 0;
-                changed = changed || !now.stock(p)[i].sameCard(before.stock(p)[i]);
-            }
-            return full && changed;
-        },
-        QStringLiteral("player %1's offer").arg(p));
-    std::array<int, 8> order{1, 2, 3, 4, 5, 6, 7, 8};
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return t.stock(p)[a].value() > t.stock(p)[b].value(); });
-    std::array<int, 5> chosen{};
-    std::copy(order.begin(), order.begin() + 5, chosen.begin());
-    std::sort(chosen.begin(), chosen.end());
+    const Tables t = run.waitOffer(p, before);
+    const std::array<int, 5> chosen = GameRun::strongestFive(t, p);
     QStringList digits;
     for (int i : chosen)
         digits << QString::number(i);

@@ -299,22 +299,8 @@ void NetworkEndToEndTest::join(Side& guest, const QString& code) {
 
 std::array<int, 5> NetworkEndToEndTest::choose(Side& side, int p, const Tables& before) {
     const Window w = waitWindow(side, p == 1 ? Kind::Select1 : Kind::Select2, 15000);
-    const Tables t = side.run->waitTables(
-        [&](Tables& now) {
-            bool full = true, changed = false;
-            for (int i = 1; i <= 8; ++i) {
-                full = full && now.stock(p)[i].id != 0;
-                changed = changed || !now.stock(p)[i].sameCard(before.stock(p)[i]);
-            }
-            return full && changed;
-        },
-        QStringLiteral("player %1's offer").arg(p));
-    std::array<int, 8> order{1, 2, 3, 4, 5, 6, 7, 8};
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return t.stock(p)[a].value() > t.stock(p)[b].value(); });
-    std::array<int, 5> chosen{};
-    std::copy(order.begin(), order.begin() + 5, chosen.begin());
-    std::sort(chosen.begin(), chosen.end());
+    const Tables t = side.run->waitOffer(p, before);
+    const std::array<int, 5> chosen = GameRun::strongestFive(t, p);
     for (int i : chosen)
         side.run->press(w, 443 + 1020 * (i - 1), 1620, 795, 1275);
     side.run->checkMarkers(w, chosen);
