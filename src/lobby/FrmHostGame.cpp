@@ -196,9 +196,7 @@ void FrmHostGame::imgCancel_MouseUp() {
     imgCancel->LoadPicture(pictureName(QStringLiteral("\\images\\CancelUp.jpg")));
     imgCancel->Refresh();
     stop();
-    Hide();
-    frmOptions->txtPlayer2Name->setText(options::startingPlayer2Name());
-    frmOptions->Show();
+    lobby::backToOptions(this);
 }
 
 void FrmHostGame::Form_QueryClose() {

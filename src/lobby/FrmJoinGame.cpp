@@ -1,5 +1,6 @@
 #include "lobby/FrmJoinGame.h"
 
+#include "lobby/NetworkGame.h"
 #include "match/FrmMain.h"
 #include "match/HostedMatch.h"
 #include "match/JoinedMatch.h"
@@ -292,9 +293,7 @@ void FrmJoinGame::imgCancel_MouseUp() {
     }
     delete m_browser;
     m_browser = nullptr;
-    Hide();
-    frmOptions->txtPlayer2Name->setText(options::startingPlayer2Name());
-    frmOptions->Show();
+    lobby::backToOptions(this);
 }
 
 void FrmJoinGame::Form_QueryClose() {

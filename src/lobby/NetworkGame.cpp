@@ -5,6 +5,7 @@
 #include "match/FrmMain.h"
 #include "net/Endpoint.h"
 #include "net/Host.h"
+#include "options/ComputerChoice.h"
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
 #include "windows/Forms.h"
@@ -48,6 +49,12 @@ bool matchRunning() {
 void hostGame(quint16 port) {
     if (frmHostGame)
         frmHostGame->start(port);
+}
+
+void backToOptions(platform::Form* window) {
+    window->Hide();
+    frmOptions->txtPlayer2Name->setText(options::startingPlayer2Name());
+    frmOptions->Show();
 }
 
 void joinGame(const QString& address) {

@@ -5,6 +5,9 @@
 
 #include <optional>
 
+namespace platform {
+class Form;
+}
 class FrmHostGame;
 class FrmJoinGame;
 
@@ -30,6 +33,9 @@ bool matchRunning();
 void hostGame(quint16 port = 0);
 // Likewise the join window, with `address` typed in.
 void joinGame(const QString& address = QString());
+// Cancel in either window: it hides, player 2's name box gets back the name
+// it starts with, and the options window shows again.
+void backToOptions(platform::Form* window);
 
 // What the command line asked for at start, once the board is shown.
 struct StartRequest {
