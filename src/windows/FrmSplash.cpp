@@ -21,8 +21,18 @@ FrmSplash::FrmSplash() : platform::Form(QStringLiteral("frmSplash")) {
     // after this one and before it shows, and the second is the player's.
     tmrOne = new platform::Timer(this, 1000, false);
     connect(tmrOne, &platform::Timer::Tick, this, &FrmSplash::tmrOne_Timer);
-    // The designed caption is a placeholder; a screen reader names the program.
-    setAccessibleName(tr("Quorvel"));
+}
+
+void FrmSplash::setVisible(bool visible) {
+    platform::Form::setVisible(visible);
+    // The designed caption is a placeholder; a screen reader names the
+    // program. The name is given once the window is on its way to the
+    // screen, not before: the first change a screen reader could hear
+    // connects to the desktop's session bus (started on demand where none
+    // runs), and the window would wait for that before it showed. A screen
+    // reader asks for the name only after the window has appeared.
+    if (visible)
+        setAccessibleName(tr("Quorvel"));
 }
 
 void FrmSplash::showEvent(QShowEvent* event) {

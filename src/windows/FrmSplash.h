@@ -13,6 +13,7 @@ class FrmSplash : public platform::Form {
     FrmSplash();
     platform::Timer* tmrOne = nullptr;
     void tmrOne_Timer();
+    void setVisible(bool visible) override;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -13,6 +13,7 @@
 #include "windows/Forms.h"
 #include "windows/FrmHelp.h"
 #include "windows/FrmMessage.h"
+#include "windows/FrmSplash.h"
 #include "windows/FrmWinner.h"
 
 #include <QAccessible>
@@ -106,6 +107,7 @@ class AccessibilityTest : public QObject {
     void hiddenCardsNeverSpeakTheirEdges();
     void refusedSelectionKeepsTheKeys();
     void everyControlNamedWithRole();
+    void splashNamedOnceShown();
 
   private:
     // New Game, names and options, both selections, all by keys.
@@ -747,4 +749,17 @@ void AccessibilityTest::everyControlNamedWithRole() {
 }
 
 QTEST_MAIN(AccessibilityTest)
+// The splash window's designed caption is a placeholder: a screen reader
+// hears the program's name, given as the window shows (and not before, which
+// would hold the window back while the session bus is reached).
+void AccessibilityTest::splashNamedOnceShown() {
+    m_game.reset();
+    m_game = std::make_unique<Game>();
+    createSplash();
+    frmSplash->Show();
+    QVERIFY(frmSplash->isVisible());
+    QCOMPARE(nameOf(frmSplash), QStringLiteral("Quorvel"));
+    QCOMPARE(roleOf(frmSplash), QAccessible::Window);
+}
+
 #include "tst_accessibility.moc"
