@@ -130,6 +130,10 @@ void Table::newGeneration() {
     }
 }
 
+void Table::prefetch(std::uint64_t key) const {
+    __builtin_prefetch(m_words.get() + (mix(key) & m_bucketMask) * 4);
+}
+
 bool Table::probe(std::uint64_t key, Entry& out) const {
     std::uint64_t* bucket = m_words.get() + (mix(key) & m_bucketMask) * 4;
     for (int i = 0; i < 2; ++i) {
@@ -251,17 +255,28 @@ int Search::pliesLeft(int player) const {
 }
 
 std::uint64_t Search::tableKey() const {
+    return tableKey(m_key, m_occupied);
+}
+
+std::uint64_t Search::childKey(const Child& child, int player) const {
+    const std::uint64_t key = ((m_key | squareBits(m_kind[child.card], player == 2, child.square)) ^
+                               BlueBits[child.taken]) &
+                              ~(std::uint64_t(1) << (HeldShift + child.card));
+    return tableKey(key, m_occupied | 1u << child.square);
+}
+
+std::uint64_t Search::tableKey(std::uint64_t key, unsigned occupied) const {
     // A card no placement can take any more never changes hands again, and
     // no other card is compared with it: which card it is and who owns it
     // no longer matter to the rest of the hand, and positions that differ
     // only there share one entry. Under the basic rule that is a card with no
     // free square beside it; under the combo rule, where a card taken takes
     // its own neighbours, none beside its neighbours either.
-    const unsigned freeSquares = ~m_occupied & 511u;
+    const unsigned freeSquares = ~occupied & 511u;
     unsigned open = NearFree[freeSquares];
     if (m_rule == Rule::BasicCombo)
-        open |= NearFree[open & m_occupied];
-    return m_key | WholeSquares[m_occupied & ~open];
+        open |= NearFree[open & occupied];
+    return key | WholeSquares[occupied & ~open];
 }
 
 int Search::plies() const {
@@ -365,7 +380,8 @@ void Search::children(int player, int ttMove, int ply, Children& out) {
                 order += 3 * 1024;
             if (move == ttMove)
                 order = 1 << 30;
-            const Child child{std::int8_t(card), std::int8_t(square), std::int16_t(gain), order};
+            const Child child{std::int8_t(card), std::int8_t(square), std::int16_t(gain),
+                              std::uint16_t(taken), order};
             int i = out.count++;
             while (i > 0 && out.list[i - 1].order < order) {
                 out.list[i] = out.list[i - 1];
@@ -460,8 +476,15 @@ int Search::negamax(int player, int alpha, int beta, int depth, int ply) {
     const int other = 3 - player;
     int best = -Infinity;
     int bestMove = -1;
+    // The table's entry of each child is fetched from memory while the child
+    // before it is searched: a probe would otherwise wait for it.
+    const bool childUsesTable = depth - 1 >= 3;
+    if (childUsesTable && children.count > 0)
+        m_table.prefetch(childKey(children.list[0], player));
     for (int i = 0; i < children.count; ++i) {
         const Child& child = children.list[i];
+        if (childUsesTable && i + 1 < children.count)
+            m_table.prefetch(childKey(children.list[i + 1], player));
         Undo undo;
         const int gain = play(child.square, child.card, player, undo);
         int value;

@@ -63,6 +63,8 @@ class Table {
 
     void newGeneration();
     bool probe(std::uint64_t key, Entry& out) const;
+    // Starts fetching `key`'s entry from memory, for a probe soon after.
+    void prefetch(std::uint64_t key) const;
     void store(std::uint64_t key, const Entry& entry);
 
   private:
@@ -122,6 +124,7 @@ class Search {
         std::int8_t card;
         std::int8_t square;
         std::int16_t gain;
+        std::uint16_t taken; // the squares the placement takes
         int order;
     };
     struct Children {
@@ -153,6 +156,9 @@ class Search {
     int pliesLeft(int player) const;
     // The key of the position in the table.
     std::uint64_t tableKey() const;
+    std::uint64_t tableKey(std::uint64_t key, unsigned occupied) const;
+    // The key of the position after `child`, placed by `player`.
+    std::uint64_t childKey(const Child& child, int player) const;
 
     // The distinct cards `player` may play: bit n for card n.
     unsigned playable(int player) const { return m_playable[player - 1][m_held[player - 1]]; }
