@@ -296,6 +296,8 @@ class Bench {
                 Game::click(frmMain->imgNewGame);
                 Game::click(frmOptions->imgDone);
             }
+            // The offer is dealt by the selection window's timer.
+            frmPlayer1->tmr1->tick();
             for (int slot = 1; slot <= 5; ++slot)
                 Game::click(frmPlayer1->imgCard[slot]);
             Game::click(frmPlayer1->imgDone);
@@ -305,6 +307,9 @@ class Bench {
                 qFatal("the computer's hand was not dealt");
             for (int card = 0; card < 9; ++card) {
                 const bool last = frmMain->cardsPlaced() == 8;
+                // Under Closed Hand the hand on turn turns face up at the
+                // hiding timer's tick.
+                frmMain->tmrHideHand->tick();
                 if (frmMain->gintTurn == 2) {
                     frmMain->computerPlayer()->waitForThought();
                     const double ms = timed([] { frmMain->tmrComputer->tick(); });
