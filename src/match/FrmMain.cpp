@@ -1050,11 +1050,7 @@ void FrmMain::recordHand(int matchWinner) {
         }
         if (record.addMatch(match, hand) && opponent != record::Opponent::Person &&
             opponent != record::Opponent::Network) {
-            const record::Tally tally = record.tally(opponent);
-            line = QCoreApplication::translate("FrmWinner", "Against %1: %2 won, %3 lost")
-                       .arg(record::opponentName(opponent))
-                       .arg(tally.matchesWon)
-                       .arg(tally.matchesLost);
+            line = FrmWinner::recordLine(opponent, record.tally(opponent));
         }
     } else {
         record.addHand(hand);

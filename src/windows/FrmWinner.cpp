@@ -64,6 +64,13 @@ void FrmWinner::showRecord(const QString& line) {
     lblRecord->setVisible(!line.isEmpty());
 }
 
+QString FrmWinner::recordLine(record::Opponent opponent, const record::Tally& tally) {
+    return tr("Against %1: %2 won, %3 lost")
+        .arg(record::opponentName(opponent))
+        .arg(tally.matchesWon)
+        .arg(tally.matchesLost);
+}
+
 // The line about the record opens the table it comes from.
 void FrmWinner::lblRecord_Click() {
     FrmStats::openFrom(this);

@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
+#include "record/Record.h"
 
 #include <array>
 
@@ -27,6 +28,9 @@ class FrmWinner : public platform::Form {
     platform::Label* lblRecord = nullptr;
     // Shows `line` on the plate, or hides both when it is empty.
     void showRecord(const QString& line);
+    // The plate's line about the record `tally` against `opponent`, in the
+    // player's language.
+    static QString recordLine(record::Opponent opponent, const record::Tally& tally);
 
   protected:
     void Form_Load() override;

@@ -150,7 +150,8 @@ int main(int argc, char* argv[]) {
     }
     // The result window as a match against the computer leaves it (its line
     // about the record), and the statistics window with this match counted.
-    frmWinner->showRecord(QStringLiteral("Against Computer (hard): 7 won, 3 lost"));
+    frmWinner->showRecord(
+        FrmWinner::recordLine(record::Opponent::Hard, {.matchesWon = 7, .matchesLost = 3}));
     frmWinner->Show();
     shoot(frmWinner, "result-against-computer");
     frmWinner->Hide();
