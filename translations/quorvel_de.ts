@@ -1438,8 +1438,8 @@ dann drücke Fertig</translation>
         <translation>Ein Mensch</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>Ein Mensch im Netzwerk</translation>
+        <source>A person (network)</source>
+        <translation>Mensch im Netzwerk</translation>
     </message>
 </context>
 </TS>

@@ -1438,8 +1438,8 @@ y pulsa Listo</translation>
         <translation>Una persona</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>Una persona en la red</translation>
+        <source>A person (network)</source>
+        <translation>Una persona (red)</translation>
     </message>
 </context>
 </TS>

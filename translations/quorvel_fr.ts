@@ -1438,8 +1438,8 @@ puis appuyez sur Terminé</translation>
         <translation>Une personne</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>Une personne sur le réseau</translation>
+        <source>A person (network)</source>
+        <translation>Joueur en réseau</translation>
     </message>
 </context>
 </TS>

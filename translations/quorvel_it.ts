@@ -1438,8 +1438,8 @@ poi premi Fatto</translation>
         <translation>Una persona</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>Una persona in rete</translation>
+        <source>A person (network)</source>
+        <translation>Una persona (rete)</translation>
     </message>
 </context>
 </TS>

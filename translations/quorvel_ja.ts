@@ -1438,8 +1438,8 @@ then press Done</source>
         <translation>人間</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>ネットワーク上の人間</translation>
+        <source>A person (network)</source>
+        <translation>人間（ネット）</translation>
     </message>
 </context>
 </TS>

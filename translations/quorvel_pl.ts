@@ -1438,8 +1438,8 @@ i naciśnij Gotowe</translation>
         <translation>Człowiek</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>Człowiek w sieci</translation>
+        <source>A person (network)</source>
+        <translation>Człowiek (sieć)</translation>
     </message>
 </context>
 </TS>

@@ -1438,8 +1438,8 @@ e clique em Pronto</translation>
         <translation>Uma pessoa</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>Uma pessoa na rede</translation>
+        <source>A person (network)</source>
+        <translation>Uma pessoa (rede)</translation>
     </message>
 </context>
 </TS>

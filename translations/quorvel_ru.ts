@@ -1438,8 +1438,8 @@ then press Done</source>
         <translation>Человек</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>Человек по сети</translation>
+        <source>A person (network)</source>
+        <translation>Человек (по сети)</translation>
     </message>
 </context>
 </TS>

@@ -1438,8 +1438,8 @@ then press Done</source>
         <translation>真人</translation>
     </message>
     <message>
-        <source>A person on the network</source>
-        <translation>网络上的真人</translation>
+        <source>A person (network)</source>
+        <translation>真人（网络）</translation>
     </message>
 </context>
 </TS>

@@ -274,7 +274,7 @@ QString opponentName(Opponent opponent) {
     case Opponent::Hard:
         return QCoreApplication::translate("record", "Computer (hard)");
     case Opponent::Network:
-        return QCoreApplication::translate("record", "A person on the network");
+        return QCoreApplication::translate("record", "A person (network)");
     case Opponent::Person:
         break;
     }

@@ -15,8 +15,8 @@ namespace record {
 // match (whose name is the match's other player name).
 enum class Opponent { Person, Easy, Normal, Hard, Network };
 // The opponents the statistics window lists, one row each.
-constexpr std::array<Opponent, 4> AllOpponents{Opponent::Easy, Opponent::Normal, Opponent::Hard,
-                                               Opponent::Person};
+constexpr std::array<Opponent, 5> AllOpponents{Opponent::Easy, Opponent::Normal, Opponent::Hard,
+                                               Opponent::Person, Opponent::Network};
 
 // How one hand was played and what it gave: points are the scores each player
 // gained in it (scores carry over the hands of a round).

@@ -13,8 +13,10 @@ const QColor Cream(0xF6, 0xE4, 0xBE);
 constexpr int ColumnLeft[] = {360, 2610, 3420, 4230, 5310, 6390, 7830};
 constexpr int ColumnWidth[] = {2250, 810, 810, 1080, 1080, 1440, 840};
 constexpr int HeaderTop = 960;
+// Five rows fit the sunken panel under the header (its lower edge at 3000)
+// with the note below it.
 constexpr int RowTop = 1380;
-constexpr int RowStep = 390;
+constexpr int RowStep = 315;
 } // namespace
 
 FrmStats::FrmStats() : platform::Form(QStringLiteral("frmStats")) {
@@ -37,7 +39,7 @@ FrmStats::FrmStats() : platform::Form(QStringLiteral("frmStats")) {
     }
     for (int r = 0; r < Rows; ++r)
         for (int c = 0; c < Columns; ++c)
-            lblCell[r][c] = label(ColumnLeft[c], RowTop + RowStep * r, ColumnWidth[c], 330, 12,
+            lblCell[r][c] = label(ColumnLeft[c], RowTop + RowStep * r, ColumnWidth[c], RowStep, 12,
                                   true, false, c == Opponent ? Gold : Cream);
     lblNote = label(450, 3090, 8100, 570, 10, false, true, Cream);
     imgReset = new platform::Picture(this);

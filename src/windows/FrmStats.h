@@ -7,9 +7,10 @@
 #include <array>
 
 // The statistics window: the record of finished matches and hands against
-// each opponent (the computer at each level, a person), read from the record
-// file each time the window comes up, with a reset that asks first. Always
-// shown modally, over the board or over the result window; Done hides it.
+// each opponent (the computer at each level, a person at the same screen, a
+// person on the network), read from the record file each time the window
+// comes up, with a reset that asks first. Always shown modally, over the
+// board or over the result window; Done hides it.
 class FrmStats : public platform::Form {
     Q_OBJECT
   public:

@@ -9,6 +9,7 @@
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
+#include "platform/GameFiles.h"
 #include "platform/Random.h"
 #include "record/Record.h"
 #include "selection/FrmPlayer.h"
@@ -78,9 +79,10 @@ QAccessibleActionInterface* actions(QWidget* control) {
     return iface ? iface->actionInterface() : nullptr;
 }
 
-// A finished match whose last hand gave `points1` and `points2`.
+// A finished match whose last hand gave `points1` and `points2`, written
+// into `into` (the running game's record unless given).
 bool addMatch(const QString& key, record::Opponent opponent, int winner, int rounds1, int rounds2,
-              int hands, int points1, int points2) {
+              int hands, int points1, int points2, record::Record* into = nullptr) {
     record::MatchResult match;
     match.matchKey = key;
     match.opponent = opponent;
@@ -94,7 +96,7 @@ bool addMatch(const QString& key, record::Opponent opponent, int winner, int rou
     last.opponent = opponent;
     last.points1 = points1;
     last.points2 = points2;
-    return record::Record::instance().addMatch(match, last);
+    return (into ? *into : record::Record::instance()).addMatch(match, last);
 }
 
 QString spoken(QWidget* control) {
@@ -115,6 +117,7 @@ class StatsTest : public QObject {
     void refusedWhereAClickWouldBe();
     void resetAsksFirst();
     void screenReaderReadsTheTable();
+    void networkMatchHasItsRow();
 };
 
 void StatsTest::cleanup() {
@@ -363,7 +366,7 @@ void StatsTest::screenReaderReadsTheTable() {
         if (form != frmStats)
             return;
         announced = platform::lastAnnouncement(frmStats);
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < FrmStats::Rows; ++i) {
             key(Qt::Key_Tab);
             rows << spoken(frmStats->focusWidget());
         }
@@ -376,6 +379,57 @@ void StatsTest::screenReaderReadsTheTable() {
     QVERIFY2(announced.contains(hard), qPrintable(announced));
     QVERIFY2(announced.contains("A person: nothing played yet."), qPrintable(announced));
     QVERIFY2(rows.contains(hard), qPrintable(rows.join('\n')));
+}
+
+// A network match in the record file shows in the last row, read whole by a
+// screen reader, below the other rows and above the note; the reset clears
+// it with the rest.
+void StatsTest::networkMatchHasItsRow() {
+    Game game;
+    game.start();
+    {
+        // Written into the file as another run of the game would have.
+        record::Record::closeInstance();
+        record::Record file(platform::recordFile());
+        QVERIFY(addMatch("n", record::Opponent::Network, 1, 3, 1, 6, 50, 30, &file));
+    }
+    QStringList rows;
+    game.onModal([&](platform::Form* form) {
+        if (form != frmStats)
+            return;
+        const auto& row = frmStats->lblCell[FrmStats::Rows - 1];
+        QCOMPARE(row[FrmStats::Opponent]->caption(), QStringLiteral("A person (network)"));
+        QCOMPARE(row[FrmStats::Won]->caption(), QStringLiteral("1"));
+        QCOMPARE(row[FrmStats::Lost]->caption(), QStringLiteral("0"));
+        QCOMPARE(row[FrmStats::Rounds]->caption(), QStringLiteral("3–1"));
+        QCOMPARE(row[FrmStats::Points]->caption(), QStringLiteral("50–30"));
+        QCOMPARE(frmStats->lblCell[3][FrmStats::Won]->caption(), QStringLiteral("0"));
+        for (int c = 0; c < FrmStats::Columns; ++c) {
+            QVERIFY(row[c]->isVisible());
+            // English keeps the designed font: the text must fit as it is.
+            QVERIFY2(row[c]->fits(row[c]->text(), row[c]->designFont()),
+                     qPrintable(row[c]->text()));
+            QVERIFY(row[c]->geometry().top() >= frmStats->lblCell[3][c]->geometry().bottom());
+            QVERIFY(row[c]->geometry().bottom() < frmStats->lblNote->geometry().top());
+        }
+        for (int i = 0; i < FrmStats::Rows; ++i) {
+            key(Qt::Key_Tab);
+            rows << spoken(frmStats->focusWidget());
+        }
+        Game::click(frmStats->imgReset);
+        Game::click(frmStats->imgReset);
+        QCOMPARE(row[FrmStats::Won]->caption(), QStringLiteral("0"));
+        rows << spoken(row[FrmStats::Opponent]);
+        Game::click(frmStats->imgDone);
+    });
+    key(Qt::Key_F2);
+    QCOMPARE(rows.size(), FrmStats::Rows + 1);
+    QVERIFY2(rows.contains("A person (network): 1 matches won, 0 lost; rounds 3 won, 1 "
+                           "lost; hands 1 won, 0 lost, 0 drawn; points 50 for, 30 against; "
+                           "longest winning streak 1."),
+             qPrintable(rows.join('\n')));
+    QCOMPARE(rows.last(), QStringLiteral("A person (network): nothing played yet."));
+    QCOMPARE(record::Record::instance().tally(record::Opponent::Network), record::Tally{});
 }
 
 QTEST_MAIN(StatsTest)
