@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Tell the other player one of these addresses and the join code.</source>
-        <translation>相手のプレイヤーに、これらのアドレスのどれかと参加コードを伝えてください。</translation>
+        <translation>これらのアドレスのどれかと参加コードを相手に伝えてください。</translation>
     </message>
     <message>
         <source>Host a game on the network</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Get ready for the next hand</source>
-        <translation>次のハンドの準備をしてください</translation>
+        <translation>次のハンドへ</translation>
     </message>
     <message>
         <source>Round %1 cannot be recorded: a match has rounds 1 to 5.</source>
@@ -467,7 +467,7 @@
     </message>
     <message>
         <source>You must select 5 cards to play</source>
-        <translation>カードを 5 枚選んでください</translation>
+        <translation>カードを5枚選んでください</translation>
     </message>
     <message>
         <source>Choose 5 cards, then press Done</source>
@@ -774,7 +774,7 @@
     <name>Network</name>
     <message>
         <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
-        <translation>このコンピューターで Avahi サービスが動作していないため、ローカルネットワーク上のゲームを一覧表示できません。代わりにホストのアドレスを入力してください。</translation>
+        <translation>Avahi サービスが動いていないため、LAN 内のゲームを一覧にできません。ホストのアドレスを入力してください。</translation>
     </message>
     <message>
         <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Computer (normal)</source>
-        <translation>Computador (normal)</translation>
+        <translation>Computador (médio)</translation>
     </message>
     <message>
         <source>Computer (hard)</source>
@@ -1345,7 +1345,7 @@ e clique em Pronto</translation>
     </message>
     <message>
         <source>Let the computer play player 2 at &lt;level&gt;: easy, normal or hard.</source>
-        <translation>O computador joga como jogador 2 no &lt;nível&gt; easy (fácil), normal ou hard (difícil).</translation>
+        <translation>O computador joga como jogador 2 no &lt;nível&gt; easy (fácil), normal (médio) ou hard (difícil).</translation>
     </message>
     <message>
         <source>level</source>
@@ -1427,7 +1427,7 @@ e clique em Pronto</translation>
     </message>
     <message>
         <source>Computer (normal)</source>
-        <translation>Computador (normal)</translation>
+        <translation>Computador (médio)</translation>
     </message>
     <message>
         <source>Computer (hard)</source>

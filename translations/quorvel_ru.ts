@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>%1 won this round.  Ready for next round</source>
-        <translation>%1 выигрывает раунд.  Готовы к следующему</translation>
+        <translation>%1 берёт раунд.  Готовы к следующему</translation>
     </message>
     <message>
         <source>A match total overflows a 16-bit integer.</source>
@@ -229,7 +229,7 @@
  wins with %2</source>
         <extracomment>The message ending a match: the winner&apos;s name, a line break, the winner&apos;s total.</extracomment>
         <translation>%1<byte value="xd"/>
- побеждает со счётом %2</translation>
+ побеждает, набрав %2</translation>
     </message>
     <message>
         <source>Square %1, empty</source>

@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Tell the other player one of these addresses and the join code.</source>
-        <translation>请把其中一个地址和加入码告诉另一位玩家。</translation>
+        <translation>请把其中一个地址和加入码告诉对方。</translation>
     </message>
     <message>
         <source>Host a game on the network</source>
@@ -774,7 +774,7 @@
     <name>Network</name>
     <message>
         <source>Games on the local network cannot be listed, because no Avahi daemon is running on this computer. Type the host&apos;s address instead.</source>
-        <translation>无法列出局域网中的游戏，因为这台电脑上没有运行 Avahi 服务。请直接输入主机的地址。</translation>
+        <translation>这台电脑未运行 Avahi 服务，无法列出局域网中的游戏。请直接输入主机地址。</translation>
     </message>
     <message>
         <source>Type the host&apos;s address, such as 192.168.1.20 or mirela-pc.local.</source>
