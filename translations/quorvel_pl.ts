@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>Against %1: %2 won, %3 lost</source>
-        <translation>Przeciw %1: wygrane %2, przegrane %3</translation>
+        <translation>%1: wygrane %2, przegrane %3</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>

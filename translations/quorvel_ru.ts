@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>Against %1: %2 won, %3 lost</source>
-        <translation>Против %1: выиграно %2, проиграно %3</translation>
+        <translation>%1: выиграно %2, проиграно %3</translation>
     </message>
     <message>
         <source>%1. Shows the statistics.</source>
