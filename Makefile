@@ -6,7 +6,7 @@ PACKAGES  := cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation xvfb
              sqlite3 clang libclang-rt-14-dev x11-apps x11-utils imagemagick libgif-dev libxcb1-dev openbox \
              at-spi2-core python3-pyatspi dbus desktop-file-utils appstream lintian dpkg-dev fakeroot file \
              qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk libavahi-client-dev avahi-daemon avahi-utils \
-             orca speech-dispatcher espeak-ng python3-gi gir1.2-atspi-2.0 dbus-x11 iproute2
+             orca speech-dispatcher espeak-ng python3-gi gir1.2-atspi-2.0 dbus-x11 iproute2 lld
 QUORVEL   := $(BUILD)/quorvel/quorvel
 # The shipped translations (translations/quorvel_<language>.ts).
 LANGUAGES := $(patsubst translations/quorvel_%.ts,%,$(wildcard translations/quorvel_*.ts))
@@ -16,9 +16,12 @@ LANGUAGES := $(patsubst translations/quorvel_%.ts,%,$(wildcard translations/quor
 all: build
 
 # Install whatever Debian packages are missing; without root or sudo, say what to run.
+# One dpkg-query for the whole list: one a package costs a second or more under load.
 setup:
-	@missing=""; for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	@installed=" $$(dpkg-query -W -f='$${Package}:$${Status}\n' $(PACKAGES) 2>/dev/null | \
+	    sed -n 's/:install ok installed$$//p' | tr '\n' ' ') "; \
+	missing=""; for p in $(PACKAGES); do \
+	    case "$$installed" in *" $$p "*) ;; *) missing="$$missing $$p" ;; esac; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	    if [ "$$(id -u)" = 0 ]; then SUDO=""; elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then SUDO="sudo"; \
