@@ -5,11 +5,11 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Translations.h"
 
-#include <QCache>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,16 +25,69 @@ QRect twipsRect(int left, int top, int width, int height) {
 }
 
 namespace {
-// Bounded so that a long session of many different card faces does not grow
-// without limit. The bound counts the bytes of the decoded pictures: 1 MB
-// holds about 36 design-size faces, well over the twenty or so that one hand
-// shows, and the pictures the windows show are shared with it, not copied. A
+// Decoded pictures by file name, so that each file is decoded once while it
+// is in use. A picture that a control still holds costs nothing more here
+// (the control and the cache share it), so it stays findable however many
+// there are. The bound counts only the pictures that no control holds any
+// more, kept in case they come back (a button's other state, a card moving
+// from a hand to the board): 256 kB holds about nine design-size faces or
+// twenty-eight button pictures, the least recently used given up first. A
 // double-size picture takes four times the bytes, so once such pictures are
-// shown the bound grows fourfold and still holds as many faces.
-constexpr qsizetype kCacheBytes = 1024 * 1024;
+// shown the bound grows fourfold and still holds as many.
+constexpr qsizetype kCacheBytes = 256 * 1024;
 
-QCache<QString, QPixmap>& pictureCache() {
-    static QCache<QString, QPixmap> cache(kCacheBytes);
+struct CachedPicture {
+    QPixmap pixmap;
+    qsizetype bytes = 0;
+    quint64 used = 0;
+};
+
+struct PictureCache {
+    QHash<QString, CachedPicture> pictures;
+    qsizetype limit = kCacheBytes;
+    quint64 clock = 0;
+
+    // Only the cache holds it: no control shows it any more.
+    static bool unheld(const CachedPicture& picture) { return picture.pixmap.isDetached(); }
+
+    qsizetype unheldBytes() const {
+        qsizetype bytes = 0;
+        for (const CachedPicture& picture : pictures)
+            if (unheld(picture))
+                bytes += picture.bytes;
+        return bytes;
+    }
+
+    const QPixmap* find(const QString& file) {
+        const auto found = pictures.find(file);
+        if (found == pictures.end())
+            return nullptr;
+        found->used = ++clock;
+        return &found->pixmap;
+    }
+
+    // Gives up the least recently used pictures no control holds until
+    // those left and `room` more bytes fit within the bound.
+    void trim(qsizetype room) {
+        qsizetype bytes = unheldBytes();
+        if (bytes + room <= limit)
+            return;
+        std::vector<std::pair<quint64, QString>> oldestFirst;
+        for (auto it = pictures.cbegin(); it != pictures.cend(); ++it)
+            if (unheld(it.value()))
+                oldestFirst.emplace_back(it->used, it.key());
+        std::sort(oldestFirst.begin(), oldestFirst.end());
+        for (const auto& [used, file] : oldestFirst) {
+            if (bytes + room <= limit)
+                break;
+            bytes -= pictures.value(file).bytes;
+            pictures.remove(file);
+        }
+    }
+};
+
+PictureCache& pictureCache() {
+    static PictureCache cache;
     return cache;
 }
 
@@ -43,18 +96,19 @@ qsizetype pixmapBytes(const QPixmap& pixmap) {
                                   qMax(1, pixmap.depth() / 8));
 }
 
+// Room is made for the new picture too, which its control may soon let go.
 void cache(const QString& file, const QPixmap& pixmap, int density) {
-    QCache<QString, QPixmap>& cache = pictureCache();
-    const qsizetype limit = kCacheBytes * density * density;
-    if (cache.maxCost() < limit)
-        cache.setMaxCost(limit);
-    cache.insert(file, new QPixmap(pixmap), pixmapBytes(pixmap));
+    PictureCache& cache = pictureCache();
+    cache.limit = qMax(cache.limit, kCacheBytes * density * density);
+    const qsizetype bytes = pixmapBytes(pixmap);
+    cache.trim(bytes);
+    cache.pictures.insert(file, {pixmap, bytes, ++cache.clock});
 }
 
 // The double-size variant of a picture, or no picture where there is none or
 // it cannot be read: the design-size picture then serves, only less sharp.
 QPixmap loadHighDensity(const QString& file) {
-    if (QPixmap* cached = pictureCache().object(file))
+    if (const QPixmap* cached = pictureCache().find(file))
         return *cached;
     if (!QFileInfo::exists(file))
         return {};
@@ -91,7 +145,7 @@ QPixmap loadPictureFile(const QString& nativeName, qreal devicePixelRatio) {
         if (!sharp.isNull())
             return sharp;
     }
-    if (QPixmap* cached = pictureCache().object(nativeName))
+    if (const QPixmap* cached = pictureCache().find(nativeName))
         return *cached;
     const QFileInfo info(nativeName);
     if (!info.exists())
@@ -122,16 +176,15 @@ QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
 }
 
 void clearPictureCache() {
-    pictureCache().clear();
-    pictureCache().setMaxCost(kCacheBytes);
+    pictureCache() = PictureCache();
 }
 
 qsizetype pictureCacheLimit() {
-    return pictureCache().maxCost();
+    return pictureCache().limit;
 }
 
 qsizetype pictureCacheBytes() {
-    return pictureCache().totalCost();
+    return pictureCache().unheldBytes();
 }
 
 Picture::Picture(QWidget* parent, int index) : QWidget(parent), m_index(index) {

@@ -237,7 +237,8 @@ QPixmap loadPictureFile(const QString& nativeName, qreal devicePixelRatio = 1.0)
 // A picture delivered inside the program, chosen by density in the same way.
 QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio = 1.0);
 void clearPictureCache();
-// Bytes of decoded pictures the cache may hold, and holds now.
+// Bytes of decoded pictures that no control holds any more which the cache
+// may keep, and keeps now.
 qsizetype pictureCacheLimit();
 qsizetype pictureCacheBytes();
 
