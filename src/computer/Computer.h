@@ -64,16 +64,17 @@ struct Decision {
 // Under Closed Hand it samples hands of the person from the card list (eight
 // cards drawn, the five of the highest edge sums kept, as most players do) and
 // values every move against each sample: to the end of the hand from seven
-// plies on, four plies deep before. It samples 32 hands at eight and nine
-// plies, 16 at seven, 40 at six and 64 from five on; the four moves of the
-// best average then meet 48 more samples. The move of the best average over
-// its samples is played. `closedHandSamples`, when above
-// 0, sets one number of samples instead, in one stage. `nodeBudget` bounds
-// the placements the whole decision tries, all samples and both stages
-// together: each sample gets an equal share, and a sample that uses up its
-// share keeps the values of its last search that finished (deterministic,
-// unlike a clock). The default is far above what any decision needs, so it
-// never cuts a search short.
+// plies on, four plies deep before, where the cards left open to the other
+// side's cards still held count part of their points against their owner. It
+// samples 32 hands at eight and nine plies, 16 at seven, 40 at six and 64
+// from five on; the four moves of the best average then meet 48 more
+// samples. The move of the best average over its samples is played.
+// `closedHandSamples`, when above 0, sets one number of samples instead, in
+// one stage. `nodeBudget` bounds the placements the whole decision tries, all
+// samples and both stages together: each sample gets an equal share, and a
+// sample that uses up its share keeps the values of its last search that
+// finished (deterministic, unlike a clock). The default is far above what any
+// decision needs, so it never cuts a search short.
 //
 // `threads` searches share the work (the root's moves under Open Hand, the
 // samples under Closed Hand); the answer is the same for any number.

@@ -443,14 +443,79 @@ int Search::lastTwo(int player, int alpha, int beta) {
     return best;
 }
 
+int Search::horizonValue(int player) const {
+    const unsigned freeSquares = ~m_occupied & 511u;
+    // Each player's highest edge on each side among the cards he holds.
+    std::array<std::array<int, 4>, 2> top{};
+    for (int p = 0; p < 2; ++p)
+        for (unsigned h = m_held[p]; h != 0; h &= h - 1) {
+            const auto& edge = m_edge[p * 5 + __builtin_ctz(h)];
+            for (int side = 0; side < 4; ++side)
+                top[p][side] = std::max(top[p][side], edge[side]);
+        }
+    // A card on a square beside a free one is open to be taken when the
+    // other player holds a card whose facing edge is higher: the first side
+    // found decides; combo captures are not counted.
+    int value = 0;
+    for (unsigned near = NearFree[freeSquares] & m_occupied; near != 0; near &= near - 1) {
+        const int square = __builtin_ctz(near);
+        const int card = m_cardAt[square];
+        const int owner = (m_blue >> square & 1) ? 2 : 1;
+        const auto& other = top[2 - owner];
+        for (unsigned f = freeSquares & Adjacent[square]; f != 0; f &= f - 1) {
+            const int side = SideToward[square][__builtin_ctz(f)];
+            if (other[(side + 2) % 4] > m_edge[card][side]) {
+                value += owner == player ? -m_points[card] : m_points[card];
+                break;
+            }
+        }
+    }
+    return value * m_horizon / 100;
+}
+
+int Search::lastBeforeHorizon(int player, int beta) {
+    // No deeper search follows, so the order of the moves matters only for
+    // the cut at beta.
+    const unsigned freeSquares = ~m_occupied & 511u;
+    int best = -Infinity;
+    for (unsigned cards = playable(player); cards != 0; cards &= cards - 1) {
+        const int card = __builtin_ctz(cards);
+        for (unsigned f = freeSquares; f != 0; f &= f - 1) {
+            if (outOfBudget())
+                return 0;
+            Undo undo;
+            const int gain = play(__builtin_ctz(f), card, player, undo);
+            const int value = gain - horizonValue(3 - player);
+            takeBack(undo);
+            ++m_nodes;
+            if (value > best) {
+                best = value;
+                if (best >= beta)
+                    return best;
+            }
+        }
+    }
+    return best;
+}
+
 int Search::negamax(int player, int alpha, int beta, int depth, int ply) {
-    depth = std::min(depth, pliesLeft(player));
-    if (depth <= 0)
-        return 0;
-    if (depth == 1)
-        return bestGain(player, beta);
-    if (depth == 2)
-        return lastTwo(player, alpha, beta);
+    const int left = pliesLeft(player);
+    if (m_horizon > 0 && depth < left) {
+        // The last plies must reach the horizon's value, which the quick
+        // searches of the hand's last two placements do not know.
+        if (depth <= 0)
+            return horizonValue(player);
+        if (depth == 1)
+            return lastBeforeHorizon(player, beta);
+    } else {
+        depth = std::min(depth, left);
+        if (depth <= 0)
+            return 0;
+        if (depth == 1)
+            return bestGain(player, beta);
+        if (depth == 2)
+            return lastTwo(player, alpha, beta);
+    }
 
     const bool useTable = depth >= 3;
     const std::uint64_t key = useTable ? tableKey() : 0;

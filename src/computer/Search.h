@@ -79,7 +79,8 @@ class Table {
 // Negamax with alpha-beta over the hand in play, from one position. A value
 // is, for the player to move, the points he scores from here to the end of
 // the hand minus the points his opponent scores; past the search depth the
-// rest of the hand counts as even. The position is held in a compact form
+// rest of the hand counts as even, or as the cards left open to be taken say
+// (`setHorizon`). The position is held in a compact form
 // (each card an index, the owners a bit mask, the whole position one exact
 // 64-bit key): equal cards are one card to the search, so the moves of a hand
 // holding two equal cards are tried once and positions that differ only by
@@ -114,6 +115,12 @@ class Search {
     // this object) tries no more, stops and says so; 0 for no limit.
     void setBudget(long nodes) { m_budget = nodes; }
     bool stopped() const { return m_stopped; }
+    // How the search values a position at its depth, short of the end of
+    // the hand: with 0 (the default) the rest of the hand counts as even;
+    // above 0, every card beside a free square where a card still held by
+    // the other player would take it counts `percent` % of its points
+    // against its owner. The same for the whole life of the search.
+    void setHorizon(int percent) { m_horizon = percent; }
 
     // Plies left until the hand ends: the cards both players still hold,
     // bounded by the free squares.
@@ -143,6 +150,13 @@ class Search {
         return m_stopped;
     }
     int negamax(int player, int alpha, int beta, int depth, int ply);
+    // The value of the position past the search depth, for the player to
+    // move: the points of the other's cards that one card still held could
+    // take, less those of his own, times the horizon's share.
+    int horizonValue(int player) const;
+    // The value one ply before the horizon: the best of gain less the
+    // horizon's value after it, or the first at or above `beta`.
+    int lastBeforeHorizon(int player, int beta);
     // The largest gain of one placement, or the first found at or above
     // `enough`.
     int bestGain(int player, int enough);
@@ -170,6 +184,7 @@ class Search {
     long m_nodes = 0;
     long m_budget = 0;
     bool m_stopped = false;
+    int m_horizon = 0;
 
     // Cards 0..4 are player 1's hand slots, 5..9 player 2's, 10.. those on
     // the board when the search began.

@@ -154,6 +154,9 @@ class ComputerTest : public QObject {
     void hardIsExactUnderOpenHand();
     void closedHandSearchesEachSampleToTheEnd_data();
     void closedHandSearchesEachSampleToTheEnd();
+    void horizonCountsCardsLeftOpen_data();
+    void horizonCountsCardsLeftOpen();
+    void horizonNeverReachesTheEndOfTheHand();
     void closedHandKeepsToItsBudget();
     void closedHandIgnoresHiddenCards_data();
     void closedHandIgnoresHiddenCards();
@@ -270,6 +273,61 @@ void ComputerTest::closedHandSearchesEachSampleToTheEnd() {
     }
     if (empty >= 2)
         QVERIFY(nonZero > 0);
+}
+
+void ComputerTest::horizonCountsCardsLeftOpen_data() {
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("square");
+    QTest::addColumn<int>("expected");
+    // The computer's card 10,10,10,1 (31 points) can be taken only through
+    // its west edge, by the person's 5,9,5,5.
+    QTest::newRow("even past the depth") << 0 << 1 << 0;
+    QTest::newRow("west edge open, all of it") << 100 << 1 << -31;
+    QTest::newRow("west edge open, 40 %") << 40 << 1 << -12;
+    QTest::newRow("corner, west edge on the rim") << 100 << 0 << 0;
+    QTest::newRow("west edge open on the other rim") << 100 << 2 << -31;
+    QTest::newRow("west edge on the rim below") << 100 << 6 << 0;
+}
+
+// Past its depth the search counts the cards left open to a card the other
+// player still holds against their owner, by the horizon's share.
+void ComputerTest::horizonCountsCardsLeftOpen() {
+    QFETCH(int, percent);
+    QFETCH(int, square);
+    QFETCH(int, expected);
+    computer::Deal deal;
+    deal.hand[1][0] = edges(10, 10, 10, 1);
+    deal.hand[1][1] = edges(2, 2, 2, 2);
+    deal.hand[0][0] = edges(5, 9, 5, 5);
+    deal.hand[0][1] = edges(3, 3, 3, 3);
+    deal.held = {3u, 3u};
+    for (Rule rule : {Rule::Basic, Rule::BasicCombo}) {
+        computer::Table table(10);
+        computer::Search search(deal, 2, rule, table);
+        search.setHorizon(percent);
+        QCOMPARE(search.valueOf({0, std::int8_t(square)}, 1), expected);
+    }
+}
+
+// Searched to the end of the hand, the horizon never counts; short of it, it
+// does.
+void ComputerTest::horizonNeverReachesTheEndOfTheHand() {
+    computer::Rng rng(5150);
+    int shallowDiffers = 0;
+    for (int n = 0; n < 40; ++n) {
+        const Rule rule = n % 2 ? Rule::BasicCombo : Rule::Basic;
+        const computer::Deal deal = dealOf(randomPosition(rng, 3 + n % 4, rule, true));
+        computer::Table plainTable(10), horizonTable(10);
+        computer::Search plain(deal, 2, rule, plainTable);
+        computer::Search horizon(deal, 2, rule, horizonTable);
+        horizon.setHorizon(100);
+        const int plies = plain.plies();
+        for (const auto& move : plain.moves()) {
+            QCOMPARE(horizon.valueOf(move.step, plies), plain.valueOf(move.step, plies));
+            shallowDiffers += horizon.valueOf(move.step, 1) != plain.valueOf(move.step, 1);
+        }
+    }
+    QVERIFY(shallowDiffers > 0);
 }
 
 // A Closed Hand decision tries no more placements than its budget in all,
