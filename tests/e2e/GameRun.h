@@ -559,25 +559,9 @@ class GameRun {
     // Player `p` takes the five strongest of the offer in the selection window.
     std::array<int, 5> choose(int p) {
         const Window w = waitFor(p == 1 ? Kind::Select1 : Kind::Select2);
-        const Card* before = m_offerBefore.stock(p);
         // A fresh offer: eight cards, not the last offer still in the table.
-        Tables t = waitTables(
-            [&](Tables& now) {
-                bool full = true, changed = false;
-                for (int i = 1; i <= 8; ++i) {
-                    full = full && now.stock(p)[i].id != 0;
-                    changed = changed || !now.stock(p)[i].sameCard(before[i]);
-                }
-                return full && changed;
-            },
-            QStringLiteral("player %1's offer").arg(p));
-        std::array<int, 8> order{1, 2, 3, 4, 5, 6, 7, 8};
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return t.stock(p)[a].value() > t.stock(p)[b].value();
-        });
-        std::array<int, 5> chosen{};
-        std::copy(order.begin(), order.begin() + 5, chosen.begin());
-        std::sort(chosen.begin(), chosen.end());
+        const Tables t = waitOffer(p, m_offerBefore);
+        const std::array<int, 5> chosen = strongestFive(t, p);
         for (int i : chosen)
             press(w, 443 + 1020 * (i - 1), 1620, 795, 1275);
         checkMarkers(w, chosen);
