@@ -215,7 +215,9 @@ void Picture::decode(const QString& name, bool embedded) {
     // The picture's version in the player's language, where it has words.
     const QString file = pictureInLanguage(embedded ? name : nativeFileName(name));
     m_pixmap = embedded ? loadEmbeddedPicture(file, ratio) : loadPictureFile(file, ratio);
+    m_letGo = false;
     m_name = name;
+    m_source = file;
     m_file = m_pixmap.devicePixelRatio() > 1.0 ? highDensityName(file) : file;
     m_embedded = embedded;
     m_density = pictureDensity(ratio);
@@ -223,9 +225,32 @@ void Picture::decode(const QString& name, bool embedded) {
 
 void Picture::Clear() {
     m_pixmap = QPixmap();
+    m_letGo = false;
     m_name.clear();
+    m_source.clear();
     m_file.clear();
     update();
+}
+
+const QPixmap& Picture::pixmap() const {
+    takeBack();
+    return m_pixmap;
+}
+
+void Picture::letGo() {
+    if (m_pixmap.isNull())
+        return;
+    m_pixmap = QPixmap();
+    m_letGo = true;
+}
+
+void Picture::takeBack() const {
+    if (!m_letGo)
+        return;
+    m_letGo = false;
+    // The same file at the same density as before it was let go.
+    m_pixmap = m_embedded ? loadEmbeddedPicture(m_source, m_density)
+                          : loadPictureFile(m_source, m_density);
 }
 
 void Picture::Refresh() {
@@ -245,6 +270,7 @@ void Picture::changeEvent(QEvent* event) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
+    takeBack();
     // The window has moved to a screen of another density since the picture
     // was loaded.
     if (!m_pixmap.isNull() && pictureDensity(devicePixelRatioF()) != m_density)

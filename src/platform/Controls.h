@@ -41,13 +41,22 @@ class Picture : public QWidget {
 
     // The control's own visibility, whether or not its window is shown.
     bool Visible() const { return !isHidden(); }
-    bool hasPicture() const { return !m_pixmap.isNull(); }
+    bool hasPicture() const { return m_letGo || !m_pixmap.isNull(); }
     // The file (as named by the program) of the picture shown, empty if none.
     const QString& pictureName() const { return m_name; }
     // The file actually decoded: the named one, its version in the player's
     // language (see pictureInLanguage) or the double-size variant of either.
     const QString& pictureFile() const { return m_file; }
-    const QPixmap& pixmap() const { return m_pixmap; }
+    const QPixmap& pixmap() const;
+
+    // While its window is hidden a picture need not stay decoded: letGo()
+    // drops the decoded picture and keeps its name, and takeBack() decodes
+    // the same file again, so that the control looks exactly as before.
+    // pixmap() and painting take it back as well.
+    void letGo();
+    void takeBack() const;
+    // Whether the picture is held decoded now.
+    bool decoded() const { return !m_pixmap.isNull(); }
 
     void setEnabled(bool enabled);
     // A key standing in for the mouse: press, release inside and click,
@@ -73,8 +82,11 @@ class Picture : public QWidget {
     int m_index;
     bool m_stretch = true;
     bool m_inDoubleClick = false;
-    QPixmap m_pixmap;
+    mutable QPixmap m_pixmap;
+    mutable bool m_letGo = false;
     QString m_name;
+    // The file decoded before the choice of density (see loadPictureFile).
+    QString m_source;
     QString m_file;
     bool m_embedded = false;
     int m_density = 1;

@@ -234,6 +234,7 @@ void Form::startPressGuard() {
 void Form::Show() {
     Load();
     if (!isVisible()) {
+        takeBackPictures();
         place();
         clearNativeTitleIfEmpty();
         QWidget::show();
@@ -254,6 +255,7 @@ void Form::ShowModal() {
     QEventLoop loop;
     m_modalLoop = &loop;
     if (!isVisible()) {
+        takeBackPictures();
         place();
         clearNativeTitleIfEmpty();
         QWidget::show();
@@ -273,6 +275,7 @@ void Form::Hide() {
         return;
     QWidget::hide();
     m_background = QPixmap();
+    letGoOfPictures();
     deactivate();
     if (m_modalLoop) {
         m_modalLoop->quit();
@@ -281,6 +284,19 @@ void Form::Hide() {
         if (back && back->isVisible() && g_active == nullptr)
             back->activate();
     }
+}
+
+// A hidden window holds the names of its pictures, not the pictures: only the
+// windows on screen hold theirs in memory. They are decoded again as the
+// window shows, before it is drawn.
+void Form::letGoOfPictures() {
+    for (Picture* picture : findChildren<Picture*>())
+        picture->letGo();
+}
+
+void Form::takeBackPictures() {
+    for (Picture* picture : findChildren<Picture*>())
+        picture->takeBack();
 }
 
 void Form::Unload() {

@@ -84,6 +84,8 @@ class Form : public QWidget {
     void activate();
     void deactivate();
     void place();
+    void letGoOfPictures();
+    void takeBackPictures();
     // Shown windows come out of a minimised state and to the front.
     void showNormalAndRaise();
     void startPressGuard();

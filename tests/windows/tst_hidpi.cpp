@@ -141,6 +141,7 @@ class TstHidpi : public QObject {
   private slots:
     void initTestCase();
     void cleanupTestCase();
+    void hiddenWindowHoldsNoPictures();
     void layoutInLogicalPixels();
     void picturesFromDoubleFiles();
     void backgroundsFromDoubleFiles_data();
@@ -357,6 +358,46 @@ void TstHidpi::cacheBoundedInBytes() {
     const QPixmap small = platform::loadPictureFile(cards + "0001r.jpg", 1.0);
     QCOMPARE(small.size(), QSize(66, 108));
     QCOMPARE(small.devicePixelRatio(), 1.0);
+}
+
+// A hidden window keeps the names of its pictures and lets the decoded
+// pictures go; shown again, it decodes the same files at the same density
+// before it is drawn and looks exactly as before.
+void TstHidpi::hiddenWindowHoldsNoPictures() {
+    QVERIFY(frmMain->isVisible());
+    const QList<platform::Picture*> pictures = frmMain->findChildren<platform::Picture*>();
+    QStringList names, files;
+    QList<QImage> images;
+    for (platform::Picture* picture : pictures) {
+        names << picture->pictureName();
+        files << picture->pictureFile();
+        images << picture->pixmap().toImage();
+    }
+    QVERIFY(std::count_if(pictures.begin(), pictures.end(),
+                          [](platform::Picture* p) { return p->decoded(); }) >= 15);
+    const QImage before = frmMain->grab().toImage();
+    // The offer of each player was let go when his window hid after Done.
+    for (platform::Form* form : {frmPlayer1, frmPlayer2}) {
+        QVERIFY(!form->isVisible());
+        for (platform::Picture* picture : form->findChildren<platform::Picture*>())
+            QVERIFY2(!picture->decoded(), qPrintable(picture->pictureName()));
+        QVERIFY(form->findChildren<platform::Picture*>()[0]->hasPicture());
+    }
+
+    frmMain->Hide();
+    for (int i = 0; i < pictures.size(); ++i) {
+        QVERIFY2(!pictures[i]->decoded(), qPrintable(names[i]));
+        QCOMPARE(pictures[i]->pictureName(), names[i]);
+        QCOMPARE(pictures[i]->hasPicture(), !names[i].isEmpty());
+    }
+    frmMain->Show();
+    for (int i = 0; i < pictures.size(); ++i) {
+        QCOMPARE(pictures[i]->decoded(), !images[i].isNull());
+        QCOMPARE(pictures[i]->pictureFile(), files[i]);
+        QCOMPARE(pictures[i]->pixmap().devicePixelRatio(), images[i].isNull() ? 1.0 : 2.0);
+        QVERIFY2(pictures[i]->pixmap().toImage() == images[i], qPrintable(names[i]));
+    }
+    QVERIFY(frmMain->grab().toImage() == before);
 }
 
 // A double-size picture that is missing does not stop the game: the
