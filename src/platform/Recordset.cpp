@@ -210,6 +210,7 @@ void Recordset::open(const QString& table, bool readOnly) {
     m_columns.clear();
     m_rowIds.clear();
     m_rows.clear();
+    m_readColumns.clear();
     m_current = 0;
     m_dirty = false;
 
@@ -223,13 +224,40 @@ void Recordset::open(const QString& table, bool readOnly) {
     const QSqlRecord record = query.record();
     for (int i = 1; i < record.count(); ++i)
         m_columns << record.fieldName(i);
+    if (readOnly)
+        m_readColumns.resize(m_columns.size());
     while (query.next()) {
         m_rowIds.push_back(query.value(0).toLongLong());
+        if (readOnly) {
+            for (int i = 1; i <= m_columns.size(); ++i) {
+                ReadColumn& c = m_readColumns[i - 1];
+                const QVariant v = query.value(i);
+                if (c.numbers && !v.isNull() && v.typeId() == QMetaType::LongLong) {
+                    c.number.push_back(v.toLongLong());
+                    continue;
+                }
+                // The first value that is not a whole number: the column
+                // keeps its values from now on.
+                if (c.numbers) {
+                    c.numbers = false;
+                    c.value.reserve(qsizetype(c.number.size()) + 1);
+                    for (const qint64 n : c.number)
+                        c.value << QVariant(qlonglong(n));
+                    c.number = {};
+                }
+                c.value << v;
+            }
+            continue;
+        }
         QVariantList row;
         row.reserve(m_columns.size());
         for (int i = 1; i <= m_columns.size(); ++i)
             row << query.value(i);
         m_rows.push_back(std::move(row));
+    }
+    for (ReadColumn& c : m_readColumns) {
+        c.number.shrink_to_fit();
+        c.value.squeeze();
     }
     m_open = true;
 }
@@ -241,6 +269,7 @@ void Recordset::close() {
     forgetStatement();
     m_open = false;
     m_rows.clear();
+    m_readColumns.clear();
     m_rowIds.clear();
 }
 
@@ -263,9 +292,12 @@ void Recordset::Find(const QString& criterion) {
                                           "Table %1: the search \"%2\" cannot be understood.")
                   .arg(m_table, criterion));
     const int col = column(field);
-    int found = static_cast<int>(m_rows.size());
-    for (int i = m_current; i < static_cast<int>(m_rows.size()); ++i) {
-        if (wholeNumber(m_rows[i][col]) == wanted) {
+    const int rows = recordCount();
+    int found = rows;
+    const ReadColumn* numbers =
+        m_readOnly && m_readColumns[col].numbers ? &m_readColumns[col] : nullptr;
+    for (int i = m_current; i < rows; ++i) {
+        if (numbers ? numbers->number[i] == wanted : wholeNumber(cell(i, col)) == wanted) {
             found = i;
             break;
         }
@@ -296,7 +328,14 @@ void Recordset::requireCurrent(const QString& field) const {
 
 QVariant Recordset::value(const QString& field) const {
     requireCurrent(field);
-    return m_rows[m_current][column(field)];
+    return cell(m_current, column(field));
+}
+
+QVariant Recordset::cell(int row, int col) const {
+    if (!m_readOnly)
+        return m_rows[row][col];
+    const ReadColumn& c = m_readColumns[col];
+    return c.numbers ? QVariant(qlonglong(c.number[row])) : c.value[row];
 }
 
 qint16 Recordset::intValue(const QString& field) const {

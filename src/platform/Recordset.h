@@ -77,8 +77,8 @@ class Recordset {
     // Searches forward from the current record, the current one included,
     // for the first record satisfying "<field> = <number>".
     void Find(const QString& criterion);
-    bool EOF_() const { return m_current >= static_cast<int>(m_rows.size()); }
-    int recordCount() const { return static_cast<int>(m_rows.size()); }
+    bool EOF_() const { return m_current >= recordCount(); }
+    int recordCount() const { return static_cast<int>(m_rowIds.size()); }
     int position() const { return m_current; }
 
     QVariant value(const QString& field) const;
@@ -89,6 +89,7 @@ class Recordset {
 
   private:
     int column(const QString& field) const;
+    QVariant cell(int row, int col) const;
     void requireCurrent(const QString& field) const;
     void save();
     friend class Database;
@@ -100,7 +101,18 @@ class Recordset {
     bool m_readOnly = true;
     QStringList m_columns;
     std::vector<qint64> m_rowIds;
+    // A table open for writing keeps its records as rows of values.
     std::vector<QVariantList> m_rows;
+    // A read-only one (the card list: hundreds of records, read on every
+    // draw) keeps them by columns: a column of whole numbers as plain
+    // numbers, any other as its values. A row of values takes several times
+    // the memory of the numbers it holds.
+    struct ReadColumn {
+        bool numbers = true;
+        std::vector<qint64> number;
+        QVariantList value;
+    };
+    std::vector<ReadColumn> m_readColumns;
     int m_current = 0;
     bool m_dirty = false;
     std::unique_ptr<QSqlQuery> m_update;

@@ -51,6 +51,8 @@ class StoreTest : public QObject {
     void numberFieldsMustHoldSmallNumbers_data();
     void numberFieldsMustHoldSmallNumbers();
     void readOnlyTableRefusesWrites();
+    void readOnlyTableReadsAsWritten_data();
+    void readOnlyTableReadsAsWritten();
     void fileStaysConsistentAfterWrites();
     void groupedSavesReachTheFileTogether();
 
@@ -351,6 +353,58 @@ void StoreTest::numberFieldsMustHoldSmallNumbers() {
         QVERIFY2(message.contains(QStringLiteral("P2Stock")) &&
                      message.contains(QStringLiteral("fldNorth")),
                  qPrintable(message));
+}
+
+// A table open only for reading keeps its records in another form than one
+// open for writing: both read the same values, of the same types, and find
+// the same records, whatever a column holds.
+void StoreTest::readOnlyTableReadsAsWritten_data() {
+    QTest::addColumn<QString>("change"); // SQL run on P2Stock first
+    QTest::newRow("as the game leaves it") << "";
+    QTest::newRow("numbers") << "UPDATE P2Stock SET fldNorth = fldLocation + 2";
+    QTest::newRow("a number as text first")
+        << "UPDATE P2Stock SET fldNorth = CASE fldLocation WHEN 1 THEN '7' ELSE fldLocation END";
+    QTest::newRow("text among numbers")
+        << "UPDATE P2Stock SET fldNorth = CASE fldLocation WHEN 4 THEN 'high' ELSE 3 END";
+    QTest::newRow("nothing last")
+        << "UPDATE P2Stock SET fldNorth = CASE fldLocation WHEN 8 THEN NULL ELSE 4 END";
+    QTest::newRow("a real") << "UPDATE P2Stock SET fldNorth = fldLocation / 2.0";
+    QTest::newRow("a large number") << "UPDATE P2Stock SET fldNorth = 5000000000 + fldLocation";
+}
+
+void StoreTest::readOnlyTableReadsAsWritten() {
+    QFETCH(QString, change);
+    if (!change.isEmpty())
+        QVERIFY(m_folder->exec(change));
+    Recordset reading, writing;
+    store::openTable(reading, QStringLiteral("P2Stock"), true);
+    store::openTable(writing, QStringLiteral("P2Stock"), false);
+    QCOMPARE(reading.recordCount(), 8);
+    QCOMPARE(reading.recordCount(), writing.recordCount());
+    const QStringList fields = {QStringLiteral("fldLocation"), QStringLiteral("fldNorth"),
+                                QStringLiteral("fldName"), QStringLiteral("fldPath")};
+    for (int record = 0; record < reading.recordCount(); ++record) {
+        for (const QString& field : fields) {
+            const QVariant r = reading.value(field), w = writing.value(field);
+            QCOMPARE(r.typeId(), w.typeId());
+            QCOMPARE(r.isNull(), w.isNull());
+            QCOMPARE(r, w);
+        }
+        // Move both on to the next record by a search from the current one.
+        const QString next = store::locationCriterion(record + 2);
+        reading.Find(next);
+        writing.Find(next);
+        QCOMPARE(reading.position(), writing.position());
+    }
+    for (const QString& field : {QStringLiteral("fldNorth"), QStringLiteral("fldLocation")})
+        for (int wanted = -1; wanted <= 9; ++wanted) {
+            const QString criterion = QStringLiteral("%1 = %2").arg(field).arg(wanted);
+            reading.MoveFirst();
+            writing.MoveFirst();
+            reading.Find(criterion);
+            writing.Find(criterion);
+            QCOMPARE(reading.position(), writing.position());
+        }
 }
 
 void StoreTest::readOnlyTableRefusesWrites() {
