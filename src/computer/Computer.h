@@ -19,6 +19,14 @@ struct Card {
 enum class Level { Easy, Normal, Hard };
 enum class Rule { Basic, BasicCombo };
 
+// One card placed in the hand in play: public to both players.
+struct Placement {
+    int square = 0; // 0..8
+    Card card;
+    int player = 0; // as in `Position::owner`: 1 the person, 2 the computer
+    bool operator==(const Placement&) const = default;
+};
+
 // What the computer may know of a hand in play, as plain values. Squares and
 // hand slots are indexed from 0 here (square 0 is location 1).
 struct Position {
@@ -37,6 +45,9 @@ struct Position {
     // Every card of the card list; the pool from which unseen cards come.
     std::vector<Card> cardList;
     Rule rule = Rule::Basic;
+    // The cards placed in this hand so far, in the order they were played:
+    // public to both players (the cards the person still holds are not in it).
+    std::vector<Placement> history;
 };
 
 // A decision: hand slot 1..5 and board location 1..9.

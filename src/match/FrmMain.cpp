@@ -464,6 +464,7 @@ void FrmMain::ResetHand() {
     seatsWithdraw();
     m_hint->forget();
     intCardsPlaced = 0;
+    m_placements.clear();
     gblnNewRound = true;
     ClearHands();
     ClearBoard();
@@ -691,6 +692,8 @@ void FrmMain::playCard(int P, int i, int L) {
     m_squareOwner[L] = P;
     m_placedCard = drawNumber(hand.intValue(QStringLiteral("fldID")));
     auto edge = [&hand](const char* field) { return hand.intValue(QLatin1String(field)); };
+    m_placements.push_back(
+        {L - 1, {edge("fldNorth"), edge("fldEast"), edge("fldSouth"), edge("fldWest")}, P});
     const qint16 board = static_cast<qint16>(L);
     const qint16 owner = static_cast<qint16>(P);
     if (frmOptions->gblnBasic)
@@ -878,6 +881,10 @@ computer::Position FrmMain::visiblePosition(int player) const {
         position.opponentHand = handOf(first ? P2Hand : P1Hand, otherInHand);
     position.cardList = cardList();
     position.rule = frmOptions->gblnBasicCombo ? computer::Rule::BasicCombo : computer::Rule::Basic;
+    for (computer::Placement placed : m_placements) {
+        placed.player = placed.player == player ? 2 : 1;
+        position.history.push_back(placed);
+    }
     return position;
 }
 

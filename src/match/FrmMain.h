@@ -193,6 +193,9 @@ class FrmMain : public platform::Form, public rules::BoardView {
     void recordHand(int matchWinner);
 
     qint16 intCardsPlaced = 0;
+    // The cards placed in this hand, in order, by player number: what both
+    // players saw played, handed to the computer and the hint.
+    std::vector<computer::Placement> m_placements;
     std::array<bool, 6> blnP1InHand{};
     std::array<bool, 6> blnP2InHand{};
     std::array<bool, 10> blnBoardUsed{};

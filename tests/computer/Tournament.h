@@ -117,7 +117,8 @@ inline HandResult playHand(const std::array<Player, 2>& players, bool openHand, 
             throw std::logic_error("a selection did not mark five cards");
     }
 
-    computer::Board board; // owner 1 = seat 0, owner 2 = seat 1
+    computer::Board board;                   // owner 1 = seat 0, owner 2 = seat 1
+    std::vector<computer::Placement> played; // by seat + 1
     HandResult result;
     int seat = first;
     for (int ply = 0; ply < 9; ++ply, seat = 1 - seat) {
@@ -136,6 +137,10 @@ inline HandResult playHand(const std::array<Player, 2>& players, bool openHand, 
             position.opponentHand = hands[1 - seat];
         position.cardList = list;
         position.rule = rule;
+        for (computer::Placement placed : played) {
+            placed.player = placed.player == seat + 1 ? 2 : 1;
+            position.history.push_back(placed);
+        }
 
         computer::Move move;
         const auto decide = [&] { move = players[seat].move(position, mixSeed(seed, ply)); };
@@ -146,6 +151,7 @@ inline HandResult playHand(const std::array<Player, 2>& players, bool openHand, 
         if (move.handSlot < 1 || move.handSlot > 5 || !hands[seat][move.handSlot - 1] ||
             move.location < 1 || move.location > 9 || board.owner[move.location - 1] != 0)
             throw std::logic_error("an illegal move");
+        played.push_back({move.location - 1, *hands[seat][move.handSlot - 1], seat + 1});
         result.gained[seat] +=
             board.place(move.location - 1, *hands[seat][move.handSlot - 1], seat + 1, rule);
         hands[seat][move.handSlot - 1].reset();

@@ -62,6 +62,47 @@ Position randomPosition(computer::Rng& rng, int empty, Rule rule, bool openHand)
     return p;
 }
 
+// A position reached by play from an empty board: both players are dealt
+// five cards and place them by turns at random until `empty` squares are
+// free and the computer is to move; the order of play is its history. Under
+// Closed Hand the person's unplayed cards are left out.
+Position playedPosition(computer::Rng& rng, int empty, Rule rule, bool openHand) {
+    Position p;
+    p.rule = rule;
+    p.cardList = list();
+    std::array<std::array<std::optional<Card>, 5>, 2> hands{};
+    for (auto& hand : hands)
+        for (auto& card : hand)
+            card = randomCard(rng);
+    computer::Board board;
+    // With an odd number of free squares the computer began the hand.
+    int player = empty % 2 ? 2 : 1;
+    for (int placed = 0; placed < 9 - empty; ++placed, player = 3 - player) {
+        std::vector<int> held, squares;
+        for (int slot = 0; slot < 5; ++slot)
+            if (hands[player - 1][slot])
+                held.push_back(slot);
+        for (int square = 0; square < 9; ++square)
+            if (board.owner[square] == 0)
+                squares.push_back(square);
+        const int slot = held[rng.below(int(held.size()))];
+        const int square = squares[rng.below(int(squares.size()))];
+        const Card card = *hands[player - 1][slot];
+        board.place(square, card, player, rule);
+        hands[player - 1][slot].reset();
+        p.history.push_back({square, card, player});
+    }
+    p.board = board.card;
+    p.owner = board.owner;
+    p.hand = hands[1];
+    for (const auto& card : hands[0])
+        p.opponentCardsLeft += card.has_value();
+    p.opponentHandKnown = openHand;
+    if (openHand)
+        p.opponentHand = hands[0];
+    return p;
+}
+
 computer::Deal dealOf(const Position& p) {
     computer::Deal deal;
     deal.board.card = p.board;
@@ -367,7 +408,10 @@ void ComputerTest::closedHandIgnoresHiddenCards() {
     int openDiffers = 0;
     for (int n = 0; n < 24; ++n) {
         const Rule rule = n % 2 ? Rule::BasicCombo : Rule::Basic;
-        Position base = randomPosition(rng, 2 + n % 8, rule, false);
+        // Half of them reached by play, with the order of play that led there
+        // (the cards the person placed are public, the ones he holds not).
+        Position base = n % 4 < 2 ? randomPosition(rng, 2 + n % 8, rule, false)
+                                  : playedPosition(rng, 2 + n % 8, rule, false);
         const int theirs = base.opponentCardsLeft;
         std::vector<computer::Decision> seen;
         for (int variant = 0; variant < 4; ++variant) {

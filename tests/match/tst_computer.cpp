@@ -1,3 +1,4 @@
+#include "computer/Board.h"
 #include "match/ComputerPlayer.h"
 #include "match/FrmMain.h"
 #include "options/FrmOptions.h"
@@ -148,7 +149,7 @@ bool samePosition(const computer::Position& a, const computer::Position& b) {
     return a.board == b.board && a.owner == b.owner && a.hand == b.hand &&
            a.opponentHand == b.opponentHand && a.opponentHandKnown == b.opponentHandKnown &&
            a.opponentCardsLeft == b.opponentCardsLeft && a.cardList == b.cardList &&
-           a.rule == b.rule;
+           a.rule == b.rule && a.history == b.history;
 }
 
 // Gives every card of P1Hand other edges, as a different deal would.
@@ -518,6 +519,29 @@ void ComputerTest::positionUnderClosedHand() {
     // The person's hidden cards play no part: other cards, the same position.
     changePersonsHand();
     QVERIFY(samePosition(ComputerPlayer::readPosition(), before));
+
+    // Two turns later the order of play holds both sides' placements and
+    // leads, card by card, to the board the computer sees.
+    const int placed = board().squares;
+    QTRY_VERIFY_WITH_TIMEOUT(board().squares == placed + 1, 5000);
+    untilComputersTurn(game);
+    const computer::Position later = ComputerPlayer::readPosition();
+    QCOMPARE(int(later.history.size()), int(frmMain->cardsPlaced()));
+    computer::Board replay;
+    std::array<int, 3> byPlayer{};
+    for (const computer::Placement& p : later.history) {
+        QCOMPARE(replay.owner[p.square], 0);
+        replay.place(p.square, p.card, p.player, later.rule);
+        ++byPlayer[p.player];
+    }
+    QCOMPARE(replay.card, later.board);
+    QCOMPARE(replay.owner, later.owner);
+    QVERIFY(byPlayer[1] >= 1 && byPlayer[2] >= 1);
+    QCOMPARE(byPlayer[1], 5 - later.opponentCardsLeft);
+    int own = 0;
+    for (const auto& card : later.hand)
+        own += card.has_value();
+    QCOMPARE(byPlayer[2], 5 - own);
 }
 
 void ComputerTest::positionUnderOpenHand() {
