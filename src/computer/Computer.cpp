@@ -180,15 +180,16 @@ std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
 // against each (0: to the end of the hand); then, where `keep` is above 0,
 // how many more samples value only the `keep` moves of the best average so
 // far. From seven plies on every sample is searched to the end; before that a
-// search to the end of each sample would take seconds, and four plies (the
-// person's answers included) value the moves about as well as six did in the
-// tournament. At four plies the cards each side leaves open to the other's
-// cards still held count 40 % of their points (`HorizonPercent`): that won
-// 82.0 % of the decided hands against the normal level under Closed Hand,
-// against 78.0 % with the rest of the hand counted as even and 79.7 % at
-// 80 %. The second stage, 48 more samples for the four likeliest
-// moves, won more hands against the normal level than twice the samples in
-// one stage, for less work.
+// search to the end of each sample would take seconds, and two plies (the
+// computer's move and the person's answer) value the moves better than four
+// or six: a deeper search in a sample plays the computer's later moves as if
+// it knew that sample's hand, which it will not. Past its depth the cards
+// each side leaves open to the other's cards still held count 40 % of their
+// points (`HorizonPercent`); at four plies that won 82.0 % of the decided
+// hands against the normal level under Closed Hand, against 78.0 % with the
+// rest of the hand counted as even and 79.7 % at 80 %. The second stage, 48
+// more samples for the four likeliest moves, won more hands against the
+// normal level than twice the samples in one stage, for less work.
 struct ClosedPlan {
     int samples;
     int depth;
@@ -207,8 +208,8 @@ constexpr std::array<ClosedPlan, 10> ClosedPlans{{
     {64, 0, 4, 48}, // 5
     {40, 0, 4, 48}, // 6
     {16, 0, 4, 48}, // 7
-    {32, 4, 4, 48}, // 8
-    {32, 4, 4, 48}, // 9
+    {32, 2, 4, 48}, // 8
+    {32, 2, 4, 48}, // 9
 }};
 
 // Closed Hand: the person's cards are unknown. Each sample deals the person a
@@ -335,6 +336,112 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
     return decision;
 }
 
+// ---- The hard level's choice of five of eight --------------------------------
+
+// The largest gain one placement of a card `held` in `hand` makes for `player`.
+int largestGain(const Board& board, const std::array<Card, 5>& hand, unsigned held, int player,
+                Rule rule) {
+    int best = 0;
+    for (unsigned h = held; h != 0; h &= h - 1) {
+        const int slot = __builtin_ctz(h);
+        for (int square = 0; square < 9; ++square) {
+            if (board.owner[square] != 0)
+                continue;
+            Board next = board;
+            best = std::max(best, next.place(square, hand[slot], player, rule));
+        }
+    }
+    return best;
+}
+
+// One quick hand of a five of the computer against a five of the person, from
+// an empty board; `mineFirst` says who begins. The person plays the normal
+// level's move (the largest gain, then the fewest weak edges left open); the
+// computer looks one reply further: its gain less the largest the person can
+// answer with, then the fewest weak edges. Returns the computer's points less
+// the person's.
+int quickHand(const std::array<Card, 5>& mine, const std::array<Card, 5>& theirs, bool mineFirst,
+              Rule rule, const EdgeOdds& odds) {
+    Board board;
+    std::array<unsigned, 2> held{31u, 31u};
+    const std::array<const std::array<Card, 5>*, 2> hands{&mine, &theirs};
+    int difference = 0;
+    int side = mineFirst ? 0 : 1;
+    for (int ply = 0; ply < 9; ++ply, side = 1 - side) {
+        const std::array<Card, 5>& hand = *hands[side];
+        const bool looksAhead = side == 0 && held[1] != 0;
+        int bestWorth = 0, bestSlot = -1, bestSquare = 0;
+        double bestRisk = 0;
+        for (unsigned h = held[side]; h != 0; h &= h - 1) {
+            const int slot = __builtin_ctz(h);
+            for (int square = 0; square < 9; ++square) {
+                if (board.owner[square] != 0)
+                    continue;
+                Board next = board;
+                int worth = next.place(square, hand[slot], side + 1, rule);
+                if (looksAhead)
+                    worth -= largestGain(next, theirs, held[1], 2, rule);
+                const double risk = exposure(hand[slot], square, next, odds);
+                if (bestSlot < 0 || worth > bestWorth ||
+                    (worth == bestWorth && risk < bestRisk - 1e-12)) {
+                    bestWorth = worth;
+                    bestRisk = risk;
+                    bestSlot = slot;
+                    bestSquare = square;
+                }
+            }
+        }
+        const int gained = board.place(bestSquare, hand[bestSlot], side + 1, rule);
+        held[side] &= ~(1u << bestSlot);
+        difference += side == 0 ? gained : -gained;
+    }
+    return difference;
+}
+
+// How many fives of the person each five of the offer meets in quick hands.
+// Each five plays each of them twice, each side beginning once, the rule
+// alternating from one to the next: 56 fives, 32 quick hands each.
+constexpr int SelectionOpponents = 16;
+
+// Plays every five of the eight offered cards against the same sampled fives
+// of the person, drawn as the Closed Hand decision draws the person's hand
+// (the same fives for every candidate, so that they differ only by their
+// cards), and keeps the five with the largest total of points won less points
+// lost; the first in slot order among equal totals. Returns the chosen slots
+// as a bit mask.
+unsigned simulatedSelection(const std::array<Card, 8>& offer, std::uint64_t seed,
+                            const std::vector<Card>& cardList) {
+    const EdgeOdds odds(cardList);
+    Position prior;
+    prior.cardList = cardList;
+    Rng rng(seed);
+    std::array<std::array<Card, 5>, SelectionOpponents> opponents{};
+    for (auto& five : opponents)
+        five = sampleHand(prior, rng, 5);
+    unsigned bestMask = 0;
+    long best = 0;
+    for (unsigned mask = 0; mask < 256; ++mask) {
+        if (__builtin_popcount(mask) != 5)
+            continue;
+        std::array<Card, 5> mine{};
+        int n = 0;
+        for (int i = 0; i < 8; ++i)
+            if (mask >> i & 1)
+                mine[n++] = offer[i];
+        long total = 0;
+        for (int k = 0; k < SelectionOpponents; ++k) {
+            const Rule rule = k % 2 ? Rule::BasicCombo : Rule::Basic;
+            total += quickHand(mine, opponents[k], true, rule, odds);
+            total += quickHand(mine, opponents[k], false, rule, odds);
+        }
+        if (bestMask == 0 || total > best) {
+            best = total;
+            bestMask = mask;
+        }
+    }
+    return bestMask;
+}
+
 } // namespace
 
 Decision decide(const Position& position, Level level, std::uint64_t seed,
@@ -378,9 +485,18 @@ std::array<bool, 8> chooseSelection(const std::array<Card, 8>& offer, Level leve
                          [&](int a, int b) { return points(offer[a]) > points(offer[b]); });
         break;
     case Level::Hard: {
+        if (!cardList.empty()) {
+            // Five of eight by quick hands played out against the card list.
+            const unsigned mask = simulatedSelection(offer, seed, cardList);
+            std::array<bool, 8> marked{};
+            for (int i = 0; i < 8; ++i)
+                marked[i] = (mask >> i & 1) != 0;
+            return marked;
+        }
+        // Without the list: how likely each edge wins its contest against
+        // edges from 1 to 10, plus the weakest edge, which a corner can hide
+        // only so often.
         const EdgeOdds odds(cardList);
-        // Strength: how likely each edge wins its contest; balance: the
-        // weakest edge, which a corner can hide only so often.
         auto worth = [&](const Card& card) {
             double strength = 0, weakest = 1;
             for (int side = 0; side < 4; ++side) {

@@ -71,6 +71,7 @@ constexpr int MatchLimit = 60;
 constexpr int WonMatchSamples = 20;
 constexpr int ComputerHands = 25;       // per level, rule and hand option
 constexpr int HardHands = 60;           // the same for the hard level
+constexpr int SelectionOffers = 200;    // offers the hard level chooses from
 constexpr int ComputerWindowHands = 30; // through the windows
 // Start-ups in a fresh process for each language measured, and how much
 // longer one with a translator may take than one in English.
@@ -436,6 +437,28 @@ void computerDecisions(QStringList& missed) {
                           .arg(p99, 0, 'f', 3)
                           .arg(ComputerMs);
     }
+
+    // The hard level's choice of five of eight cards, which the game makes on
+    // the user-interface thread when its selection window deals: random offers
+    // from the card list.
+    Series selection;
+    computer::Rng rng(11);
+    for (int i = 0; i < SelectionOffers; ++i) {
+        std::array<computer::Card, 8> offer{};
+        for (computer::Card& card : offer)
+            card = list[rng.below(int(list.size()))];
+        const std::uint64_t seed = rng.next();
+        const double cpuStart = processCpuMs();
+        selection.samples.push_back(
+            timed([&] { computer::chooseSelection(offer, computer::Level::Hard, seed, list); }));
+        selection.cpu.push_back(processCpuMs() - cpuStart);
+    }
+    print("computer selection, hard", selection);
+    if (selection.percentile(0.99) >= ComputerMs)
+        missed << QStringLiteral(
+                      "\"computer selection, hard\": 99th percentile %1 ms, budget %2 ms")
+                      .arg(selection.percentile(0.99), 0, 'f', 3)
+                      .arg(ComputerMs);
 }
 
 // The person's hint through the windows, the hard level's search from what

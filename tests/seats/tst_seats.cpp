@@ -365,9 +365,12 @@ void SeatsTest::hiddenFacesNeverOpened() {
 
 // The hard level judges edges by how often the card list holds them: on an
 // offer where that changes its choice, the game takes the choice with the list.
+// Its choice is made from its own offer alone: the person's offer and the
+// five he keeps, dealt before it, change nothing.
 void SeatsTest::hardSelectionWeighsCardList() {
-    Game game;
-    game.start();
+    std::optional<Game> game;
+    game.emplace();
+    game->start();
     const std::vector<computer::Card>& list = FrmMain::cardList();
     QCOMPARE(int(list.size()), 606);
     // The seed the seat draws from the value 0.5 of the random source.
@@ -391,13 +394,37 @@ void SeatsTest::hardSelectionWeighsCardList() {
     }
     QVERIFY(!draws.isEmpty());
 
-    newGameAgainst(QStringLiteral("Computer (hard)"), true);
-    // Player 1's offer is dealt; the computer's offer and seed come next.
-    platform::Random::instance().queue(draws + QList<double>{value});
-    game.chooseCards(1);
-    QVERIFY(frmPlayer2->tmrComputer->tick());
-    for (int i = 1; i <= 8; ++i)
-        QCOMPARE(frmPlayer2->imgSelect[i]->Visible(), expected[i - 1]);
+    // The person's offers: the weakest cards of the list, the strongest, a
+    // spread; and three different fives kept from them.
+    const QList<QList<double>> personDraws = {
+        {0.0, 0.001, 0.002, 0.003, 0.004, 0.005, 0.006, 0.007},
+        {1.0, 0.999, 0.998, 0.997, 0.996, 0.995, 0.994, 0.993},
+        {0.1, 0.25, 0.4, 0.55, 0.6, 0.75, 0.8, 0.95},
+    };
+    const QList<QList<int>> personKeeps = {{1, 2, 3, 4, 5}, {4, 5, 6, 7, 8}, {1, 3, 5, 7, 8}};
+    QSet<QString> personOffers;
+    for (int variant = 0; variant < personDraws.size(); ++variant) {
+        if (variant > 0) {
+            game.reset();
+            game.emplace();
+            game->start();
+        }
+        // New Game draws who begins; player 1's offer is dealt next, then the
+        // computer's offer and its seed.
+        platform::Random::instance().queue(QList<double>{0.25} + personDraws[variant] + draws +
+                                           QList<double>{value});
+        newGameAgainst(QStringLiteral("Computer (hard)"), false);
+        game->chooseCards(1, personKeeps[variant]);
+        QString seen;
+        for (const computer::Card& c : frmPlayer1->offer().cards)
+            seen +=
+                QStringLiteral("%1,%2,%3,%4 ").arg(c.north).arg(c.east).arg(c.south).arg(c.west);
+        personOffers.insert(seen);
+        QVERIFY(frmPlayer2->tmrComputer->tick());
+        for (int i = 1; i <= 8; ++i)
+            QCOMPARE(frmPlayer2->imgSelect[i]->Visible(), expected[i - 1]);
+    }
+    QCOMPARE(personOffers.size(), personDraws.size());
 }
 
 // Options opened during a match shows the name boxes disabled. A name put
