@@ -175,6 +175,18 @@ QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
     return QPixmap(resource);
 }
 
+QPixmap decodeEmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
+    if (pictureDensity(devicePixelRatio) == 2) {
+        QImage sharp = QImageReader(highDensityName(resource)).read();
+        if (!sharp.isNull()) {
+            QPixmap pixmap = QPixmap::fromImage(std::move(sharp));
+            pixmap.setDevicePixelRatio(2);
+            return pixmap;
+        }
+    }
+    return QPixmap::fromImage(QImageReader(resource).read());
+}
+
 void clearPictureCache() {
     pictureCache() = PictureCache();
 }

@@ -248,6 +248,9 @@ QString highDensityName(const QString& name);
 QPixmap loadPictureFile(const QString& nativeName, qreal devicePixelRatio = 1.0);
 // A picture delivered inside the program, chosen by density in the same way.
 QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio = 1.0);
+// The same, decoded for the caller alone: Qt's own cache of pictures keeps
+// no copy, so that the picture is gone once the caller lets it go.
+QPixmap decodeEmbeddedPicture(const QString& resource, qreal devicePixelRatio = 1.0);
 void clearPictureCache();
 // Bytes of decoded pictures that no control holds any more which the cache
 // may keep, and keeps now.

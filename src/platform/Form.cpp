@@ -234,7 +234,6 @@ void Form::startPressGuard() {
 void Form::Show() {
     Load();
     if (!isVisible()) {
-        takeBackPictures();
         place();
         clearNativeTitleIfEmpty();
         QWidget::show();
@@ -255,7 +254,6 @@ void Form::ShowModal() {
     QEventLoop loop;
     m_modalLoop = &loop;
     if (!isVisible()) {
-        takeBackPictures();
         place();
         clearNativeTitleIfEmpty();
         QWidget::show();
@@ -287,16 +285,12 @@ void Form::Hide() {
 }
 
 // A hidden window holds the names of its pictures, not the pictures: only the
-// windows on screen hold theirs in memory. They are decoded again as the
-// window shows, before it is drawn.
+// windows on screen hold theirs in memory. Each is decoded again when it is
+// drawn (or read), so that one replaced before the window is drawn again is
+// never decoded for nothing.
 void Form::letGoOfPictures() {
     for (Picture* picture : findChildren<Picture*>())
         picture->letGo();
-}
-
-void Form::takeBackPictures() {
-    for (Picture* picture : findChildren<Picture*>())
-        picture->takeBack();
 }
 
 void Form::Unload() {
@@ -338,7 +332,7 @@ void Form::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (!m_backgroundName.isEmpty() &&
         (m_background.isNull() || m_backgroundDensity != pictureDensity(ratio))) {
-        m_background = loadEmbeddedPicture(pictureInLanguage(m_backgroundName), ratio);
+        m_background = decodeEmbeddedPicture(pictureInLanguage(m_backgroundName), ratio);
         m_backgroundDensity = pictureDensity(ratio);
     }
     if (m_background.isNull())

@@ -85,7 +85,6 @@ class Form : public QWidget {
     void deactivate();
     void place();
     void letGoOfPictures();
-    void takeBackPictures();
     // Shown windows come out of a minimised state and to the front.
     void showNormalAndRaise();
     void startPressGuard();

@@ -361,8 +361,8 @@ void TstHidpi::cacheBoundedInBytes() {
 }
 
 // A hidden window keeps the names of its pictures and lets the decoded
-// pictures go; shown again, it decodes the same files at the same density
-// before it is drawn and looks exactly as before.
+// pictures go; shown and drawn again, it decodes the same files at the same
+// density and looks exactly as before.
 void TstHidpi::hiddenWindowHoldsNoPictures() {
     QVERIFY(frmMain->isVisible());
     const QList<platform::Picture*> pictures = frmMain->findChildren<platform::Picture*>();
@@ -391,13 +391,15 @@ void TstHidpi::hiddenWindowHoldsNoPictures() {
         QCOMPARE(pictures[i]->hasPicture(), !names[i].isEmpty());
     }
     frmMain->Show();
+    // Drawn, the window decodes what it shows and looks exactly as before.
+    QVERIFY(frmMain->grab().toImage() == before);
     for (int i = 0; i < pictures.size(); ++i) {
-        QCOMPARE(pictures[i]->decoded(), !images[i].isNull());
+        if (pictures[i]->isVisibleTo(frmMain))
+            QCOMPARE(pictures[i]->decoded(), !images[i].isNull());
         QCOMPARE(pictures[i]->pictureFile(), files[i]);
         QCOMPARE(pictures[i]->pixmap().devicePixelRatio(), images[i].isNull() ? 1.0 : 2.0);
         QVERIFY2(pictures[i]->pixmap().toImage() == images[i], qPrintable(names[i]));
     }
-    QVERIFY(frmMain->grab().toImage() == before);
 }
 
 // A double-size picture that is missing does not stop the game: the
