@@ -95,26 +95,58 @@ Decision easyMove(const Position& position, std::uint64_t seed) {
     return {legal[rng.below(int(legal.size()))], 0};
 }
 
-// The largest immediate gain; among equal gains the card that leaves the
-// fewest weak edges open to the squares still free.
-Decision normalMove(const Position& position) {
-    const EdgeOdds odds(position.cardList);
-    const Board start = boardOf(position);
-    Decision best;
+// A placement chosen by the normal level's rule: hand slot and square, both
+// from 0, and its worth; slot -1 when there was nothing to place.
+struct Choice {
+    int slot = -1;
+    int square = 0;
+    int worth = 0;
+};
+
+// The normal level's rule on a board, for the cards `held` (a bit per slot)
+// of `hand`: the placement of the largest worth, its immediate gain less what
+// `answer` makes of the board after it; among equal worths the card that
+// leaves the fewest weak edges open to the squares still free; among those the
+// first in slot, then square order.
+template <typename Answer>
+Choice normalChoice(const Board& board, const std::array<Card, 5>& hand, unsigned held, int player,
+                    Rule rule, const EdgeOdds& odds, Answer answer) {
+    Choice best;
     double bestRisk = 0;
-    bool found = false;
-    for (const Move& move : legalMoves(position)) {
-        Board board = start;
-        const Card& card = *position.hand[move.handSlot - 1];
-        const int gain = board.place(move.location - 1, card, Computer, position.rule);
-        const double risk = exposure(card, move.location - 1, board, odds);
-        if (!found || gain > best.value || (gain == best.value && risk < bestRisk - 1e-12)) {
-            best = {move, double(gain)};
-            bestRisk = risk;
-            found = true;
+    for (unsigned h = held; h != 0; h &= h - 1) {
+        const int slot = __builtin_ctz(h);
+        for (int square = 0; square < 9; ++square) {
+            if (board.owner[square] != 0)
+                continue;
+            Board next = board;
+            const int gain = next.place(square, hand[slot], player, rule);
+            const int worth = gain - answer(next);
+            const double risk = exposure(hand[slot], square, next, odds);
+            if (best.slot < 0 || worth > best.worth ||
+                (worth == best.worth && risk < bestRisk - 1e-12)) {
+                best = {slot, square, worth};
+                bestRisk = risk;
+            }
         }
     }
     return best;
+}
+
+// The largest immediate gain; among equal gains the card that leaves the
+// fewest weak edges open to the squares still free.
+Decision normalMove(const Position& position) {
+    std::array<Card, 5> hand{};
+    unsigned held = 0;
+    for (int slot = 0; slot < 5; ++slot)
+        if (position.hand[slot]) {
+            hand[slot] = *position.hand[slot];
+            held |= 1u << slot;
+        }
+    const Choice choice = normalChoice(boardOf(position), hand, held, Computer, position.rule,
+                                       EdgeOdds(position.cardList), [](const Board&) { return 0; });
+    if (choice.slot < 0)
+        return {};
+    return {{choice.slot + 1, choice.square + 1}, double(choice.worth)};
 }
 
 Deal dealOf(const Position& position) {
@@ -370,29 +402,12 @@ int quickHand(const std::array<Card, 5>& mine, const std::array<Card, 5>& theirs
     for (int ply = 0; ply < 9; ++ply, side = 1 - side) {
         const std::array<Card, 5>& hand = *hands[side];
         const bool looksAhead = side == 0 && held[1] != 0;
-        int bestWorth = 0, bestSlot = -1, bestSquare = 0;
-        double bestRisk = 0;
-        for (unsigned h = held[side]; h != 0; h &= h - 1) {
-            const int slot = __builtin_ctz(h);
-            for (int square = 0; square < 9; ++square) {
-                if (board.owner[square] != 0)
-                    continue;
-                Board next = board;
-                int worth = next.place(square, hand[slot], side + 1, rule);
-                if (looksAhead)
-                    worth -= largestGain(next, theirs, held[1], 2, rule);
-                const double risk = exposure(hand[slot], square, next, odds);
-                if (bestSlot < 0 || worth > bestWorth ||
-                    (worth == bestWorth && risk < bestRisk - 1e-12)) {
-                    bestWorth = worth;
-                    bestRisk = risk;
-                    bestSlot = slot;
-                    bestSquare = square;
-                }
-            }
-        }
-        const int gained = board.place(bestSquare, hand[bestSlot], side + 1, rule);
-        held[side] &= ~(1u << bestSlot);
+        const Choice choice =
+            normalChoice(board, hand, held[side], side + 1, rule, odds, [&](const Board& next) {
+                return looksAhead ? largestGain(next, theirs, held[1], 2, rule) : 0;
+            });
+        const int gained = board.place(choice.square, hand[choice.slot], side + 1, rule);
+        held[side] &= ~(1u << choice.slot);
         difference += side == 0 ? gained : -gained;
     }
     return difference;
