@@ -164,27 +164,31 @@ QPixmap loadPictureFile(const QString& nativeName, qreal devicePixelRatio) {
     return pixmap;
 }
 
-QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
+namespace {
+// A picture delivered inside the program at the density asked, its double-size
+// variant where there is one, each read by `read`.
+template <typename Read>
+QPixmap embeddedAtDensity(const QString& resource, qreal devicePixelRatio, Read read) {
     if (pictureDensity(devicePixelRatio) == 2) {
-        QPixmap sharp(highDensityName(resource));
+        QPixmap sharp = read(highDensityName(resource));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QPixmap(resource);
+    return read(resource);
+}
+} // namespace
+
+QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
+    return embeddedAtDensity(resource, devicePixelRatio,
+                             [](const QString& name) { return QPixmap(name); });
 }
 
 QPixmap decodeEmbeddedPicture(const QString& resource, qreal devicePixelRatio) {
-    if (pictureDensity(devicePixelRatio) == 2) {
-        QImage sharp = QImageReader(highDensityName(resource)).read();
-        if (!sharp.isNull()) {
-            QPixmap pixmap = QPixmap::fromImage(std::move(sharp));
-            pixmap.setDevicePixelRatio(2);
-            return pixmap;
-        }
-    }
-    return QPixmap::fromImage(QImageReader(resource).read());
+    return embeddedAtDensity(resource, devicePixelRatio, [](const QString& name) {
+        return QPixmap::fromImage(QImageReader(name).read());
+    });
 }
 
 void clearPictureCache() {
