@@ -95,6 +95,17 @@ Decision easyMove(const Position& position, std::uint64_t seed) {
     return {legal[rng.below(int(legal.size()))], 0};
 }
 
+// Calls `visit(slot, square)` for each card `held` (a bit per hand slot) on
+// each free square of `board`, in slot, then square order.
+template <typename Visit> void forEachPlacement(const Board& board, unsigned held, Visit visit) {
+    for (unsigned h = held; h != 0; h &= h - 1) {
+        const int slot = __builtin_ctz(h);
+        for (int square = 0; square < 9; ++square)
+            if (board.owner[square] == 0)
+                visit(slot, square);
+    }
+}
+
 // A placement chosen by the normal level's rule: hand slot and square, both
 // from 0, and its worth; slot -1 when there was nothing to place.
 struct Choice {
@@ -113,22 +124,17 @@ Choice normalChoice(const Board& board, const std::array<Card, 5>& hand, unsigne
                     Rule rule, const EdgeOdds& odds, Answer answer) {
     Choice best;
     double bestRisk = 0;
-    for (unsigned h = held; h != 0; h &= h - 1) {
-        const int slot = __builtin_ctz(h);
-        for (int square = 0; square < 9; ++square) {
-            if (board.owner[square] != 0)
-                continue;
-            Board next = board;
-            const int gain = next.place(square, hand[slot], player, rule);
-            const int worth = gain - answer(next);
-            const double risk = exposure(hand[slot], square, next, odds);
-            if (best.slot < 0 || worth > best.worth ||
-                (worth == best.worth && risk < bestRisk - 1e-12)) {
-                best = {slot, square, worth};
-                bestRisk = risk;
-            }
+    forEachPlacement(board, held, [&](int slot, int square) {
+        Board next = board;
+        const int gain = next.place(square, hand[slot], player, rule);
+        const int worth = gain - answer(next);
+        const double risk = exposure(hand[slot], square, next, odds);
+        if (best.slot < 0 || worth > best.worth ||
+            (worth == best.worth && risk < bestRisk - 1e-12)) {
+            best = {slot, square, worth};
+            bestRisk = risk;
         }
-    }
+    });
     return best;
 }
 
@@ -374,15 +380,10 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
 int largestGain(const Board& board, const std::array<Card, 5>& hand, unsigned held, int player,
                 Rule rule) {
     int best = 0;
-    for (unsigned h = held; h != 0; h &= h - 1) {
-        const int slot = __builtin_ctz(h);
-        for (int square = 0; square < 9; ++square) {
-            if (board.owner[square] != 0)
-                continue;
-            Board next = board;
-            best = std::max(best, next.place(square, hand[slot], player, rule));
-        }
-    }
+    forEachPlacement(board, held, [&](int slot, int square) {
+        Board next = board;
+        best = std::max(best, next.place(square, hand[slot], player, rule));
+    });
     return best;
 }
 
