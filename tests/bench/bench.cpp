@@ -8,6 +8,8 @@
 //   quorvel_bench --bare-window  show one empty window until killed
 //   quorvel_bench --match        play one scripted match (the same deal every time, its
 //                                windows drawn), print own peak memory (kB)
+//   quorvel_bench --bare --maps, --match --maps
+//                                also list the memory resident at the end by mapping
 //   quorvel_bench --computer     only the computer player's decision times and the
 //                                person's hint times (offscreen)
 //   quorvel_bench --startup [language]
@@ -96,6 +98,48 @@ long peakResidentKb() {
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').first().toLong();
     return -1;
+}
+
+// Resident memory now by mapping, summed by file (anonymous mappings, the
+// heap and the stacks under their own names), largest first: where a peak
+// goes, printed on standard error by the memory runs given --maps.
+void printResidentByMapping() {
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    if (!smaps.open(QIODevice::ReadOnly))
+        return;
+    struct Use {
+        long rss = 0, privateDirty = 0, anonymous = 0;
+    };
+    QMap<QByteArray, Use> byName;
+    QByteArray name;
+    for (const QByteArray& line : smaps.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 5 && fields[0].contains('-') && !fields[0].endsWith(':')) {
+            name = fields.size() >= 6 ? fields.mid(5).join(' ') : QByteArray("[anonymous]");
+            continue;
+        }
+        if (fields.size() < 2)
+            continue;
+        Use& use = byName[name];
+        if (fields[0] == "Rss:")
+            use.rss += fields[1].toLong();
+        else if (fields[0] == "Private_Dirty:")
+            use.privateDirty += fields[1].toLong();
+        else if (fields[0] == "Anonymous:")
+            use.anonymous += fields[1].toLong();
+    }
+    std::vector<std::pair<QByteArray, Use>> sorted(byName.keyValueBegin(), byName.keyValueEnd());
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto& a, const auto& b) { return a.second.rss > b.second.rss; });
+    long total = 0;
+    for (const auto& [file, use] : sorted)
+        total += use.rss;
+    std::fprintf(stderr, "  resident now %ld kB; by mapping (Rss, Private_Dirty, Anonymous kB):\n",
+                 total);
+    for (const auto& [file, use] : sorted)
+        if (use.rss > 0)
+            std::fprintf(stderr, "  %7ld %7ld %7ld  %s\n", use.rss, use.privateDirty, use.anonymous,
+                         file.constData());
 }
 
 double threadCpuMs() {
@@ -741,6 +785,8 @@ int bare(int argc, char* argv[]) {
     window.show();
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();
+    if (app.arguments().contains(QStringLiteral("--maps")))
+        printResidentByMapping();
     std::printf("%ld\n", peakResidentKb());
     return 0;
 }
@@ -770,6 +816,8 @@ int match(int argc, char* argv[]) {
         bench.playMatch(false, &modals);
         std::fprintf(stderr, "  peak after a whole match     %ld kB (%zu hands)\n",
                      peakResidentKb(), bench.count("DealStock (selection timer tick)") / 2);
+        if (app.arguments().contains(QStringLiteral("--maps")))
+            printResidentByMapping();
         Game::click(frmMain->imgExit);
         platform::Random::instance().reset();
     }
