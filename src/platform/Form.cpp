@@ -7,6 +7,7 @@
 #include "platform/Translations.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -274,6 +275,7 @@ void Form::Hide() {
     QWidget::hide();
     m_background = QPixmap();
     letGoOfPictures();
+    releaseBackingStore();
     deactivate();
     if (m_modalLoop) {
         m_modalLoop->quit();
@@ -291,6 +293,15 @@ void Form::Hide() {
 void Form::letGoOfPictures() {
     for (Picture* picture : findChildren<Picture*>())
         picture->letGo();
+}
+
+// A hidden window keeps its native window (the window manager and the
+// accessibility bus know it by it) but not the pixels drawn for it: its
+// backing store shrinks to one pixel. When the window shows again Qt finds
+// the store smaller than the window, makes it whole and draws all of it.
+void Form::releaseBackingStore() {
+    if (QBackingStore* store = backingStore(); store && store->size() != QSize(1, 1))
+        store->resize(QSize(1, 1));
 }
 
 void Form::Unload() {

@@ -85,6 +85,7 @@ class Form : public QWidget {
     void deactivate();
     void place();
     void letGoOfPictures();
+    void releaseBackingStore();
     // Shown windows come out of a minimised state and to the front.
     void showNormalAndRaise();
     void startPressGuard();

@@ -6,11 +6,13 @@
 #include "support/ScreenMouse.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +85,7 @@ class PlatformTest : public QObject {
     void timersTickInsideAModalLoop();
     void modalClosedByItsHookDoesNotWait();
     void unloadThenShowLoadsAgain();
+    void hiddenWindowLetsGoOfItsDrawing();
     void closeRequestIsIgnored();
     void pressesSoonAfterShowingAreIgnored_data();
     void pressesSoonAfterShowingAreIgnored();
@@ -251,6 +254,40 @@ void PlatformTest::unloadThenShowLoadsAgain() {
     QCOMPARE(form.loads, 2);
     QVERIFY(form.isLoaded());
     QVERIFY(form.isVisible());
+}
+
+// A hidden window keeps its native window but not the pixels drawn for it;
+// shown again, it is drawn whole, and the screen shows it exactly as before.
+void PlatformTest::hiddenWindowLetsGoOfItsDrawing() {
+    Probe form(QStringLiteral("drawn"));
+    auto* label = new platform::Label(&form);
+    label->setGeometry(10, 10, 180, 60);
+    label->setFontSpec(QStringLiteral("Times New Roman"), 14, true);
+    label->setForeColor(QColor(0xFF, 0, 0));
+    label->setCaption(QStringLiteral("Drawn"));
+    // What the window system has of the window: its backing store.
+    auto onScreen = [&form] {
+        QCoreApplication::processEvents();
+        return form.screen()->grabWindow(form.winId()).toImage();
+    };
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage before = onScreen();
+    QCOMPARE(before.size(), form.size());
+    QCOMPARE(form.backingStore()->size(), form.size());
+    const WId native = form.winId();
+
+    form.Hide();
+    const QSize hidden = form.backingStore()->size();
+    QVERIFY2(hidden.width() * hidden.height() <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(hidden.width()).arg(hidden.height())));
+    QCOMPARE(form.winId(), native);
+
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage after = onScreen();
+    QCOMPARE(form.backingStore()->size(), form.size());
+    QVERIFY(after == before);
 }
 
 void PlatformTest::closeRequestIsIgnored() {
