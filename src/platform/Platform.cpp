@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <utility>
@@ -39,6 +40,12 @@ void onSignal(int) {
 } // namespace
 
 void initialise() {
+    // Pictures and the windows' backing stores come and go in blocks of a
+    // hundred kilobytes to a megabyte or more. glibc raises its threshold for
+    // mapping a block of its own to the largest block freed, after which such
+    // blocks come from the heap and their room stays with the program once
+    // they are freed. At a fixed threshold each is given back as it is freed.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     initEmbeddedResources();
     substituteDesignFonts(currentLanguage());
 }
