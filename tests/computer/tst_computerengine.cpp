@@ -195,6 +195,8 @@ class ComputerTest : public QObject {
     void hardIsExactUnderOpenHand();
     void closedHandSearchesEachSampleToTheEnd_data();
     void closedHandSearchesEachSampleToTheEnd();
+    void closedHandLooksTwoPliesAhead_data();
+    void closedHandLooksTwoPliesAhead();
     void horizonCountsCardsLeftOpen_data();
     void horizonCountsCardsLeftOpen();
     void horizonNeverReachesTheEndOfTheHand();
@@ -314,6 +316,55 @@ void ComputerTest::closedHandSearchesEachSampleToTheEnd() {
     }
     if (empty >= 2)
         QVERIFY(nonZero > 0);
+}
+
+void ComputerTest::closedHandLooksTwoPliesAhead_data() {
+    QTest::addColumn<int>("empty");
+    QTest::addColumn<Rule>("rule");
+    for (int empty : {9, 8})
+        for (Rule rule : {Rule::Basic, Rule::BasicCombo})
+            QTest::addRow("%d free, %s", empty, rule == Rule::Basic ? "Basic" : "Combo")
+                << empty << rule;
+}
+
+// At nine and eight free squares each sample is searched two plies deep (the
+// computer's move and the person's answer) under either rule: with a list of
+// one card every sample is the person's real hand, so the Closed Hand value
+// is the best of the moves searched two plies deep with the cards left open
+// at the horizon counting 40 % of their points, and a search one ply shorter
+// or longer would not have given it every time.
+void ComputerTest::closedHandLooksTwoPliesAhead() {
+    QFETCH(int, empty);
+    QFETCH(Rule, rule);
+    const int depth = 2;
+    computer::Rng rng(6060 + empty);
+    std::array<int, 2> otherDepthDiffers{};
+    for (int n = 0; n < 6; ++n) {
+        Position open = randomPosition(rng, empty, rule, true);
+        const Card only = randomCard(rng);
+        open.cardList = {only};
+        for (auto& card : open.opponentHand)
+            if (card)
+                card = only;
+        Position closed = open;
+        closed.opponentHandKnown = false;
+        const computer::Decision sampled = computer::decide(closed, Level::Hard, n);
+
+        auto bestAt = [&](int plies) {
+            computer::Table table(12);
+            computer::Search search(dealOf(open), 2, rule, table);
+            search.setHorizon(40);
+            int best = -computer::Search::Infinity;
+            for (const auto& move : search.moves())
+                best = std::max(best, search.valueOf(move.step, plies));
+            return best;
+        };
+        QCOMPARE(sampled.value, double(bestAt(depth)));
+        otherDepthDiffers[0] += bestAt(depth - 1) != bestAt(depth);
+        otherDepthDiffers[1] += bestAt(depth + 1) != bestAt(depth);
+    }
+    QVERIFY(otherDepthDiffers[0] > 0);
+    QVERIFY(otherDepthDiffers[1] > 0);
 }
 
 void ComputerTest::horizonCountsCardsLeftOpen_data() {
