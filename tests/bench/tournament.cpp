@@ -9,7 +9,10 @@
 //                       "hard-normal:closed" plays only that hand option;
 //                       "oracle-normal" is played only when named: the hard
 //                       level shown the hidden hand, the ceiling of Closed
-//                       Hand play against normal]
+//                       Hand play against normal; so are "hardmoves-" and
+//                       "hardselect-" against "reference" or "normal":
+//                       hard's moves with the reference's choice of five,
+//                       and the reference's moves with hard's choice]
 
 #include "computer/Tournament.h"
 #include "computer/ReferenceHard.h"
@@ -32,6 +35,15 @@ int main(int argc, char* argv[]) {
         tournament::cardList(QStringLiteral(QUORVEL_SOURCE_DIR "/data/cards.csv"));
 
     using computer::Level;
+    // Hard's moves with the reference's choice of five, and the reference's
+    // moves with hard's choice: where hard's share comes from.
+    tournament::Player hardMoves = tournament::levelPlayer(Level::Hard);
+    hardMoves.name = "hardmoves";
+    hardMoves.select = tournament::referencePlayer().select;
+    tournament::Player hardSelect = tournament::referencePlayer();
+    hardSelect.name = "hardselect";
+    hardSelect.select = tournament::levelPlayer(Level::Hard).select;
+
     // The reference is the hard level as it played before its search was
     // rebuilt; the game never offers it.
     struct Pairing {
@@ -45,6 +57,10 @@ int main(int argc, char* argv[]) {
         {tournament::levelPlayer(Level::Normal), tournament::levelPlayer(Level::Easy), 0.65, 0.65},
         {tournament::levelPlayer(Level::Hard), tournament::referencePlayer(), 0.50, 0.65},
         {tournament::oraclePlayer(), tournament::levelPlayer(Level::Normal), 0, 0, true},
+        {hardMoves, tournament::referencePlayer(), 0, 0, true},
+        {hardMoves, tournament::levelPlayer(Level::Normal), 0, 0, true},
+        {hardSelect, tournament::referencePlayer(), 0, 0, true},
+        {hardSelect, tournament::levelPlayer(Level::Normal), 0, 0, true},
     };
 
     std::printf("%-18s %-12s %-6s %6s %6s %6s %6s %9s %8s\n", "pairing", "hand", "rules", "hands",
