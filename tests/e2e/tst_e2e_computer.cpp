@@ -164,11 +164,25 @@ class ComputerMatch {
         return count ? double(sum) / (3.0 * count) : 0;
     }
 
-    // Under Closed Hand every card the computer holds shows its back.
-    void checkComputerFaceDown(const Window& main, const Tables& t) {
+    // Under Closed Hand every card the computer holds shows its back. Just
+    // after the deal the tables change before the window shown again is drawn
+    // whole, so there (`settle`) the window is read once it has stopped
+    // changing: two grabs alike, 50 ms apart, within the computer's pace of
+    // 600 ms, before its first move can change its hand.
+    void checkComputerFaceDown(const Window& main, const Tables& t, bool settle = false) {
         if (m_open)
             return;
-        const QImage shot = m_x.grab(main);
+        QImage shot = m_x.grab(main);
+        QElapsedTimer settling;
+        settling.start();
+        while (settle && settling.elapsed() < 500) {
+            QThread::msleep(50);
+            QImage again = m_x.grab(main);
+            const bool same = again == shot;
+            shot = std::move(again);
+            if (same)
+                break;
+        }
         for (int s = 1; s <= 5; ++s) {
             if (t.hand2[s].id == 0)
                 continue;
@@ -281,7 +295,7 @@ class ComputerMatch {
                 ++k;
         if (k != 6)
             fail(QStringLiteral("the computer's hand is not five cards of its offer"));
-        checkComputerFaceDown(main, dealt);
+        checkComputerFaceDown(main, dealt, true);
 
         // Beginners alternate from hand to hand. In the first hand of the
         // match, the computer moves within a few seconds if it begins.
