@@ -62,6 +62,30 @@ Position randomPosition(computer::Rng& rng, int empty, Rule rule, bool openHand)
     return p;
 }
 
+// An Open Hand position like `randomPosition` whose card list is a single
+// card, the one every card the person holds is made into: under Closed Hand
+// each hand sampled for the person is then his real hand.
+Position soleCardPosition(computer::Rng& rng, int empty, Rule rule) {
+    Position p = randomPosition(rng, empty, rule, true);
+    const Card only = randomCard(rng);
+    p.cardList = {only};
+    for (auto& card : p.opponentHand)
+        if (card)
+            card = only;
+    return p;
+}
+
+// Test rows for each number of free squares from `most` down to `least`,
+// each under both rules.
+void addFreeSquareRows(int most, int least) {
+    QTest::addColumn<int>("empty");
+    QTest::addColumn<Rule>("rule");
+    for (int empty = most; empty >= least; --empty)
+        for (Rule rule : {Rule::Basic, Rule::BasicCombo})
+            QTest::addRow("%d free, %s", empty, rule == Rule::Basic ? "Basic" : "Combo")
+                << empty << rule;
+}
+
 // A position reached by play from an empty board: both players are dealt
 // five cards and place them by turns at random until `empty` squares are
 // free and the computer is to move; the order of play is its history. Under
@@ -213,12 +237,7 @@ class ComputerTest : public QObject {
 };
 
 void ComputerTest::hardIsExactUnderOpenHand_data() {
-    QTest::addColumn<int>("empty");
-    QTest::addColumn<Rule>("rule");
-    for (int empty = 9; empty >= 1; --empty)
-        for (Rule rule : {Rule::Basic, Rule::BasicCombo})
-            QTest::addRow("%d free, %s", empty, rule == Rule::Basic ? "Basic" : "Combo")
-                << empty << rule;
+    addFreeSquareRows(9, 1);
 }
 
 // Under Open Hand the hard level's value is the exact value of the position
@@ -283,12 +302,7 @@ void ComputerTest::hardIsExactUnderOpenHand() {
 }
 
 void ComputerTest::closedHandSearchesEachSampleToTheEnd_data() {
-    QTest::addColumn<int>("empty");
-    QTest::addColumn<Rule>("rule");
-    for (int empty = 7; empty >= 1; --empty)
-        for (Rule rule : {Rule::Basic, Rule::BasicCombo})
-            QTest::addRow("%d free, %s", empty, rule == Rule::Basic ? "Basic" : "Combo")
-                << empty << rule;
+    addFreeSquareRows(7, 1);
 }
 
 // Under Closed Hand the person's hand is sampled from the card list. With a
@@ -301,12 +315,7 @@ void ComputerTest::closedHandSearchesEachSampleToTheEnd() {
     computer::Rng rng(8080 + empty);
     int nonZero = 0;
     for (int n = 0; n < 12; ++n) {
-        Position open = randomPosition(rng, empty, rule, true);
-        const Card only = randomCard(rng);
-        open.cardList = {only};
-        for (auto& card : open.opponentHand)
-            if (card)
-                card = only;
+        const Position open = soleCardPosition(rng, empty, rule);
         Position closed = open;
         closed.opponentHandKnown = false;
         const computer::Decision exact = computer::decide(open, Level::Hard, n);
@@ -319,12 +328,7 @@ void ComputerTest::closedHandSearchesEachSampleToTheEnd() {
 }
 
 void ComputerTest::closedHandLooksTwoPliesAhead_data() {
-    QTest::addColumn<int>("empty");
-    QTest::addColumn<Rule>("rule");
-    for (int empty : {9, 8})
-        for (Rule rule : {Rule::Basic, Rule::BasicCombo})
-            QTest::addRow("%d free, %s", empty, rule == Rule::Basic ? "Basic" : "Combo")
-                << empty << rule;
+    addFreeSquareRows(9, 8);
 }
 
 // At nine and eight free squares each sample is searched two plies deep (the
@@ -340,12 +344,7 @@ void ComputerTest::closedHandLooksTwoPliesAhead() {
     computer::Rng rng(6060 + empty);
     std::array<int, 2> otherDepthDiffers{};
     for (int n = 0; n < 6; ++n) {
-        Position open = randomPosition(rng, empty, rule, true);
-        const Card only = randomCard(rng);
-        open.cardList = {only};
-        for (auto& card : open.opponentHand)
-            if (card)
-                card = only;
+        const Position open = soleCardPosition(rng, empty, rule);
         Position closed = open;
         closed.opponentHandKnown = false;
         const computer::Decision sampled = computer::decide(closed, Level::Hard, n);
