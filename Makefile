@@ -6,7 +6,8 @@ PACKAGES  := cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation xvfb
              sqlite3 clang libclang-rt-14-dev x11-apps x11-utils imagemagick libgif-dev libxcb1-dev openbox \
              at-spi2-core python3-pyatspi dbus desktop-file-utils appstream lintian dpkg-dev fakeroot file \
              qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-noto-cjk libavahi-client-dev avahi-daemon avahi-utils \
-             orca speech-dispatcher espeak-ng python3-gi gir1.2-atspi-2.0 dbus-x11 iproute2 lld
+             orca speech-dispatcher espeak-ng python3-gi gir1.2-atspi-2.0 dbus-x11 iproute2 lld \
+             libjpeg62-turbo-dev
 QUORVEL   := $(BUILD)/quorvel/quorvel
 # The shipped translations (translations/quorvel_<language>.ts).
 LANGUAGES := $(patsubst translations/quorvel_%.ts,%,$(wildcard translations/quorvel_*.ts))

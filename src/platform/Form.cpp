@@ -3,6 +3,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Fatal.h"
+#include "platform/JpegRows.h"
 #include "platform/Recordset.h"
 #include "platform/Translations.h"
 
@@ -13,8 +14,10 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QResource>
 #include <QScreen>
 #include <QStyleHints>
 
@@ -338,17 +341,31 @@ bool Form::keyDown(QKeyEvent* event) {
     return !isDying() && isVisible() && Form_KeyDown(event);
 }
 
-void Form::paintEvent(QPaintEvent*) {
+void Form::paintEvent(QPaintEvent* event) {
+    if (m_backgroundName.isEmpty())
+        return;
     // At the density of the window's screen, again if it has moved to another.
     const qreal ratio = devicePixelRatioF();
-    if (!m_backgroundName.isEmpty() &&
-        (m_background.isNull() || m_backgroundDensity != pictureDensity(ratio))) {
+    const int density = pictureDensity(ratio);
+    QPainter painter(this);
+    // At a whole density the picture is drawn from its compressed form, only
+    // the rows the region drawn needs: a window on screen holds none of its
+    // background decoded.
+    if (ratio == density) {
+        const QString name = pictureInLanguage(m_backgroundName);
+        const QResource picture(density == 2 ? highDensityName(name) : name);
+        if (picture.isValid() && drawJpegRows(painter, picture.uncompressedData(), size() * density,
+                                              density, event->region())) {
+            m_background = QPixmap();
+            return;
+        }
+    }
+    if (m_background.isNull() || m_backgroundDensity != density) {
         m_background = decodeEmbeddedPicture(pictureInLanguage(m_backgroundName), ratio);
-        m_backgroundDensity = pictureDensity(ratio);
+        m_backgroundDensity = density;
     }
     if (m_background.isNull())
         return;
-    QPainter painter(this);
     // Between the two densities (150 %) the picture is scaled down, not copied.
     if (ratio != m_backgroundDensity)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -53,6 +53,9 @@ class Form : public QWidget {
     // input event is being handled or its time is not known.
     static qint64 inputEventTime();
     bool isMinimised() const { return windowState() & Qt::WindowMinimized; }
+    // Whether the window holds its background decoded: only on a screen
+    // between the two densities of the pictures, where it is scaled.
+    bool holdsDecodedBackground() const { return !m_background.isNull(); }
 
   protected:
     virtual void Form_Load() {}

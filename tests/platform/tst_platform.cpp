@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 #include "platform/Fatal.h"
 #include "platform/Form.h"
+#include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 #include "support/ScreenMouse.h"
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -40,6 +42,29 @@ class Probe : public platform::Form {
     void Form_Unload() override { ++unloads; }
     void Form_QueryClose() override { ++closeRequests; }
 };
+
+// A window with one of the program's backgrounds, `size` pixels.
+class Backdrop : public platform::Form {
+  public:
+    Backdrop(const QString& picture, QSize size) : platform::Form(QStringLiteral("backdrop")) {
+        setDesign(QStringLiteral("Backdrop"), size.width() * 15, size.height() * 15, picture);
+    }
+};
+
+// The largest difference in any colour between two pictures of one size.
+int largestDifference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    int largest = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row);
+            const QRgb q = y.pixel(column, row);
+            largest = std::max({largest, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                                qAbs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
 
 // Presses and releases through the window, so that Qt routes the events the
 // way it routes a player's mouse: to the control under the pointer, and the
@@ -101,6 +126,8 @@ class PlatformTest : public QObject {
     void stretchedAndNaturalDrawing_data();
     void stretchedAndNaturalDrawing();
     void missingPictureIsFatal();
+    void backgroundDrawnByRowsIsTheWholePicture_data();
+    void backgroundDrawnByRowsIsTheWholePicture();
     void doubleClickActsOnce_data();
     void doubleClickActsOnce();
     void quickClicksOnTwoPicturesAreTwoClicks();
@@ -529,6 +556,64 @@ void PlatformTest::stretchedAndNaturalDrawing() {
     picture->Clear();
     QVERIFY(picture->pictureName().isEmpty());
     QVERIFY(!isRed(picture->grab().toImage().pixel(pixel)));
+}
+
+void PlatformTest::backgroundDrawnByRowsIsTheWholePicture_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("board, one column wider than its picture")
+        << QStringLiteral(":/embedded/main.jpg") << QSize(592, 525);
+    QTest::newRow("selection, one row lower than its picture")
+        << QStringLiteral(":/embedded/strip.jpg") << QSize(588, 220);
+    QTest::newRow("options, as large as its picture")
+        << QStringLiteral(":/embedded/options.jpg") << QSize(312, 412);
+}
+
+// A background is drawn from its compressed picture, only the rows a drawing
+// needs: the window looks as it does with the whole picture decoded and
+// stretched over it, and so does each part of it drawn again alone (the rows
+// above it skipped over).
+void PlatformTest::backgroundDrawnByRowsIsTheWholePicture() {
+    QFETCH(QString, picture);
+    QFETCH(QSize, size);
+    platform::initialise();
+    Backdrop form(picture, size);
+    QCOMPARE(form.size(), size);
+    const qreal ratio = form.devicePixelRatioF();
+    const QPixmap decoded = platform::decodeEmbeddedPicture(picture, ratio);
+    QVERIFY(!decoded.isNull());
+    QImage whole(size * ratio, QImage::Format_RGB32);
+    whole.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&whole);
+        // Between the two densities the window scales its picture smoothly.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                              ratio != platform::pictureDensity(ratio));
+        painter.drawPixmap(QRect(QPoint(), size), decoded);
+    }
+    const QImage drawn = form.grab().toImage();
+    QCOMPARE(drawn.size(), whole.size());
+    QVERIFY2(largestDifference(drawn, whole) <= 2,
+             qPrintable(QString::number(largestDifference(drawn, whole))));
+    QCOMPARE(form.holdsDecodedBackground(), ratio != platform::pictureDensity(ratio));
+
+    // Parts drawn again alone: low in the window, and at odd places (on a
+    // screen between the densities a part's edges fall between pixels).
+    if (ratio != platform::pictureDensity(ratio))
+        return;
+    for (const QRect part : {QRect(40, size.height() * 2 / 3, 120, size.height() / 4),
+                             QRect(size.width() / 3 + 1, size.height() / 2 + 3, 37, 29),
+                             QRect(0, size.height() - 9, size.width(), 9)}) {
+        const QImage alone = form.grab(part).toImage();
+        const QRect pixels(part.topLeft() * ratio, part.size() * ratio);
+        QCOMPARE(alone.size(), pixels.size());
+        QVERIFY2(largestDifference(alone, whole.copy(pixels)) <= 2,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(part.x())
+                                .arg(part.y())
+                                .arg(part.width())
+                                .arg(part.height())));
+    }
 }
 
 void PlatformTest::missingPictureIsFatal() {
