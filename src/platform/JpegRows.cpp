@@ -71,12 +71,12 @@ bool readRow(Decoder& d, int row, unsigned char* pixels) {
 }
 
 // Which of `source` pixels lands on each of `target` pixels when QPainter
-// stretches a picture without smoothing: a step of 65536 / scale, the first
-// sample half a step in.
+// stretches a picture without smoothing over a rectangle: a step of
+// 65536 / scale, the first sample just short of half a step in.
 std::vector<int> nearest(int source, int target) {
     std::vector<int> map(target);
     const int step = int(65536.0 / (double(target) / source));
-    qint64 at = step / 2;
+    qint64 at = (step + 1) / 2 - 1;
     for (int i = 0; i < target; ++i, at += step)
         map[i] = std::min(int(at >> 16), source - 1);
     return map;

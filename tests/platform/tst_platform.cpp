@@ -565,6 +565,8 @@ void PlatformTest::backgroundDrawnByRowsIsTheWholePicture_data() {
         << QStringLiteral(":/embedded/main.jpg") << QSize(592, 525);
     QTest::newRow("selection, one row lower than its picture")
         << QStringLiteral(":/embedded/strip.jpg") << QSize(588, 220);
+    QTest::newRow("help, smaller both ways than its picture")
+        << QStringLiteral(":/embedded/main.jpg") << QSize(588, 523);
     QTest::newRow("options, as large as its picture")
         << QStringLiteral(":/embedded/options.jpg") << QSize(312, 412);
 }
