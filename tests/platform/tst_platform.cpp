@@ -10,9 +10,12 @@
 #include <QBackingStore>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
@@ -128,6 +131,7 @@ class PlatformTest : public QObject {
     void missingPictureIsFatal();
     void backgroundDrawnByRowsIsTheWholePicture_data();
     void backgroundDrawnByRowsIsTheWholePicture();
+    void designFaceIsTheApplicationsFont();
     void doubleClickActsOnce_data();
     void doubleClickActsOnce();
     void quickClicksOnTwoPicturesAreTwoClicks();
@@ -616,6 +620,32 @@ void PlatformTest::backgroundDrawnByRowsIsTheWholePicture() {
                                 .arg(part.width())
                                 .arg(part.height())));
     }
+}
+
+// The application's font is the design's serif face at the desktop's size,
+// so that a text box laid out before it is given its own font loads no other
+// face; Qt's own widgets (a text box's context menu, a message box) keep the
+// desktop's font.
+void PlatformTest::designFaceIsTheApplicationsFont() {
+    platform::initialise();
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QCOMPARE(QFontInfo(QApplication::font()).family(),
+             QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
+    QCOMPARE(QApplication::font().pointSizeF(), desktop.pointSizeF());
+    QLineEdit box;
+    QCOMPARE(QFontInfo(box.font()).family(), QFontInfo(QApplication::font()).family());
+    QMenu menu;
+    QMessageBox message;
+    for (QWidget* own : {static_cast<QWidget*>(&menu), static_cast<QWidget*>(&message)}) {
+        own->ensurePolished();
+        QCOMPARE(QFontInfo(own->font()).family(), QFontInfo(desktop).family());
+        QCOMPARE(own->font().pointSizeF(), desktop.pointSizeF());
+    }
+    // Set up again, the same.
+    platform::initialise();
+    QCOMPARE(QFontInfo(QApplication::font()).family(),
+             QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
+    QCOMPARE(QFontInfo(QApplication::font("QMenu")).family(), QFontInfo(desktop).family());
 }
 
 void PlatformTest::missingPictureIsFatal() {
