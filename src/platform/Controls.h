@@ -87,7 +87,7 @@ class Picture : public QWidget {
     QString m_name;
     // The file decoded before the choice of density (see loadPictureFile).
     QString m_source;
-    QString m_file;
+    mutable QString m_file;
     bool m_embedded = false;
     int m_density = 1;
 };
@@ -246,6 +246,8 @@ QString highDensityName(const QString& name);
 // can be read (its pixmap then has a device pixel ratio of 2); otherwise the
 // named file, whose failure to load is fatal.
 QPixmap loadPictureFile(const QString& nativeName, qreal devicePixelRatio = 1.0);
+// Fatal when the picture file is missing or empty.
+void checkPictureFile(const QString& nativeName);
 // A picture delivered inside the program, chosen by density in the same way.
 QPixmap loadEmbeddedPicture(const QString& resource, qreal devicePixelRatio = 1.0);
 // The same, decoded for the caller alone: Qt's own cache of pictures keeps

@@ -129,6 +129,7 @@ class PlatformTest : public QObject {
     void stretchedAndNaturalDrawing_data();
     void stretchedAndNaturalDrawing();
     void missingPictureIsFatal();
+    void pictureOfAHiddenWindowDecodedWhenDrawn();
     void backgroundDrawnByRowsIsTheWholePicture_data();
     void backgroundDrawnByRowsIsTheWholePicture();
     void designFaceIsTheApplicationsFont();
@@ -646,6 +647,39 @@ void PlatformTest::designFaceIsTheApplicationsFont() {
     QCOMPARE(QFontInfo(QApplication::font()).family(),
              QFontInfo(QFont(QStringLiteral("Times New Roman"))).family());
     QCOMPARE(QFontInfo(QApplication::font("QMenu")).family(), QFontInfo(desktop).family());
+}
+
+// A picture given to a window that is not on the screen is decoded when it
+// is drawn, not before; an opaque one is held in three bytes a pixel and
+// drawn as it was decoded.
+void PlatformTest::pictureOfAHiddenWindowDecodedWhenDrawn() {
+    QTemporaryDir dir;
+    QImage image(12, 10, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(20 * x, 25 * y, 200 - 10 * x));
+    const QString file = dir.filePath(QStringLiteral("ramp.png"));
+    QVERIFY(image.save(file));
+
+    Probe form(QStringLiteral("form"));
+    auto* picture = new platform::Picture(&form, 1);
+    picture->setGeometry(0, 0, 12, 10);
+    picture->LoadPicture(file);
+    QVERIFY(picture->hasPicture());
+    QVERIFY(!picture->decoded());
+    QCOMPARE(picture->pictureFile(), file);
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCoreApplication::processEvents();
+    QVERIFY(picture->decoded());
+    QCOMPARE(picture->pixmap().depth(), 24);
+    QCOMPARE(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32), image);
+    if (picture->devicePixelRatioF() == 1.0)
+        QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32), image);
+    // Given to the window on the screen, it is decoded at once.
+    picture->Clear();
+    picture->LoadPicture(file);
+    QVERIFY(picture->decoded());
 }
 
 void PlatformTest::missingPictureIsFatal() {
