@@ -13,8 +13,7 @@
 namespace platform {
 
 DropDown::DropDown(QLineEdit* box, const QStringList& entries)
-    : QObject(box), m_box(box), m_entries(entries), m_button(new QToolButton(box)),
-      m_completer(new QCompleter(new QStringListModel(entries, this), this)) {
+    : QObject(box), m_box(box), m_entries(entries), m_button(new QToolButton(box)) {
     m_button->setObjectName(box->objectName() + QStringLiteral("_list"));
     m_button->setArrowType(Qt::DownArrow);
     m_button->setAutoRaise(true);
@@ -24,18 +23,30 @@ DropDown::DropDown(QLineEdit* box, const QStringList& entries)
     m_button->setGeometry(box->width() - side, 0, side, side);
     m_button->hide();
     connect(m_button, &QToolButton::clicked, this, &DropDown::showList);
+    box->installEventFilter(this);
+}
 
+// The list and what fills it are made when the list first opens.
+QCompleter* DropDown::completer() const {
+    if (m_completer)
+        return m_completer;
+    auto* self = const_cast<DropDown*>(this);
+    m_completer = new QCompleter(new QStringListModel(m_entries, self), self);
     // The list offers every entry whatever the box holds; typing never opens it.
     m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     m_completer->setCaseSensitivity(Qt::CaseInsensitive);
-    m_completer->setWidget(box);
-    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this,
-            [this](const QString& text) {
-                m_box->setText(text);
-                m_box->selectAll();
-                emit Chosen(text);
+    m_completer->setWidget(m_box);
+    // The box's events reach this filter before the completer's, as when
+    // both were set up together.
+    m_box->removeEventFilter(self);
+    m_box->installEventFilter(self);
+    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), self,
+            [self](const QString& text) {
+                self->m_box->setText(text);
+                self->m_box->selectAll();
+                emit self->Chosen(text);
             });
-    box->installEventFilter(this);
+    return m_completer;
 }
 
 void DropDown::showList() {
@@ -46,21 +57,21 @@ void DropDown::showList() {
     if (!m_box->hasFocus())
         m_box->setFocus(Qt::PopupFocusReason);
     // The list is written like the box: same font, same colours.
-    m_completer->popup()->setFont(m_box->font());
-    m_completer->popup()->setPalette(m_box->palette());
-    m_completer->setCompletionPrefix(QString());
+    completer()->popup()->setFont(m_box->font());
+    completer()->popup()->setPalette(m_box->palette());
+    completer()->setCompletionPrefix(QString());
     const int row = static_cast<int>(m_entries.indexOf(m_box->text()));
-    m_completer->complete(listRect());
+    completer()->complete(listRect());
     if (row >= 0)
-        m_completer->popup()->setCurrentIndex(m_completer->completionModel()->index(row, 0));
+        completer()->popup()->setCurrentIndex(completer()->completionModel()->index(row, 0));
 }
 
 // Under the box, as wide as the box, or wider where an entry would be cut:
 // the opened list shows every entry whole while the box keeps its size.
 QRect DropDown::listRect() const {
-    QAbstractItemView* list = m_completer->popup();
+    QAbstractItemView* list = completer()->popup();
     int width = list->sizeHintForColumn(0) + 2 * list->frameWidth();
-    if (m_entries.size() > m_completer->maxVisibleItems())
+    if (m_entries.size() > completer()->maxVisibleItems())
         width += list->verticalScrollBar()->sizeHint().width();
     QRect rect = m_box->rect();
     rect.setWidth(qMax(rect.width(), width));
@@ -68,11 +79,11 @@ QRect DropDown::listRect() const {
 }
 
 bool DropDown::listShown() const {
-    return m_completer->popup() && m_completer->popup()->isVisible();
+    return m_completer && m_completer->popup()->isVisible();
 }
 
 QWidget* DropDown::listWidget() const {
-    return m_completer->popup();
+    return completer()->popup();
 }
 
 void DropDown::updateButton() {

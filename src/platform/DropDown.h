@@ -39,11 +39,12 @@ class DropDown : public QObject {
   private:
     void updateButton();
     QRect listRect() const;
+    QCompleter* completer() const;
 
     QLineEdit* m_box;
     QStringList m_entries;
     QToolButton* m_button;
-    QCompleter* m_completer;
+    mutable QCompleter* m_completer = nullptr;
 };
 
 } // namespace platform

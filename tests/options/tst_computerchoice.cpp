@@ -7,6 +7,7 @@
 #include "windows/Forms.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
@@ -27,6 +28,7 @@ class ComputerChoiceTest : public QObject {
     void typedNameDecides_data();
     void typedNameDecides();
     void openedListShowsEveryEntryWhole();
+    void listMadeWhenFirstOpened();
     void disabledOutsideNewGame();
     void everyStartBeginsWithAPerson();
     void commandLineValue_data();
@@ -152,6 +154,29 @@ void ComputerChoiceTest::chooseFromTheList() {
     QCOMPARE(frmPlayer2->lblName->caption(), name);
     QVERIFY(frmPlayer2->computerChooses());
     QVERIFY(frmPlayer2->tmrComputer->isEnabled());
+}
+
+// The list and its entries are made when the list first opens, not with the
+// window; made once, they serve every later opening, and the arrow follows
+// the box's focus as before.
+void ComputerChoiceTest::listMadeWhenFirstOpened() {
+    Game game;
+    game.start();
+    Game::click(frmMain->imgNewGame);
+    platform::TextBox* box = frmOptions->txtPlayer2Name;
+    QVERIFY(box->findChildren<QCompleter*>().isEmpty());
+    QVERIFY(!dropDown()->listShown());
+    QVERIFY(box->findChildren<QCompleter*>().isEmpty());
+    chooseEntry(0);
+    QCOMPARE(box->findChildren<QCompleter*>().size(), 1);
+    QCOMPARE(box->Text(), QStringLiteral("Computer (easy)"));
+    QVERIFY(dropDown()->button()->isVisible());
+    // Opened again at the entry the box holds, two entries down.
+    chooseEntry(1, Opening::F4);
+    QCOMPARE(box->findChildren<QCompleter*>().size(), 1);
+    QCOMPARE(box->Text(), QStringLiteral("Computer (hard)"));
+    QTest::keyClick(box, Qt::Key_Backtab);
+    QVERIFY(!dropDown()->button()->isVisible());
 }
 
 // The network entries are longer than the designed box is wide: the opened
