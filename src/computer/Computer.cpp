@@ -87,6 +87,20 @@ double exposure(const Card& card, int square, const Board& board, const EdgeOdds
     return risk;
 }
 
+// How a player who weighs each edge against the list values a card: how
+// likely each edge wins its contest against a random edge of the list, plus
+// the weakest edge, which a corner can hide only so often.
+double edgeWorth(const Card& card, const EdgeOdds& odds) {
+    double strength = 0, weakest = 1;
+    for (int side = 0; side < 4; ++side) {
+        const int e = edgeOn(card, side);
+        const double w = (odds.beats(e) + odds.holds(e)) / 2;
+        strength += w;
+        weakest = std::min(weakest, w);
+    }
+    return strength + 0.5 * weakest;
+}
+
 Decision easyMove(const Position& position, std::uint64_t seed) {
     const std::vector<Move> legal = legalMoves(position);
     if (legal.empty())
@@ -213,6 +227,18 @@ std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
     return hand;
 }
 
+// The computer's points in this hand so far less the person's, replayed from
+// the order of play.
+int pointsSoFar(const Position& position) {
+    Board board;
+    int difference = 0;
+    for (const Placement& placed : position.history) {
+        const int gained = board.place(placed.square, placed.card, placed.player, position.rule);
+        difference += placed.player == Computer ? gained : -gained;
+    }
+    return difference;
+}
+
 // How a Closed Hand decision spends its work, by the plies left in the hand:
 // how many hands of the person it samples and how deep it values each move
 // against each (0: to the end of the hand); then, where `keep` is above 0,
@@ -227,10 +253,13 @@ std::array<Card, 5> sampleHand(const Position& position, Rng& rng, int count) {
 // hands against the normal level under Closed Hand, against 78.0 % with the
 // rest of the hand counted as even and 79.7 % at 80 %. The second stage, 48
 // more samples for the four likeliest moves, won more hands against the
-// normal level than twice the samples in one stage, for less work.
+// normal level than twice the samples in one stage, for less work. Under the
+// combo rule a capture can turn a chain of cards, and four plies see more of
+// it: they won more hands against the fixed reference level than two.
 struct ClosedPlan {
     int samples;
-    int depth;
+    int depth;      // under the basic rule
+    int comboDepth; // under the combo rule
     int keep;
     int more;
 };
@@ -238,23 +267,34 @@ struct ClosedPlan {
 constexpr int HorizonPercent = 40;
 
 constexpr std::array<ClosedPlan, 10> ClosedPlans{{
-    {1, 0, 0, 0},   // no ply left
-    {64, 0, 4, 48}, // 1
-    {64, 0, 4, 48}, // 2
-    {64, 0, 4, 48}, // 3
-    {64, 0, 4, 48}, // 4
-    {64, 0, 4, 48}, // 5
-    {40, 0, 4, 48}, // 6
-    {16, 0, 4, 48}, // 7
-    {32, 2, 4, 48}, // 8
-    {32, 2, 4, 48}, // 9
+    {1, 0, 0, 0, 0},   // no ply left
+    {64, 0, 0, 4, 48}, // 1
+    {64, 0, 0, 4, 48}, // 2
+    {64, 0, 0, 4, 48}, // 3
+    {64, 0, 0, 4, 48}, // 4
+    {64, 0, 0, 4, 48}, // 5
+    {40, 0, 0, 4, 48}, // 6
+    {16, 0, 0, 4, 48}, // 7
+    {32, 2, 4, 4, 48}, // 8
+    {32, 2, 4, 4, 48}, // 9
 }};
+
+// What winning the hand is worth beyond its points, where a sample is
+// searched to the end of the hand. The points of a hand are what the round's
+// score adds up, but a hand is won or lost whole: on the average of the
+// points alone, a move that wins big against a few of the person's hands
+// beats one that wins against most of them. Against both the normal and the
+// fixed reference level, 25, 60 and 1,000 won more hands than 0; counting it
+// also where the search stops two plies in (its value there is a guess)
+// lost hands against the normal level.
+constexpr int WinBonus = 60;
 
 // Closed Hand: the person's cards are unknown. Each sample deals the person a
 // plausible hand, and every move is valued against it by a search with
 // everything known; the move with the best average over the samples is
 // played (the points expected, not the worst case: the points of every hand
-// carry over to the round's score). The samples are shared out over the threads,
+// carry over to the round's score), and where the samples are searched to
+// the end of the hand, the hand won or lost with them. The samples are shared out over the threads,
 // each thread with its own table, and summed in their order: the answer does
 // not depend on the threads.
 Decision hardClosed(const Position& position, std::uint64_t seed, const Settings& settings) {
@@ -287,7 +327,8 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
     const std::vector<Search::Scored> moves = root.moves();
     if (moves.empty())
         return normalMove(position);
-    const int depth = plan.depth > 0 ? std::min(plan.depth, plies) : plies;
+    const int planDepth = position.rule == Rule::BasicCombo ? plan.comboDepth : plan.depth;
+    const int depth = planDepth > 0 ? std::min(planDepth, plies) : plies;
     // Each sample's share of the node budget, by the moves it values: the
     // whole decision stays within it.
     const long moveCount = long(moves.size());
@@ -346,10 +387,20 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
     };
     stage(0, samples);
 
-    std::vector<long> total(moves.size(), 0);
+    // A move's worth in a sample: its points, and where the sample was
+    // searched to the end of the hand, the bonus for the hand won or lost.
+    const int sofar = pointsSoFar(position);
+    const int bonus = depth == plies ? WinBonus : 0;
+    std::vector<long> total(moves.size(), 0), points(moves.size(), 0);
+    auto add = [&](int s, int m) {
+        const int value = values[s][m];
+        const int end = sofar + value;
+        total[m] += value + (end > 0 ? bonus : end < 0 ? -bonus : 0);
+        points[m] += value;
+    };
     for (int s = 0; s < samples; ++s)
-        for (std::size_t m = 0; m < moves.size(); ++m)
-            total[m] += values[s][m];
+        for (int m = 0; m < int(moves.size()); ++m)
+            add(s, m);
     if (more > 0 && int(moves.size()) > keep) {
         std::stable_sort(active.begin(), active.end(),
                          [&](int a, int b) { return total[a] > total[b]; });
@@ -358,7 +409,7 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
         stage(samples, all);
         for (int s = samples; s < all; ++s)
             for (int m : active)
-                total[m] += values[s][m];
+                add(s, m);
     }
 
     Decision decision;
@@ -370,7 +421,7 @@ Decision hardClosed(const Position& position, std::uint64_t seed, const Settings
         if (total[m] > total[best])
             best = m;
     decision.move = moveOf(moves[best].step);
-    decision.value = double(total[best]) / (more > 0 && int(moves.size()) > keep ? all : samples);
+    decision.value = double(points[best]) / (more > 0 && int(moves.size()) > keep ? all : samples);
     return decision;
 }
 
@@ -414,17 +465,32 @@ int quickHand(const std::array<Card, 5>& mine, const std::array<Card, 5>& theirs
     return difference;
 }
 
+// Five of eight cards drawn from the list, kept as a player who weighs each
+// edge against the list keeps them.
+std::array<Card, 5> worthiestFive(const std::vector<Card>& cardList, const EdgeOdds& odds,
+                                  Rng& rng) {
+    std::array<Card, 8> drawn{};
+    for (Card& card : drawn)
+        card = drawCard(cardList, rng);
+    std::stable_sort(drawn.begin(), drawn.end(), [&](const Card& a, const Card& b) {
+        return edgeWorth(a, odds) > edgeWorth(b, odds);
+    });
+    std::array<Card, 5> five{};
+    std::copy_n(drawn.begin(), 5, five.begin());
+    return five;
+}
+
 // How many fives of the person each five of the offer meets in quick hands.
 // Each five plays each of them twice, each side beginning once, the rule
 // alternating from one to the next: 56 fives, 32 quick hands each.
 constexpr int SelectionOpponents = 16;
 
 // Plays every five of the eight offered cards against the same sampled fives
-// of the person, drawn as the Closed Hand decision draws the person's hand
-// (the same fives for every candidate, so that they differ only by their
-// cards), and keeps the five with the largest total of points won less points
-// lost; the first in slot order among equal totals. Returns the chosen slots
-// as a bit mask.
+// of the person, three in four drawn as the Closed Hand decision draws the
+// person's hand, one in four kept by the worth of their edges (the same fives for every candidate,
+// so that they differ only by their cards), and keeps the five with the largest total of points won
+// less points lost; the first in slot order among equal totals. Returns the chosen slots as a bit
+// mask.
 unsigned simulatedSelection(const std::array<Card, 8>& offer, std::uint64_t seed,
                             const std::vector<Card>& cardList) {
     const EdgeOdds odds(cardList);
@@ -432,8 +498,8 @@ unsigned simulatedSelection(const std::array<Card, 8>& offer, std::uint64_t seed
     prior.cardList = cardList;
     Rng rng(seed);
     std::array<std::array<Card, 5>, SelectionOpponents> opponents{};
-    for (auto& five : opponents)
-        five = sampleHand(prior, rng, 5);
+    for (int k = 0; k < SelectionOpponents; ++k)
+        opponents[k] = k % 4 == 3 ? worthiestFive(cardList, odds, rng) : sampleHand(prior, rng, 5);
     unsigned bestMask = 0;
     long best = 0;
     for (unsigned mask = 0; mask < 256; ++mask) {
@@ -509,22 +575,11 @@ std::array<bool, 8> chooseSelection(const std::array<Card, 8>& offer, Level leve
                 marked[i] = (mask >> i & 1) != 0;
             return marked;
         }
-        // Without the list: how likely each edge wins its contest against
-        // edges from 1 to 10, plus the weakest edge, which a corner can hide
-        // only so often.
+        // Without the list: each card's worth against edges from 1 to 10.
         const EdgeOdds odds(cardList);
-        auto worth = [&](const Card& card) {
-            double strength = 0, weakest = 1;
-            for (int side = 0; side < 4; ++side) {
-                const int e = edgeOn(card, side);
-                const double w = (odds.beats(e) + odds.holds(e)) / 2;
-                strength += w;
-                weakest = std::min(weakest, w);
-            }
-            return strength + 0.5 * weakest;
-        };
-        std::stable_sort(order.begin(), order.end(),
-                         [&](int a, int b) { return worth(offer[a]) > worth(offer[b]); });
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return edgeWorth(offer[a], odds) > edgeWorth(offer[b], odds);
+        });
         break;
     }
     }

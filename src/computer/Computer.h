@@ -75,12 +75,16 @@ struct Decision {
 // Under Closed Hand it samples hands of the person from the card list (eight
 // cards drawn, the five of the highest edge sums kept, as most players do) and
 // values every move against each sample: to the end of the hand from seven
-// plies on, two plies deep before (its move and the person's answer), where
-// the cards left open to the other side's cards still held count part of
-// their points against their owner. It
-// samples 32 hands at eight and nine plies, 16 at seven, 40 at six and 64
-// from five on; the four moves of the best average then meet 48 more
-// samples. The move of the best average over its samples is played.
+// plies on; before that two plies deep under the basic rule (its move and the
+// person's answer) and four under the combo rule, where the cards left open
+// to the other side's cards still held count part of their points against
+// their owner. It samples 32 hands at eight and nine plies, 16 at seven, 40
+// at six and 64 from five on; the four moves of the best average then meet
+// 48 more samples. Where each sample is searched to the end of the hand, a
+// sample in which the move wins the hand (its points so far and to come above
+// the person's) counts `WinBonus` points more, one it loses that many less:
+// the move that wins in more of the samples is preferred to one that wins
+// bigger in fewer. The move of the best average over its samples is played.
 // `closedHandSamples`, when above 0, sets one number of samples instead, in
 // one stage. `nodeBudget` bounds the placements the whole decision tries, all
 // samples and both stages together: each sample gets an equal share, and a
@@ -106,8 +110,9 @@ Decision decide(const Position& position, Level level, std::uint64_t seed,
 
 // Chooses five of the eight offered cards; true marks a chosen slot (0..7).
 // Given the card list, the hard level plays every five of the eight in quick
-// hands against 16 fives of the person sampled as its Closed Hand moves
-// sample them (each twice, each side beginning once, the rule alternating)
+// hands against 16 fives of the person, three in four sampled as its Closed
+// Hand moves sample them and one in four kept by the worth of their edges
+// against the list (each twice, each side beginning once, the rule alternating)
 // and keeps the five that scores best; the person plays the normal level's
 // move there, the computer the move of the best gain less the person's best
 // answer. It reads nothing but its own offer, the seed and the list (about

@@ -219,8 +219,10 @@ class ComputerTest : public QObject {
     void hardIsExactUnderOpenHand();
     void closedHandSearchesEachSampleToTheEnd_data();
     void closedHandSearchesEachSampleToTheEnd();
-    void closedHandLooksTwoPliesAhead_data();
-    void closedHandLooksTwoPliesAhead();
+    void closedHandLooksAheadByRule_data();
+    void closedHandLooksAheadByRule();
+    void closedHandPlaysToWinTheHand_data();
+    void closedHandPlaysToWinTheHand();
     void horizonCountsCardsLeftOpen_data();
     void horizonCountsCardsLeftOpen();
     void horizonNeverReachesTheEndOfTheHand();
@@ -327,20 +329,20 @@ void ComputerTest::closedHandSearchesEachSampleToTheEnd() {
         QVERIFY(nonZero > 0);
 }
 
-void ComputerTest::closedHandLooksTwoPliesAhead_data() {
+void ComputerTest::closedHandLooksAheadByRule_data() {
     addFreeSquareRows(9, 8);
 }
 
 // At nine and eight free squares each sample is searched two plies deep (the
-// computer's move and the person's answer) under either rule: with a list of
-// one card every sample is the person's real hand, so the Closed Hand value
-// is the best of the moves searched two plies deep with the cards left open
-// at the horizon counting 40 % of their points, and a search one ply shorter
-// or longer would not have given it every time.
-void ComputerTest::closedHandLooksTwoPliesAhead() {
+// computer's move and the person's answer) under the basic rule and four under
+// the combo rule: with a list of one card every sample is the person's real
+// hand, so the Closed Hand value is the best of the moves searched that deep
+// with the cards left open at the horizon counting 40 % of their points, and
+// a search one ply shorter or longer would not have given it every time.
+void ComputerTest::closedHandLooksAheadByRule() {
     QFETCH(int, empty);
     QFETCH(Rule, rule);
-    const int depth = 2;
+    const int depth = rule == Rule::Basic ? 2 : 4;
     computer::Rng rng(6060 + empty);
     std::array<int, 2> otherDepthDiffers{};
     for (int n = 0; n < 6; ++n) {
@@ -364,6 +366,118 @@ void ComputerTest::closedHandLooksTwoPliesAhead() {
     }
     QVERIFY(otherDepthDiffers[0] > 0);
     QVERIFY(otherDepthDiffers[1] > 0);
+}
+
+void ComputerTest::closedHandPlaysToWinTheHand_data() {
+    addFreeSquareRows(2, 2);
+}
+
+// Where every sample is searched to the end of the hand, a move that wins the
+// hand against more of the person's possible hands is preferred to one of a
+// better average that wins it against fewer. The person holds one of two
+// cards of equal edge sums, each sampled about half the time; positions are
+// kept where the exact values against each card (the points so far counted
+// in) make the average prefer one move and the hands won another, whatever
+// the share of either card from 35 % to 65 %. Hard plays the one that wins.
+void ComputerTest::closedHandPlaysToWinTheHand() {
+    QFETCH(int, empty);
+    QFETCH(Rule, rule);
+    computer::Rng rng(4242 + (rule == Rule::Basic ? 0 : 1));
+    int found = 0;
+    for (int n = 0; n < 4000 && found < 5; ++n) {
+        Position open = playedPosition(rng, empty, rule, true);
+        int sofar = 0;
+        {
+            computer::Board board;
+            for (const auto& placed : open.history) {
+                const int gained = board.place(placed.square, placed.card, placed.player, rule);
+                sofar += placed.player == 2 ? gained : -gained;
+            }
+        }
+        const Card x = randomCard(rng);
+        const Card y{x.east, x.south, x.west, x.north};
+        if (x == y)
+            continue;
+        int personSlot = -1;
+        for (int slot = 0; slot < 5; ++slot)
+            if (open.opponentHand[slot])
+                personSlot = slot;
+        if (personSlot < 0)
+            continue;
+        // Each move's final difference against each card, exactly.
+        struct Outcome {
+            computer::Move move;
+            std::array<int, 2> value{};
+        };
+        std::vector<Outcome> outcomes;
+        for (int slot = 0; slot < 5; ++slot) {
+            if (!open.hand[slot])
+                continue;
+            for (int square = 0; square < 9; ++square) {
+                if (open.owner[square] != 0)
+                    continue;
+                Outcome o{{slot + 1, square + 1}, {}};
+                for (int k = 0; k < 2; ++k) {
+                    Position p = open;
+                    p.opponentHand[personSlot] = k == 0 ? x : y;
+                    computer::Deal deal = dealOf(p);
+                    const int gain = deal.board.place(square, *open.hand[slot], 2, rule);
+                    deal.held[1] &= ~(1u << slot);
+                    o.value[k] = gain - minimax(deal, 1, rule);
+                }
+                outcomes.push_back(o);
+            }
+        }
+        auto sign = [](int v) { return v > 0 ? 1 : v < 0 ? -1 : 0; };
+        // The unique best move by `score` at each share, with a margin.
+        auto bestBy = [&](auto score) {
+            int chosen = -1;
+            for (double share : {0.35, 0.5, 0.65}) {
+                int best = -1;
+                double top = -1e9, second = -1e9;
+                for (int i = 0; i < int(outcomes.size()); ++i) {
+                    const double v = score(outcomes[i], share);
+                    if (v > top) {
+                        second = top;
+                        top = v;
+                        best = i;
+                    } else {
+                        second = std::max(second, v);
+                    }
+                }
+                if (top - second < 3 || (chosen >= 0 && chosen != best))
+                    return -1;
+                chosen = best;
+            }
+            return chosen;
+        };
+        const int byAverage = bestBy([](const Outcome& o, double share) {
+            return share * o.value[0] + (1 - share) * o.value[1];
+        });
+        const int byWins = bestBy([&](const Outcome& o, double share) {
+            return share * (o.value[0] + 60 * sign(sofar + o.value[0])) +
+                   (1 - share) * (o.value[1] + 60 * sign(sofar + o.value[1]));
+        });
+        if (byAverage < 0 || byWins < 0 || byAverage == byWins)
+            continue;
+        const auto wins = [&](int i) {
+            return (sign(sofar + outcomes[i].value[0]) > 0) +
+                   (sign(sofar + outcomes[i].value[1]) > 0);
+        };
+        if (wins(byWins) <= wins(byAverage))
+            continue;
+        ++found;
+        Position closed = open;
+        closed.opponentHandKnown = false;
+        closed.opponentHand = {};
+        closed.cardList = {x, y};
+        const computer::Move m = computer::decide(closed, Level::Hard, n).move;
+        const QByteArray where = QStringLiteral("position %1").arg(n).toUtf8();
+        QVERIFY2(m.handSlot == outcomes[byWins].move.handSlot &&
+                     m.location == outcomes[byWins].move.location,
+                 where.constData());
+    }
+    QVERIFY(found > 0);
 }
 
 void ComputerTest::horizonCountsCardsLeftOpen_data() {
