@@ -277,6 +277,7 @@ void Form::Hide() {
         return;
     QWidget::hide();
     m_background = QPixmap();
+    m_backdrop = QImage();
     letGoOfPictures();
     releaseBackingStore();
     deactivate();
@@ -348,18 +349,25 @@ void Form::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     const int density = pictureDensity(ratio);
     QPainter painter(this);
-    // At a whole density the picture is drawn from its compressed form, only
-    // the rows the region drawn needs: a window on screen holds none of its
-    // background decoded.
+    // At a whole density the picture is held in three bytes a pixel, decoded
+    // row by row from its compressed form: the same colours as a 32-bit
+    // picture in three quarters of the memory.
     if (ratio == density) {
-        const QString name = pictureInLanguage(m_backgroundName);
-        const QResource picture(density == 2 ? highDensityName(name) : name);
-        if (picture.isValid() && drawJpegRows(painter, picture.uncompressedData(), size() * density,
-                                              density, event->region())) {
+        if (m_backdrop.isNull() || m_backgroundDensity != density) {
+            const QString name = pictureInLanguage(m_backgroundName);
+            const QResource sharp(highDensityName(name));
+            const QResource picture(density == 2 && sharp.isValid() ? sharp.fileName() : name);
+            m_backdrop =
+                picture.isValid() ? decodeJpegRgb888(picture.uncompressedData()) : QImage();
+            m_backgroundDensity = density;
             m_background = QPixmap();
+        }
+        if (!m_backdrop.isNull()) {
+            drawStretched(painter, m_backdrop, size() * density, density, event->region());
             return;
         }
     }
+    m_backdrop = QImage();
     if (m_background.isNull() || m_backgroundDensity != density) {
         m_background = decodeEmbeddedPicture(pictureInLanguage(m_backgroundName), ratio);
         m_backgroundDensity = density;

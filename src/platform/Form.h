@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -53,9 +54,11 @@ class Form : public QWidget {
     // input event is being handled or its time is not known.
     static qint64 inputEventTime();
     bool isMinimised() const { return windowState() & Qt::WindowMinimized; }
-    // Whether the window holds its background decoded: only on a screen
-    // between the two densities of the pictures, where it is scaled.
-    bool holdsDecodedBackground() const { return !m_background.isNull(); }
+    // The bytes of the window's background held decoded (none while hidden).
+    qsizetype backgroundBytes() const {
+        return m_backdrop.sizeInBytes() +
+               qsizetype(m_background.width()) * m_background.height() * m_background.depth() / 8;
+    }
 
   protected:
     virtual void Form_Load() {}
@@ -99,6 +102,7 @@ class Form : public QWidget {
     Placement m_placement = Placement::CentreScreen;
     QString m_backgroundName;
     QPixmap m_background;
+    QImage m_backdrop;
     int m_backgroundDensity = 1;
     QEventLoop* m_modalLoop = nullptr;
     Form* m_returnTo = nullptr;

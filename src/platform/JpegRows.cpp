@@ -2,11 +2,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
+#include <utility>
 #include <vector>
 
 #include <jpeglib.h>
@@ -14,9 +15,6 @@
 namespace platform {
 
 namespace {
-
-// Rows decoded and drawn together.
-constexpr int BandRows = 16;
 
 // The decoder with an error handler that returns to the step that failed
 // (libjpeg's own ends the program).
@@ -52,19 +50,16 @@ bool start(Decoder& d, const QByteArray& jpeg) {
     d.created = true;
     jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(jpeg.constData()),
                  static_cast<unsigned long>(jpeg.size()));
-    if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK || d.info.progressive_mode)
+    if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK)
         return false;
-    // Blue, green, red, opaque alpha: QImage's 32-bit pixels in memory.
-    d.info.out_color_space = JCS_EXT_BGRA;
-    return jpeg_start_decompress(&d.info) == TRUE;
+    // Red, green, blue: QImage's three-byte pixels in memory.
+    d.info.out_color_space = JCS_RGB;
+    return jpeg_start_decompress(&d.info) == TRUE && d.info.output_components == 3;
 }
 
-// Skips to row `row` and reads it into `pixels`.
-bool readRow(Decoder& d, int row, unsigned char* pixels) {
+// Reads the next row into `pixels`.
+bool readRow(Decoder& d, unsigned char* pixels) {
     if (setjmp(d.failed))
-        return false;
-    const auto skip = JDIMENSION(row) - d.info.output_scanline;
-    if (skip > 0 && jpeg_skip_scanlines(&d.info, skip) != skip)
         return false;
     JSAMPROW rows[1] = {pixels};
     return jpeg_read_scanlines(&d.info, rows, 1) == 1;
@@ -74,72 +69,72 @@ bool readRow(Decoder& d, int row, unsigned char* pixels) {
 // stretches a picture without smoothing over a rectangle: a step of
 // 65536 / scale, the first sample just short of half a step in.
 std::vector<int> nearest(int source, int target) {
-    std::vector<int> map(target);
+    std::vector<int> map(size_t(std::max(target, 0)));
     const int step = int(65536.0 / (double(target) / source));
     qint64 at = (step + 1) / 2 - 1;
     for (int i = 0; i < target; ++i, at += step)
-        map[i] = std::min(int(at >> 16), source - 1);
+        map[size_t(i)] = std::min(int(at >> 16), source - 1);
     return map;
 }
 
+// Rows converted and drawn together.
+constexpr int BandRows = 16;
+
 } // namespace
 
-bool drawJpegRows(QPainter& painter, const QByteArray& jpeg, QSize deviceSize, int density,
-                  const QRegion& region) {
-    if (jpeg.size() < 4 || uchar(jpeg[0]) != 0xFF || uchar(jpeg[1]) != 0xD8 || density < 1)
-        return false;
+QImage decodeJpegRgb888(const QByteArray& jpeg) {
+    if (jpeg.size() < 4 || uchar(jpeg[0]) != 0xFF || uchar(jpeg[1]) != 0xD8)
+        return {};
     Decoder d;
     if (!start(d, jpeg))
-        return false;
-    const int sourceWidth = int(d.info.output_width);
-    const int sourceHeight = int(d.info.output_height);
-    if (sourceWidth <= 0 || sourceHeight <= 0 || deviceSize.isEmpty())
-        return false;
+        return {};
+    QImage image(int(d.info.output_width), int(d.info.output_height), QImage::Format_RGB888);
+    if (image.isNull())
+        return {};
+    for (int y = 0; y < image.height(); ++y)
+        if (!readRow(d, image.scanLine(y)))
+            return {};
+    return image;
+}
 
-    // The device rows the region covers, top to bottom.
+void drawStretched(QPainter& painter, const QImage& picture, QSize deviceSize, int density,
+                   const QRegion& region) {
+    if (picture.isNull() || deviceSize.isEmpty() || density < 1)
+        return;
     QRegion device;
     for (const QRect& r : region)
         device += QRect(r.topLeft() * density, r.size() * density);
     device &= QRect(QPoint(), deviceSize);
-    std::vector<std::pair<int, int>> spans; // [first, last] rows
+    if (device.isEmpty())
+        return;
+    // The device rows the region covers, top to bottom.
+    std::vector<std::pair<int, int>> spans;
     for (const QRect& r : device) {
         if (!spans.empty() && r.top() <= spans.back().second + 1)
             spans.back().second = std::max(spans.back().second, r.bottom());
         else
             spans.emplace_back(r.top(), r.bottom());
     }
-
-    const std::vector<int> columns = nearest(sourceWidth, deviceSize.width());
-    const std::vector<int> rows = nearest(sourceHeight, deviceSize.height());
-    const bool sameWidth = sourceWidth == deviceSize.width();
-    std::vector<unsigned char> sourceRow(size_t(sourceWidth) * 4);
-    int decodedRow = -1;
-    QImage band(deviceSize.width(), BandRows, QImage::Format_RGB32);
+    const QRect bounds = device.boundingRect();
+    const std::vector<int> columns = nearest(picture.width(), deviceSize.width());
+    const std::vector<int> rows = nearest(picture.height(), deviceSize.height());
+    QImage band(bounds.width(), BandRows, QImage::Format_RGB32);
     band.setDevicePixelRatio(density);
-
     for (const auto& [first, last] : spans) {
         for (int top = first; top <= last; top += BandRows) {
             const int count = std::min(BandRows, last - top + 1);
             for (int i = 0; i < count; ++i) {
-                const int row = rows[size_t(top + i)];
-                if (row != decodedRow) {
-                    if (row < decodedRow || !readRow(d, row, sourceRow.data()))
-                        return false;
-                    decodedRow = row;
+                const uchar* in = picture.constScanLine(rows[size_t(top + i)]);
+                auto* out = reinterpret_cast<QRgb*>(band.scanLine(i));
+                for (int x = bounds.left(); x <= bounds.right(); ++x) {
+                    const uchar* p = in + 3 * columns[size_t(x)];
+                    *out++ = qRgb(p[0], p[1], p[2]);
                 }
-                auto* out = reinterpret_cast<quint32*>(band.scanLine(i));
-                const auto* in = reinterpret_cast<const quint32*>(sourceRow.data());
-                if (sameWidth)
-                    std::memcpy(out, in, sourceRow.size());
-                else
-                    for (int x = 0; x < deviceSize.width(); ++x)
-                        out[x] = in[columns[size_t(x)]];
             }
-            painter.drawImage(QPointF(0, qreal(top) / density), band,
-                              QRectF(0, 0, deviceSize.width(), count));
+            painter.drawImage(QPointF(qreal(bounds.left()) / density, qreal(top) / density), band,
+                              QRectF(0, 0, bounds.width(), count));
         }
     }
-    return true;
 }
 
 } // namespace platform
