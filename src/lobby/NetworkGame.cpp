@@ -26,12 +26,24 @@ void print(const QString& line) {
     std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }
+
+// The windows cost their item views, line edits and code pages in memory,
+// which a match on one computer never needs: each is made on first use.
+FrmHostGame* hostWindow() {
+    if (!frmHostGame)
+        frmHostGame = new FrmHostGame;
+    return frmHostGame;
+}
+
+FrmJoinGame* joinWindow() {
+    if (!frmJoinGame)
+        frmJoinGame = new FrmJoinGame;
+    return frmJoinGame;
+}
 } // namespace
 
 void createForms() {
     destroyForms();
-    frmHostGame = new FrmHostGame;
-    frmJoinGame = new FrmJoinGame;
 }
 
 void destroyForms() {
@@ -47,8 +59,8 @@ bool matchRunning() {
 }
 
 void hostGame(quint16 port) {
-    if (frmHostGame)
-        frmHostGame->start(port);
+    if (frmMain)
+        hostWindow()->start(port);
 }
 
 void backToOptions(platform::Form* window) {
@@ -58,8 +70,8 @@ void backToOptions(platform::Form* window) {
 }
 
 void joinGame(const QString& address) {
-    if (frmJoinGame)
-        frmJoinGame->start(address);
+    if (frmMain)
+        joinWindow()->start(address);
 }
 
 void requestAtStart(const StartRequest& request) {
@@ -80,7 +92,7 @@ void startRequested() {
         return;
     frmOptions->Hide();
     if (request.kind == StartRequest::Kind::Host) {
-        if (!frmHostGame->start(request.port)) {
+        if (!hostWindow()->start(request.port)) {
             std::fputs(
                 (frmHostGame->lblStatus->caption() + QLatin1Char('\n')).toLocal8Bit().constData(),
                 stderr);
@@ -92,7 +104,7 @@ void startRequested() {
         print(QCoreApplication::translate("main", "Join code: %1")
                   .arg(frmHostGame->host()->code().grouped()));
     } else {
-        frmJoinGame->start(request.address);
+        joinWindow()->start(request.address);
     }
 }
 

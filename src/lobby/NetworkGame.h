@@ -16,11 +16,16 @@ class FrmJoinGame;
 // options window or on the command line.
 namespace lobby {
 
+// Each window is made the first time it is needed (a network choice in the
+// options window, --host or --join) and kept afterwards; nullptr before.
+// A match on one computer never makes them, and a window made late comes up
+// in the language in use then.
 extern FrmHostGame* frmHostGame;
 extern FrmJoinGame* frmJoinGame;
 
-// Creates the windows (none shown) / destroys them, with any network match
-// they still hold.
+// Starts the program's windows afresh: any network window left from before
+// goes, and none is made until it is needed. / Destroys the windows made,
+// with any network match they still hold.
 void createForms();
 void destroyForms();
 
@@ -28,8 +33,9 @@ void destroyForms();
 // held by the other person of a network match.
 bool matchRunning();
 
-// A new game being set up: opens the waiting window instead of the
-// selection windows. `port` 0 takes the usual port.
+// A new game being set up: opens the waiting window (made now if it does
+// not exist yet) instead of the selection windows. `port` 0 takes the usual
+// port.
 void hostGame(quint16 port = 0);
 // Likewise the join window, with `address` typed in.
 void joinGame(const QString& address = QString());

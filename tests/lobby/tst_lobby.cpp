@@ -1,6 +1,8 @@
 // The windows that start a network match, in-process over real TLS
-// connections on this computer: the host's waiting window reached from the
-// options window, the guest's join window, a wrong code and a second guest
+// connections on this computer: both windows made only when first opened
+// (from the options window or the command line) and kept afterwards, in the
+// language in use then; the host's waiting window reached from the options
+// window, the guest's join window, a wrong code and a second guest
 // refused on both sides, Cancel closing the port, the list of games without
 // an Avahi daemon, and the keys and screen-reader actions refused where a
 // click would be.
@@ -17,6 +19,7 @@
 #include "options/FrmOptions.h"
 #include "platform/Accessibility.h"
 #include "platform/DropDown.h"
+#include "platform/Translations.h"
 #include "seats/RemoteSeat.h"
 #include "seats/Seats.h"
 #include "selection/FrmPlayer.h"
@@ -82,10 +85,9 @@ QString accessibleName(QWidget* control) {
     return a ? a->text(QAccessible::Name) : QString();
 }
 
-// New Game, player 2's list opened with F4 and its entry `row` taken by keys,
-// then Done.
-void chooseFromOptions(int row) {
-    Game::click(frmMain->imgNewGame);
+// In the options window shown, player 2's list opened with F4 and its entry
+// `row` taken by keys, then Done.
+void pickInOptions(int row) {
     QVERIFY(frmOptions->isVisible());
     frmOptions->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frmOptions));
@@ -98,6 +100,12 @@ void chooseFromOptions(int row) {
         QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
     Game::click(frmOptions->imgDone);
+}
+
+// New Game, then the entry `row` of player 2's list taken in the options.
+void chooseFromOptions(int row) {
+    Game::click(frmMain->imgNewGame);
+    pickInOptions(row);
 }
 
 // The join window filled in and Join pressed; returns once the attempt is over.
@@ -116,6 +124,9 @@ class LobbyTest : public QObject {
     void initTestCase();
     void cleanup();
     void optionsListEndsWithTheNetwork();
+    void windowsMadeWhenFirstOpened();
+    void windowsMadeInTheLanguageInUse();
+    void commandLineMakesItsWindow();
     void hostAndJoin();
     void joinAHost();
     void wrongCodeRefusedOnBothSides();
@@ -136,6 +147,7 @@ void LobbyTest::initTestCase() {
 
 void LobbyTest::cleanup() {
     lobby::clearStartRequest();
+    platform::useLanguage(QString());
 }
 
 // The list keeps its designed entries first; the two new ones come last.
@@ -150,8 +162,123 @@ void LobbyTest::optionsListEndsWithTheNetwork() {
     Game::click(frmMain->imgNewGame);
     Game::click(frmOptions->imgDone);
     QVERIFY(frmPlayer1->isVisible());
-    QVERIFY(!frmHostGame->isVisible());
-    QVERIFY(!frmJoinGame->isVisible());
+    QVERIFY(!frmHostGame);
+    QVERIFY(!frmJoinGame);
+}
+
+// Start-up makes neither network window; the first Host or Join taken in the
+// options makes its window and shows it, the second shows the same window
+// again; the windows go with the others.
+void LobbyTest::windowsMadeWhenFirstOpened() {
+    QPointer<FrmHostGame> host;
+    QPointer<FrmJoinGame> join;
+    {
+        Game game;
+        game.start();
+        QVERIFY(!frmHostGame);
+        QVERIFY(!frmJoinGame);
+        QVERIFY(!lobby::matchRunning());
+
+        chooseFromOptions(3);
+        QVERIFY(frmHostGame);
+        QVERIFY(frmHostGame->isVisible());
+        QVERIFY(frmHostGame->host());
+        QVERIFY(!frmJoinGame);
+        host = frmHostGame;
+        Game::click(frmHostGame->imgCancel);
+        QVERIFY(!frmHostGame->isVisible());
+
+        pickInOptions(4);
+        QVERIFY(frmJoinGame);
+        QVERIFY(frmJoinGame->isVisible());
+        join = frmJoinGame;
+        // Escape, as a person at the keyboard gives the window up.
+        frmJoinGame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frmJoinGame));
+        keyTo(frmJoinGame, Qt::Key_Escape);
+        QVERIFY(!frmJoinGame->isVisible());
+
+        pickInOptions(3);
+        QVERIFY(host);
+        QCOMPARE(frmHostGame, host.data());
+        QVERIFY(frmHostGame->isVisible());
+        QVERIFY(frmHostGame->host());
+        Game::click(frmHostGame->imgCancel);
+        pickInOptions(4);
+        QVERIFY(join);
+        QCOMPARE(frmJoinGame, join.data());
+        QVERIFY(frmJoinGame->isVisible());
+        QCOMPARE(accessibleName(frmJoinGame->imgJoin), QStringLiteral("Join"));
+        QVERIFY(!lobby::matchRunning());
+    }
+    QVERIFY(!host);
+    QVERIFY(!join);
+    QVERIFY(!frmHostGame);
+    QVERIFY(!frmJoinGame);
+}
+
+// A language chosen after start-up but before the first opening: each
+// window comes up in it, its caption, its words and the names the screen
+// reader reads. (The options window's list keeps the entries it was made
+// with, so the new game's network choice is taken as its Done takes it.)
+void LobbyTest::windowsMadeInTheLanguageInUse() {
+    Game game;
+    game.start();
+    QVERIFY(platform::useLanguage(QStringLiteral("de")));
+    const QString hostTitle = QCoreApplication::translate("FrmHostGame", "Quorvel  -  Host a game");
+    const QString waiting = QCoreApplication::translate("FrmHostGame", "Waiting for a player");
+    const QString joinTitle = QCoreApplication::translate("FrmJoinGame", "Quorvel  -  Join a game");
+    const QString joinHeading =
+        QCoreApplication::translate("FrmJoinGame", "Join a game on the network");
+    QVERIFY(hostTitle != QLatin1String("Quorvel  -  Host a game"));
+    QVERIFY(joinTitle != QLatin1String("Quorvel  -  Join a game"));
+
+    Game::click(frmMain->imgNewGame);
+    QVERIFY(frmOptions->isVisible());
+    frmOptions->Hide();
+    lobby::hostGame();
+    QVERIFY(frmHostGame && frmHostGame->isVisible());
+    QCOMPARE(frmHostGame->windowTitle(), hostTitle);
+    QCOMPARE(frmHostGame->lblHeading->caption(), waiting);
+    QCOMPARE(accessibleName(frmHostGame),
+             QCoreApplication::translate("FrmHostGame", "Host a game on the network"));
+    Game::click(frmHostGame->imgCancel);
+
+    QVERIFY(frmOptions->isVisible());
+    frmOptions->Hide();
+    lobby::joinGame();
+    QVERIFY(frmJoinGame && frmJoinGame->isVisible());
+    QCOMPARE(frmJoinGame->windowTitle(), joinTitle);
+    QCOMPARE(frmJoinGame->lblHeading->caption(), joinHeading);
+    QCOMPARE(accessibleName(frmJoinGame->txtCode),
+             QCoreApplication::translate("FrmJoinGame", "Join code"));
+    QCOMPARE(frmJoinGame->lblStatus->caption(),
+             QCoreApplication::translate(
+                 "FrmJoinGame",
+                 "Type the host's address and the join code it shows, or choose a game above."));
+}
+
+// --host and --join: the window asked for is made over a new game once the
+// board is shown, and only that one.
+void LobbyTest::commandLineMakesItsWindow() {
+    {
+        lobby::requestAtStart({lobby::StartRequest::Kind::Host, 0, QString()});
+        Game game;
+        game.start();
+        QVERIFY(frmHostGame);
+        QVERIFY(frmHostGame->isVisible());
+        QVERIFY(frmHostGame->host());
+        QVERIFY(!frmJoinGame);
+    }
+    {
+        lobby::requestAtStart({lobby::StartRequest::Kind::Join, 0, QStringLiteral("127.0.0.1")});
+        Game game;
+        game.start();
+        QVERIFY(frmJoinGame);
+        QVERIFY(frmJoinGame->isVisible());
+        QCOMPARE(frmJoinGame->txtAddress->text(), QStringLiteral("127.0.0.1"));
+        QVERIFY(!frmHostGame);
+    }
 }
 
 // The host picks its entry in the options window; the guest picks a join
