@@ -16,30 +16,62 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
+namespace {
+QFont rulesFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(9.75);
+    return font;
+}
+} // namespace
+
 FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
     setDesign(tr("Quorvel  -  Help"), 8820, 7845, QStringLiteral(":/embedded/main.jpg"));
     setPlacement(Placement::CentreOwner);
     setWindowIcon(QIcon(QStringLiteral(":/embedded/icon.png")));
-    rtfHelp = new QTextBrowser(this);
-    rtfHelp->setGeometry(platform::twipsRect(180, 180, 8475, 6675));
-    rtfHelp->setOpenLinks(false);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(9.75);
-    rtfHelp->setFont(font);
+    m_rules = new QTextDocument(this);
+    m_rules->setDefaultFont(rulesFont().resolve(font()));
     imgDone = new platform::Picture(this);
     imgDone->setRect(3743, 7140, 1335, 375);
     connect(imgDone, &platform::Picture::MouseDown, this, &FrmHelp::imgDone_MouseDown);
     connect(imgDone, &platform::Picture::MouseUp, this, &FrmHelp::imgDone_MouseUp);
     setAccessibleName(tr("Quorvel help"));
-    platform::describeDocument(rtfHelp, [this] { return tr("Rules"); });
     platform::describe(
         imgDone,
         {.role = QAccessible::Button, .name = [] { return tr("Done"); }, .focusable = true});
 }
 
-void FrmHelp::Form_Load() {
-    imgDone->LoadPicture(pictureName(QStringLiteral("/images/DoneUp.jpg")));
-    // The rules in the player's language where they are translated.
+// The text box over the window's upper part, made before the window first
+// shows: its text box and scroll bars take about a third of a megabyte that a
+// match without the rules never needs. It stays until the program ends.
+void FrmHelp::makeTextBox() {
+    if (rtfHelp)
+        return;
+    rtfHelp = new QTextBrowser(this);
+    rtfHelp->setGeometry(platform::twipsRect(180, 180, 8475, 6675));
+    rtfHelp->setOpenLinks(false);
+    rtfHelp->setDocument(m_rules);
+    rtfHelp->setFont(rulesFont());
+    // Done after it again, as when the text box was made with the window:
+    // the focus goes to the rules when the window shows, and the screen
+    // reader and Tab go from the rules to Done. Made anew as a child, Done
+    // comes last among the window's controls and in its focus order.
+    imgDone->setParent(nullptr);
+    imgDone->setParent(this);
+    imgDone->show();
+    platform::describeDocument(rtfHelp, [this] { return tr("Rules"); });
+    rtfHelp->moveCursor(QTextCursor::Start);
+    rtfHelp->verticalScrollBar()->setValue(0);
+}
+
+void FrmHelp::setVisible(bool visible) {
+    if (visible)
+        makeTextBox();
+    platform::Form::setVisible(visible);
+}
+
+// The rules in the player's language where they are translated; a missing,
+// unreadable or damaged document ends the program.
+void FrmHelp::readRules() {
     const QString file =
         platform::nativeFileName(pictureName(platform::rulesDocument(platform::currentLanguage())));
     QFile rules(file);
@@ -52,13 +84,19 @@ void FrmHelp::Form_Load() {
     // Read as long as it is, not into a buffer of the largest size allowed.
     constexpr qint64 Largest = 16 * 1024 * 1024;
     const QByteArray data = rules.read(qBound<qint64>(0, rules.size(), Largest));
-    const platform::RtfResult result =
-        platform::readRtf(data, rtfHelp->document(), rtfHelp->font());
+    const platform::RtfResult result = platform::readRtf(data, m_rules, m_rules->defaultFont());
     if (!result.ok)
         platform::fatal(
             tr("The rules document \"%1\" cannot be shown: %2").arg(file, result.problem));
-    rtfHelp->moveCursor(QTextCursor::Start);
-    rtfHelp->verticalScrollBar()->setValue(0);
+}
+
+void FrmHelp::Form_Load() {
+    imgDone->LoadPicture(pictureName(QStringLiteral("/images/DoneUp.jpg")));
+    readRules();
+    if (rtfHelp) {
+        rtfHelp->moveCursor(QTextCursor::Start);
+        rtfHelp->verticalScrollBar()->setValue(0);
+    }
 }
 
 void FrmHelp::imgDone_MouseDown() {

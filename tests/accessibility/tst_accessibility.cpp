@@ -716,7 +716,6 @@ void AccessibilityTest::everyControlNamedWithRole() {
         {frmWinner->imgDone, QAccessible::Button, "Done"},
         {frmWinner, QAccessible::Window, "Game Stats"},
         {frmHelp->imgDone, QAccessible::Button, "Done"},
-        {frmHelp->rtfHelp, QAccessible::EditableText, "Rules"},
         {frmHelp, QAccessible::Window, "Quorvel help"},
     };
     for (const Expect& e : table) {
@@ -729,17 +728,31 @@ void AccessibilityTest::everyControlNamedWithRole() {
     QVERIFY(accessible(frmOptions->txtPlayer2Name)
                 ->text(QAccessible::Description)
                 .contains(QStringLiteral("Alt+Down")));
-    // The rules are read by line, and cannot be changed.
-    QAccessibleTextInterface* rules = accessible(frmHelp->rtfHelp)->textInterface();
-    QVERIFY(rules);
-    QVERIFY(!accessible(frmHelp->rtfHelp)->editableTextInterface());
-    QVERIFY(accessible(frmHelp->rtfHelp)->state().readOnly);
     // The buttons can be pressed from the screen reader too.
     QAccessibleActionInterface* action = accessible(frmMain->imgHelp)->actionInterface();
     QVERIFY(action);
     QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
     action->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(frmHelp->isVisible());
+    // The rules' text box, made as Help first shows, is named, read by line
+    // and cannot be changed.
+    QCOMPARE(nameOf(frmHelp->rtfHelp), QStringLiteral("Rules"));
+    QCOMPARE(roleOf(frmHelp->rtfHelp), QAccessible::EditableText);
+    QVERIFY(accessible(frmHelp->rtfHelp)->textInterface());
+    QVERIFY(!accessible(frmHelp->rtfHelp)->editableTextInterface());
+    QVERIFY(accessible(frmHelp->rtfHelp)->state().readOnly);
+    // First in the window's order, before Done, as when it was made with it.
+    QAccessibleInterface* window = accessible(frmHelp);
+    QVERIFY(window->indexOfChild(accessible(frmHelp->rtfHelp)) >= 0);
+    QVERIFY(window->indexOfChild(accessible(frmHelp->rtfHelp)) <
+            window->indexOfChild(accessible(frmHelp->imgDone)));
+    // The keyboard starts in the rules, and Tab goes on to Done.
+    QList<QWidget*> chain;
+    for (QWidget* w = frmHelp->nextInFocusChain(); w != frmHelp; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            chain << w;
+    QCOMPARE(chain.value(0), static_cast<QWidget*>(frmHelp->rtfHelp));
+    QVERIFY(chain.indexOf(frmHelp->imgDone) > 0);
     // The lights and scores follow the match state.
     frmMain->gintP1GamesWon = 2;
     QCOMPARE(nameOf(frmMain->imgRedLight[1]), dorvik + ", round light 2, lit");

@@ -345,6 +345,11 @@ void LayoutTest::selectionWindows_data() {
 
 void LayoutTest::helpWindow_data() {
     columns();
+    // The rules' text box is made when the window first shows, not with it.
+    QVERIFY(!frmHelp->rtfHelp);
+    frmHelp->Show();
+    frmHelp->Hide();
+    QVERIFY(frmHelp->rtfHelp);
     picture("imgDone", frmHelp->imgDone, 3743, 7140, 1335, 375, Stretched);
     picture("rtfHelp", frmHelp->rtfHelp, 180, 180, 8475, 6675, NotAPicture);
 }
@@ -450,6 +455,8 @@ void LayoutTest::optionNameBoxes() {
 }
 
 void LayoutTest::helpTextFontAndBackground() {
+    frmHelp->Show();
+    frmHelp->Hide();
     const QFont font = frmHelp->rtfHelp->font();
     QCOMPARE(QFontInfo(font).family(), Serif);
     QCOMPARE(font.pointSizeF(), 9.75);

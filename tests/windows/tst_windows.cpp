@@ -337,13 +337,15 @@ void WindowsTest::helpDonePictures() {
 void WindowsTest::helpRereadsDocument() {
     Game game;
     game.start();
-    const QString original = frmHelp->rtfHelp->toPlainText();
-    QVERIFY(!original.isEmpty());
     const QString rules = game.folder().file("QorRules.rtf");
     writeFile(rules, "{\\rtf1\\ansi First edition of the rules.\\par}");
-    // The first opening shows the document read at start-up.
+    // The first opening shows the document read at start-up, although its
+    // text box is made only then.
+    QVERIFY(!frmHelp->rtfHelp);
     Game::click(frmMain->imgHelp);
-    QCOMPARE(frmHelp->rtfHelp->toPlainText(), original);
+    const QString original = frmHelp->rtfHelp->toPlainText();
+    QVERIFY(!original.isEmpty());
+    QVERIFY(!original.contains("First edition"));
     Game::click(frmHelp->imgDone);
     writeFile(rules, "{\\rtf1\\ansi Second edition: \\b bold\\b0  words.\\par}");
     Game::click(frmMain->imgHelp);
@@ -360,9 +362,9 @@ void WindowsTest::helpRereadsDocument() {
 void WindowsTest::helpStartsAtBeginning() {
     Game game;
     game.start();
-    QScrollBar* bar = frmHelp->rtfHelp->verticalScrollBar();
     for (int opening = 0; opening < 2; ++opening) {
         Game::click(frmMain->imgHelp);
+        QScrollBar* bar = frmHelp->rtfHelp->verticalScrollBar();
         QCOMPARE(bar->value(), 0);
         QCOMPARE(frmHelp->rtfHelp->textCursor().position(), 0);
         QVERIFY2(bar->maximum() > 0, "the rules document should need scrolling");
@@ -433,7 +435,7 @@ void WindowsTest::splashAloneThenMain() {
     QStringList visibleAtHelp;
     bool stocksOpenAtHelp = false;
     bool boardOpenAtHelp = true;
-    connect(frmHelp->rtfHelp->document(), &QTextDocument::contentsChanged, this, [&] {
+    connect(frmHelp->rulesDocument(), &QTextDocument::contentsChanged, this, [&] {
         if (!loadedAtHelp.isEmpty())
             return;
         for (platform::Form* form : allForms())
