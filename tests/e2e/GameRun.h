@@ -563,7 +563,7 @@ class GameRun {
         const Tables t = waitOffer(p, m_offerBefore);
         const std::array<int, 5> chosen = strongestFive(t, p);
         for (int i : chosen)
-            press(w, 443 + 1020 * (i - 1), 1620, 795, 1275);
+            markOffered(w, i);
         checkMarkers(w, chosen);
         if (m_shots && hands == 0 && p == 1)
             screenshot(w, QStringLiteral("selection"));
@@ -575,25 +575,51 @@ class GameRun {
         return chosen;
     }
 
+    // Whether the yellow frame shows around offer card `slot` in `shot`.
+    static bool framed(const QImage& shot, int slot) {
+        const QRgb c = shot.pixel(px(360 + 1020 * (slot - 1)) + 2, px(1620 + 637));
+        return qRed(c) > 170 && qGreen(c) > 170 && qBlue(c) < 120;
+    }
+
+    // A click on offer card `slot` (1 to 8), made as a player makes it: he
+    // clicks the next card only once the frame of this one shows (or has had
+    // two seconds to), not while the game is still taking the last click in.
+    // checkMarkers then says which frames are wrong.
+    void markOffered(const Window& w, int slot) {
+        press(w, 443 + 1020 * (slot - 1), 1620, 795, 1275);
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            const QImage shot = m_x.grab(w);
+            if (shot.isNull() || framed(shot, slot))
+                return;
+            QThread::msleep(15);
+        } while (clock.elapsed() < 2000);
+    }
+
     // The yellow frames the player sees around the marked cards.
     void checkMarkers(const Window& w, const std::array<int, 5>& chosen) {
         QElapsedTimer clock;
         clock.start();
         QString wrong;
+        QImage shot;
         do {
-            const QImage shot = m_x.grab(w);
+            shot = m_x.grab(w);
             wrong.clear();
             for (int i = 1; i <= 8; ++i) {
-                const QRgb c = shot.pixel(px(360 + 1020 * (i - 1)) + 2, px(1620 + 637));
-                const bool yellow = qRed(c) > 170 && qGreen(c) > 170 && qBlue(c) < 120;
+                const bool yellow = framed(shot, i);
                 const bool marked = std::find(chosen.begin(), chosen.end(), i) != chosen.end();
                 if (yellow != marked)
-                    wrong += QStringLiteral(" %1").arg(i);
+                    wrong += QStringLiteral(" %1 (%2)")
+                                 .arg(i)
+                                 .arg(yellow ? "framed, not chosen" : "chosen, no frame");
             }
             if (wrong.isEmpty())
                 return;
             QThread::msleep(30);
         } while (clock.elapsed() < 2000);
+        if (!m_prefix.isEmpty())
+            shot.save(QStringLiteral("%1/%2-selection-frames.png").arg(m_artifacts, m_prefix));
         fail(QStringLiteral("selection frames wrong on offer slots%1").arg(wrong));
     }
 

@@ -302,7 +302,7 @@ std::array<int, 5> NetworkEndToEndTest::choose(Side& side, int p, const Tables& 
     const Tables t = side.run->waitOffer(p, before);
     const std::array<int, 5> chosen = GameRun::strongestFive(t, p);
     for (int i : chosen)
-        side.run->press(w, 443 + 1020 * (i - 1), 1620, 795, 1275);
+        side.run->markOffered(w, i);
     side.run->checkMarkers(w, chosen);
     side.run->press(w, 6780, p == 1 ? 600 : 597, 1395, 375); // Done
     return chosen;
