@@ -846,7 +846,9 @@ QStringList writeEmbeddedPictures(const QList<CardRow>& cards, const QString& e,
     writeGif(light(false, false, s), e + scaled("bluelight.gif", s));
     saveJpg(selFrame(s), e + scaled("selframe.jpg", s), s);
     savePng(icon(s), e + scaled("icon.png", s));
-    QStringList files = {"bluelight.gif", "icon.png",        "main.jpg",     "message.jpg",
+    // The icon's PNG files are the source of the raw pictures compiled in
+    // (gen_rawpicture), not compiled in themselves.
+    QStringList files = {"bluelight.gif", "icon.argb",       "main.jpg",     "message.jpg",
                          "options.jpg",   "plate1.gif",      "plate2.gif",   "redlight.gif",
                          "selframe.jpg",  "splash.jpg",      "strip.jpg",    "winner.jpg",
                          "stats.jpg",     "recordplate.jpg", "hostgame.jpg", "joingame.jpg"};
@@ -861,8 +863,13 @@ void writeResourceList(const QString& file, const QStringList& files) {
         fail("cannot write " + file);
     QTextStream out(&qrc);
     out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/embedded\">\n";
-    for (const QString& f : files)
-        out << "    <file>" << f << "</file>\n";
+    for (const QString& f : files) {
+        // Raw pixels are read straight from the program's own bytes, with no
+        // decompression on the way.
+        const char* attributes =
+            f.endsWith(QLatin1String(".argb")) ? " compression-algorithm=\"none\"" : "";
+        out << "    <file" << attributes << ">" << f << "</file>\n";
+    }
     out << "</qresource>\n</RCC>\n";
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Fatal.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "platform/RawPicture.h"
 #include "record/Record.h"
 #include "seats/ComputerSeat.h"
 #include "seats/Seats.h"
@@ -57,7 +58,7 @@ FrmMain::FrmMain() : platform::Form(QStringLiteral("frmMain")) {
     setPlacement(Placement::CentreOwner);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/embedded/icon.png")));
+    setWindowIcon(platform::rawPictureIcon(QStringLiteral(":/embedded/icon.argb")));
     buildControls();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Fatal.h"
 #include "platform/ProgramFolder.h"
+#include "platform/RawPicture.h"
 #include "platform/RtfReader.h"
 #include "platform/Translations.h"
 #include "windows/Forms.h"
@@ -27,7 +28,7 @@ QFont rulesFont() {
 FrmHelp::FrmHelp() : platform::Form(QStringLiteral("frmHelp")) {
     setDesign(tr("Quorvel  -  Help"), 8820, 7845, QStringLiteral(":/embedded/main.jpg"));
     setPlacement(Placement::CentreOwner);
-    setWindowIcon(QIcon(QStringLiteral(":/embedded/icon.png")));
+    setWindowIcon(platform::rawPictureIcon(QStringLiteral(":/embedded/icon.argb")));
     m_rules = new QTextDocument(this);
     m_rules->setDefaultFont(rulesFont().resolve(font()));
     imgDone = new platform::Picture(this);

@@ -2,18 +2,23 @@
 // its format and size, and the card database has the tables and records the
 // game relies on.
 #include "GifWriter.h"
+#include "platform/RawPicture.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QResource>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
 #include <QTest>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -24,6 +29,11 @@ const QStringList kCardColumns = {"fldID",   "fldLevel", "fldName", "fldElement"
                                   "fldEast", "fldSouth", "fldWest", "fldPath"};
 
 } // namespace
+
+// Outside any namespace, as Qt's resource registration requires.
+static void initEmbedded() {
+    Q_INIT_RESOURCE(embedded);
+}
 
 class TstCatalogue : public QObject {
     Q_OBJECT
@@ -52,6 +62,8 @@ class TstCatalogue : public QObject {
 
   private slots:
     void initTestCase() {
+        // The pictures compiled into the program, as the game registers them.
+        initEmbedded();
         db_ = QSqlDatabase::addDatabase("QSQLITE", "catalogue");
         db_.setDatabaseName(kProgramDir + "/Cards.mdb");
         db_.setConnectOptions("QSQLITE_OPEN_READONLY");
@@ -110,7 +122,6 @@ class TstCatalogue : public QObject {
         QTest::newRow("plate1") << "plate1.gif" << QByteArray("gif") << QSize(125, 33);
         QTest::newRow("plate2") << "plate2.gif" << QByteArray("gif") << QSize(129, 32);
         QTest::newRow("selframe") << "selframe.jpg" << QByteArray("jpeg") << QSize(110, 180);
-        QTest::newRow("icon") << "icon.png" << QByteArray("png") << QSize(32, 32);
     }
 
     void embeddedPictures() {
@@ -122,6 +133,64 @@ class TstCatalogue : public QObject {
         QFile qrc(kEmbeddedDir + "/embedded.qrc");
         QVERIFY(qrc.open(QIODevice::ReadOnly));
         QVERIFY(qrc.readAll().contains(("<file>" + name + "</file>").toUtf8()));
+    }
+
+    // The window icon: its PNG files are the source, and the program carries
+    // their pixels raw, uncompressed, so that it needs no image reader for it.
+    void windowIcon_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("icon") << "icon" << QSize(32, 32);
+        QTest::newRow("icon@2x") << "icon@2x" << QSize(64, 64);
+    }
+
+    void windowIcon() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const QString png = kEmbeddedDir + "/" + name + ".png";
+        checkPicture(png, QByteArray("png"), size);
+        QFile qrc(kEmbeddedDir + "/embedded.qrc");
+        QVERIFY(qrc.open(QIODevice::ReadOnly));
+        const QByteArray list = qrc.readAll();
+        QVERIFY(list.contains(
+            ("<file compression-algorithm=\"none\">" + name + ".argb</file>").toUtf8()));
+        QVERIFY(!list.contains((">" + name + ".png</file>").toUtf8()));
+
+        const QResource raw(":/embedded/" + name + ".argb");
+        QVERIFY2(raw.isValid(), qPrintable(raw.fileName() + " is not in the program"));
+        QCOMPARE(raw.compressionAlgorithm(), QResource::NoCompression);
+        const QImage shown = platform::decodeRawPicture(raw.uncompressedData());
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown.size(), size);
+        QImageReader reader(png);
+        QImage source = reader.read().convertToFormat(QImage::Format_ARGB32);
+        // The reader takes a ratio of 2 from the "@2x" name; the raw picture
+        // holds pixels only (the window icon's sizes are checked with its windows).
+        source.setDevicePixelRatio(1);
+        QCOMPARE(shown, source);
+        // Some pixels are see-through and some not, so that a picture read in
+        // the wrong byte order or without its alpha could not pass.
+        QCOMPARE(qAlpha(shown.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(shown.pixel(size.width() / 2, size.height() / 2)), 255);
+    }
+
+    // A raw picture cut short, with a damaged header or in the other byte
+    // order is refused, not read past its end or shown scrambled.
+    void rawPictureDamage() {
+        QImage image(3, 2, QImage::Format_ARGB32);
+        image.fill(QColor(10, 20, 30, 40));
+        const QByteArray whole = platform::encodeRawPicture(image);
+        QCOMPARE(platform::decodeRawPicture(whole), image);
+        QVERIFY(platform::decodeRawPicture(whole.chopped(1)).isNull());
+        QVERIFY(platform::decodeRawPicture(whole + QByteArray(4, 0)).isNull());
+        QVERIFY(platform::decodeRawPicture(whole.left(8)).isNull());
+        QByteArray swapped = whole;
+        std::reverse(swapped.begin(), swapped.begin() + 4);
+        QVERIFY(platform::decodeRawPicture(swapped).isNull());
+        QByteArray huge = whole;
+        const quint32 side = 1u << 20;
+        std::memcpy(huge.data() + 4, &side, sizeof side);
+        QVERIFY(platform::decodeRawPicture(huge).isNull());
     }
 
     void tablesExist() {

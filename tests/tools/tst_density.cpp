@@ -148,12 +148,16 @@ class TstDensity : public QObject {
     void pairs() {
         QFETCH(QString, file);
         checkPair(file, m_files);
-        // Compiled into the program beside the design-size picture.
+        // Compiled into the program beside the design-size picture; the
+        // window icon's PNG files as their raw pixels.
         if (file.startsWith(kEmbeddedDir)) {
             QFile qrc(kEmbeddedDir + "/embedded.qrc");
             QVERIFY(qrc.open(QIODevice::ReadOnly));
-            QVERIFY(qrc.readAll().contains(
-                ("<file>" + QFileInfo(doubleSize(file)).fileName() + "</file>").toUtf8()));
+            QString compiled = QFileInfo(doubleSize(file)).fileName();
+            if (compiled.endsWith(QLatin1String(".png")))
+                compiled = compiled.chopped(4) + QStringLiteral(".argb");
+            QVERIFY2(qrc.readAll().contains((">" + compiled + "</file>").toUtf8()),
+                     qPrintable(compiled));
         }
     }
 

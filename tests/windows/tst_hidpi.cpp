@@ -216,8 +216,17 @@ void TstHidpi::picturesFromDoubleFiles() {
     // Buttons, board places, faces and backs, lights, plates and frames.
     QVERIFY2(files >= 30, qPrintable(QString::number(files)));
     QVERIFY2(embedded >= 20, qPrintable(QString::number(embedded)));
-    // The window icon offers its double-size picture as well.
-    QVERIFY(frmMain->windowIcon().availableSizes().contains(QSize(64, 64)));
+    // The window icon offers its double-size picture as well, with the pixels
+    // of the PNG sources as Qt would make an icon of the files.
+    const QIcon windowIcon = frmMain->windowIcon();
+    QVERIFY(windowIcon.availableSizes().contains(QSize(64, 64)));
+    const QIcon source(QStringLiteral(QUORVEL_BINARY_DIR "/embedded/icon.png"));
+    QCOMPARE(windowIcon.availableSizes(), source.availableSizes());
+    for (const QSize& size : source.availableSizes()) {
+        QCOMPARE(windowIcon.pixmap(size).devicePixelRatio(),
+                 source.pixmap(size).devicePixelRatio());
+        QCOMPARE(windowIcon.pixmap(size).toImage(), source.pixmap(size).toImage());
+    }
 }
 
 void TstHidpi::backgroundsFromDoubleFiles_data() {

@@ -205,6 +205,15 @@ void LayoutTest::windows() {
         // Both windows that carry an icon carry the same picture.
         QCOMPARE(windowIcon.pixmap(32, 32).toImage(),
                  frmMain->windowIcon().pixmap(32, 32).toImage());
+        // The picture is the icon's PNG source, as Qt would make an icon of
+        // the file: the same sizes, and at each the same pixels.
+        const QIcon source(QStringLiteral(QUORVEL_BINARY_DIR "/embedded/icon.png"));
+        QCOMPARE(windowIcon.availableSizes(), source.availableSizes());
+        for (const QSize& size : source.availableSizes()) {
+            QCOMPARE(windowIcon.pixmap(size).devicePixelRatio(),
+                     source.pixmap(size).devicePixelRatio());
+            QCOMPARE(windowIcon.pixmap(size).toImage(), source.pixmap(size).toImage());
+        }
     }
     // The background picture fills the whole window.
     const QImage shot = form->grab().toImage();
