@@ -390,6 +390,10 @@ QString pictureProblem(const QString& fileName) {
         return QCoreApplication::translate("StartupCheck", "The picture \"%1\" cannot be read.")
             .arg(fileName);
     QImageReader reader(&file, jpeg ? QByteArrayLiteral("jpeg") : QByteArrayLiteral("gif"));
+    // The format is known from the header: only its own reader is asked.
+    // Left to detect, Qt would load every image reader it has (ICO among
+    // them) and ask each in turn before the one named.
+    reader.setAutoDetectImageFormat(false);
     if (!reader.canRead() || !reader.size().isValid() || reader.size().isEmpty())
         return QCoreApplication::translate("StartupCheck",
                                            "The picture \"%1\" cannot be read as a picture: %2")

@@ -229,6 +229,19 @@ void StartupTest::goodFolderHasNoProblem() {
     const QString problem = store::firstStartupProblem();
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     qInfo("start-up check of a good folder: %lld ms", clock.elapsed());
+    // Reading the headers of JPEG and GIF pictures loads those two readers
+    // and no other (each one loaded stays mapped for the whole match). This
+    // is the first test of the suite, so nothing before it read a picture.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QStringList readers;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const qsizetype at = line.indexOf("/imageformats/");
+        if (at >= 0 && !readers.contains(QString::fromUtf8(line.mid(at + 14))))
+            readers << QString::fromUtf8(line.mid(at + 14));
+    }
+    readers.sort();
+    QCOMPARE(readers, (QStringList{QStringLiteral("libqgif.so"), QStringLiteral("libqjpeg.so")}));
 }
 
 void StartupTest::damageIsFound_data() {
