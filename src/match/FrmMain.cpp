@@ -1105,7 +1105,8 @@ void FrmMain::Form_Unload() {
     seatsWithdraw();
     for (platform::Form* form : std::initializer_list<platform::Form*>{
              frmStats, frmPlayer1, frmPlayer2, frmOptions, frmHelp, frmMessage, frmWinner})
-        form->Unload();
+        if (form) // the statistics window exists only once it has been opened
+            form->Unload();
     ClearHands();
     ClearBoard();
     P1Hand.close();

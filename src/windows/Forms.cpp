@@ -43,9 +43,14 @@ void createOtherForms() {
     frmHelp = new FrmHelp;
     frmMessage = new FrmMessage;
     frmWinner = new FrmWinner;
-    frmStats = new FrmStats;
     frmMain = new FrmMain;
     lobby::createForms();
+}
+
+FrmStats* statsForm() {
+    if (!frmStats)
+        frmStats = new FrmStats;
+    return frmStats;
 }
 
 void destroyForms() {

@@ -21,6 +21,8 @@ extern FrmHelp* frmHelp;
 extern FrmMessage* frmMessage;
 extern FrmWinner* frmWinner;
 extern FrmMain* frmMain;
+// Made the first time it is asked for (statsForm) and kept: a match between
+// two people never opens it.
 extern FrmStats* frmStats;
 
 // Creates every window (none is loaded yet) / destroys them all.
@@ -32,6 +34,9 @@ void destroyForms();
 // (createOtherForms, which makes only those still missing).
 void createSplash();
 void createOtherForms();
+
+// The statistics window, made now if it was not yet.
+FrmStats* statsForm();
 
 // The program folder followed directly by `literal`, such as
 // "\images\DoneUp.jpg": how every picture of the program is named.

@@ -78,10 +78,10 @@ FrmStats::FrmStats() : platform::Form(QStringLiteral("frmStats")) {
 }
 
 bool FrmStats::openFrom(platform::Form* window) {
-    if (!frmStats || !window || !window->isVisible() || platform::Form::activeForm() != window ||
-        frmStats->isVisible())
+    if (!frmMain || !window || !window->isVisible() || platform::Form::activeForm() != window ||
+        (frmStats && frmStats->isVisible()))
         return false;
-    frmStats->ShowModal();
+    statsForm()->ShowModal();
     return true;
 }
 

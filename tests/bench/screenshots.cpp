@@ -155,7 +155,7 @@ int main(int argc, char* argv[]) {
     frmWinner->Show();
     shoot(frmWinner, "result-against-computer");
     frmWinner->Hide();
-    frmStats->Show();
+    statsForm()->Show();
     shoot(frmStats, "statistics");
     frmStats->Hide();
     frmWinner->showRecord(QString());

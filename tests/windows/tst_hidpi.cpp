@@ -240,7 +240,7 @@ void TstHidpi::backgroundsFromDoubleFiles_data() {
     QTest::newRow("frmHelp") << static_cast<platform::Form*>(frmHelp) << "main";
     QTest::newRow("frmMessage") << static_cast<platform::Form*>(frmMessage) << "message";
     QTest::newRow("frmWinner") << static_cast<platform::Form*>(frmWinner) << "winner";
-    QTest::newRow("frmStats") << static_cast<platform::Form*>(frmStats) << "stats";
+    QTest::newRow("frmStats") << static_cast<platform::Form*>(statsForm()) << "stats";
 }
 
 // Where no control lies, the window shows its double-size background pixel

@@ -272,7 +272,7 @@ void LanguagesTest::windows() {
     Game::click(frmOptions->imgDone);
     // The statistics with this match counted, and the windows that start a
     // network match: the host waiting, the guest typing the host's address.
-    frmStats->Show();
+    statsForm()->Show();
     check(frmStats, QStringLiteral("statistics"));
     frmStats->Hide();
     lobby::hostGame();

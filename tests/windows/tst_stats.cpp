@@ -114,6 +114,7 @@ class StatsTest : public QObject {
     void resultWindowLine();
     void wholeMatchRecorded();
     void statisticsFromBoardAndResult();
+    void statisticsWindowMadeWhenFirstOpened();
     void refusedWhereAClickWouldBe();
     void resetAsksFirst();
     void screenReaderReadsTheTable();
@@ -204,6 +205,43 @@ void StatsTest::wholeMatchRecorded() {
     QCOMPARE(
         game.folder().query("SELECT count(*) FROM sqlite_schema WHERE name = 'matches'").toInt(),
         0);
+}
+
+// A match between two people never opens the statistics window, and it is
+// not made until it first opens (its labels and their fonts stay out of
+// memory); then it is kept, and shows the record as it stands each time.
+void StatsTest::statisticsWindowMadeWhenFirstOpened() {
+    Game game;
+    game.start();
+    platform::Random::instance().setSeed(5);
+    QVERIFY(frmMain->isVisible());
+    QVERIFY2(!frmStats, "the statistics window was made at start-up");
+    // A hand set up between two people: options, both selections, the board.
+    newGameAgainst("Mirela");
+    game.chooseCards(1);
+    game.chooseCards(2);
+    QVERIFY(!frmStats);
+
+    QList<QString> opened;
+    game.onModal([&](platform::Form* form) {
+        if (form == frmStats) {
+            opened << frmStats->lblCell[0][FrmStats::Opponent]->caption();
+            Game::click(frmStats->imgDone);
+            return;
+        }
+        Game::pressDone(form);
+    });
+    QTRY_VERIFY(frmMain->isVisible() && platform::Form::activeForm() == frmMain);
+    key(Qt::Key_F2);
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(frmStats);
+    FrmStats* const made = frmStats;
+    QVERIFY(!made->isVisible());
+    key(Qt::Key_F2);
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(frmStats, made);
+    QCOMPARE(opened[1], opened[0]);
+    QVERIFY(!opened[0].isEmpty());
 }
 
 // F2 on the board, F2 and the line on the result window, and the screen
