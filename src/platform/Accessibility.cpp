@@ -546,8 +546,11 @@ void setKeyboardUsed(QWidget* window, bool used) {
     if (window->property(KeyboardUsedProperty).toBool() == used)
         return;
     window->setProperty(KeyboardUsedProperty, used);
-    // Every focus frame and document caret of the window appears or goes.
-    window->update();
+    // The focus frame appears or goes: only the control with the focus draws
+    // one (drawFocusFrame), so that only it is drawn again, not the window
+    // with its background. Every document caret of the window too.
+    if (QWidget* focus = window->focusWidget())
+        focus->update();
     for (const QObject* document : documents().keys())
         if (auto* text = qobject_cast<QTextEdit*>(const_cast<QObject*>(document));
             text && text->window() == window)
