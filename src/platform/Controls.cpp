@@ -223,7 +223,30 @@ Picture::Picture(QWidget* parent, int index) : QWidget(parent), m_index(index) {
 
 void Picture::setStretch(bool stretch) {
     m_stretch = stretch;
+    markOpaque();
     update();
+}
+
+// A picture that paints every pixel of the control spares its window drawing
+// the background under it: an opaque picture (a JPEG) stretched over the whole
+// control, or drawn as it is and at least as large, on a screen of a whole
+// density (between two, the picture's edges fall between pixels). A picture
+// not decoded yet is taken as not opaque until it is.
+void Picture::markOpaque() {
+    const qreal ratio = devicePixelRatioF();
+    bool opaque = !m_pixmap.isNull() && !m_pixmap.hasAlphaChannel() && ratio == qreal(m_density) &&
+                  pictureDensity(ratio) == m_density;
+    if (opaque && !m_stretch) {
+        const QSizeF natural = m_pixmap.deviceIndependentSize();
+        opaque = natural.width() >= width() && natural.height() >= height();
+    }
+    if (testAttribute(Qt::WA_OpaquePaintEvent) != opaque)
+        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+}
+
+void Picture::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    markOpaque();
 }
 
 void Picture::setRect(int left, int top, int width, int height) {
@@ -259,11 +282,13 @@ void Picture::decode(const QString& name, bool embedded) {
         m_letGo = true;
         const QString sharp = highDensityName(file);
         m_file = m_density == 2 && QFileInfo::exists(sharp) ? sharp : file;
+        markOpaque();
         return;
     }
     m_pixmap = embedded ? loadEmbeddedPicture(file, ratio) : loadPictureFile(file, ratio);
     m_letGo = false;
     m_file = m_pixmap.devicePixelRatio() > 1.0 ? highDensityName(file) : file;
+    markOpaque();
 }
 
 void Picture::Clear() {
@@ -272,6 +297,8 @@ void Picture::Clear() {
     m_name.clear();
     m_source.clear();
     m_file.clear();
+    // The window draws its background here again.
+    markOpaque();
     update();
 }
 
@@ -319,6 +346,8 @@ void Picture::paintEvent(QPaintEvent*) {
     // was loaded.
     if (!m_pixmap.isNull() && pictureDensity(devicePixelRatioF()) != m_density)
         decode(QString(m_name), m_embedded);
+    else
+        markOpaque();
     QPainter painter(this);
     if (m_pixmap.isNull()) {
         drawFocusFrame(this, painter);

@@ -74,10 +74,12 @@ class Picture : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // Decodes the named picture at the density of the control's screen.
     void decode(const QString& name, bool embedded);
+    void markOpaque();
 
     int m_index;
     bool m_stretch = true;

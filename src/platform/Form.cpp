@@ -276,8 +276,7 @@ void Form::Hide() {
     if (!isVisible())
         return;
     QWidget::hide();
-    m_background = QPixmap();
-    m_backdrop = QImage();
+    releaseBackground();
     letGoOfPictures();
     releaseBackingStore();
     deactivate();
@@ -349,25 +348,36 @@ void Form::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     const int density = pictureDensity(ratio);
     QPainter painter(this);
-    // At a whole density the picture is held in three bytes a pixel, decoded
-    // row by row from its compressed form: the same colours as a 32-bit
-    // picture in three quarters of the memory.
+    // At a whole density the picture is kept as it came, compressed, coded
+    // again in blocks that decode alone: each paint decodes only the blocks
+    // under the region it draws, and the window holds a tenth of the bytes of
+    // the decoded picture. A picture that cannot be coded so is held decoded
+    // in three bytes a pixel.
     if (ratio == density) {
-        if (m_backdrop.isNull() || m_backgroundDensity != density) {
+        if ((m_blocks.isNull() && m_backdrop.isNull()) || m_backgroundDensity != density) {
+            releaseBackground();
             const QString name = pictureInLanguage(m_backgroundName);
             const QResource sharp(highDensityName(name));
             const QResource picture(density == 2 && sharp.isValid() ? sharp.fileName() : name);
-            m_backdrop =
-                picture.isValid() ? decodeJpegRgb888(picture.uncompressedData()) : QImage();
+            if (picture.isValid()) {
+                const QByteArray jpeg = picture.uncompressedData();
+                m_blocks = JpegBlocks::recode(jpeg);
+                if (m_blocks.isNull())
+                    m_backdrop = decodeJpegRgb888(jpeg);
+            }
             m_backgroundDensity = density;
-            m_background = QPixmap();
+        }
+        if (!m_blocks.isNull()) {
+            drawStretched(painter, m_blocks, size() * density, density, event->region());
+            return;
         }
         if (!m_backdrop.isNull()) {
             drawStretched(painter, m_backdrop, size() * density, density, event->region());
             return;
         }
     }
-    m_backdrop = QImage();
+    if (!m_blocks.isNull() || !m_backdrop.isNull())
+        releaseBackground();
     if (m_background.isNull() || m_backgroundDensity != density) {
         m_background = decodeEmbeddedPicture(pictureInLanguage(m_backgroundName), ratio);
         m_backgroundDensity = density;
@@ -378,6 +388,15 @@ void Form::paintEvent(QPaintEvent* event) {
     if (ratio != m_backgroundDensity)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_background);
+}
+
+// Lets go of the background in every form it is held; the count of blocks
+// decoded goes on.
+void Form::releaseBackground() {
+    m_blocksDecoded += m_blocks.blocksDecoded();
+    m_blocks = JpegBlocks();
+    m_backdrop = QImage();
+    m_background = QPixmap();
 }
 
 void Form::changeEvent(QEvent* event) {

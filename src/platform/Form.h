@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/JpegRows.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -54,11 +56,16 @@ class Form : public QWidget {
     // input event is being handled or its time is not known.
     static qint64 inputEventTime();
     bool isMinimised() const { return windowState() & Qt::WindowMinimized; }
-    // The bytes of the window's background held decoded (none while hidden).
+    // The bytes of the window's background held, decoded or coded again in
+    // blocks (none while hidden).
     qsizetype backgroundBytes() const {
-        return m_backdrop.sizeInBytes() +
+        return m_blocks.bytes() + m_backdrop.sizeInBytes() +
                qsizetype(m_background.width()) * m_background.height() * m_background.depth() / 8;
     }
+    // How many blocks of the background's coded picture have been decoded
+    // for this window's paints, and how many the whole picture has.
+    qint64 backgroundBlocksDecoded() const { return m_blocksDecoded + m_blocks.blocksDecoded(); }
+    int backgroundBlockCount() const { return m_blocks.blockCount(); }
 
   protected:
     virtual void Form_Load() {}
@@ -91,6 +98,7 @@ class Form : public QWidget {
     void deactivate();
     void place();
     void letGoOfPictures();
+    void releaseBackground();
     void releaseBackingStore();
     // Shown windows come out of a minimised state and to the front.
     void showNormalAndRaise();
@@ -102,6 +110,11 @@ class Form : public QWidget {
     Placement m_placement = Placement::CentreScreen;
     QString m_backgroundName;
     QPixmap m_background;
+    // At a whole density: the background's picture kept coded, in blocks
+    // decoded for each paint; a picture that cannot be coded so is held
+    // decoded whole in m_backdrop.
+    JpegBlocks m_blocks;
+    qint64 m_blocksDecoded = 0;
     QImage m_backdrop;
     int m_backgroundDensity = 1;
     QEventLoop* m_modalLoop = nullptr;
