@@ -699,23 +699,41 @@ void drawStretched(QPainter& painter, const JpegBlocks& picture, QSize deviceSiz
     QImage band(widest, BandRows, QImage::Format_RGB32);
     band.setDevicePixelRatio(density);
     for (const QRect& a : areas) {
+        // Only the region's own rectangles are converted and drawn: an area
+        // around thin frames holds mostly pixels the region does not need.
+        std::vector<QRect> parts;
+        for (const QRect& r : device)
+            if (r.intersects(a))
+                parts.push_back(r & a);
         const QRect source(QPoint(columns[size_t(a.left())], rows[size_t(a.top())]),
                            QPoint(columns[size_t(a.right())], rows[size_t(a.bottom())]));
         int next = a.top();
         int bandTop = a.top();
         picture.decode(source, [&](int y, const uchar* pixels) {
             while (next <= a.bottom() && rows[size_t(next)] == y) {
-                auto* out = reinterpret_cast<QRgb*>(band.scanLine(next - bandTop));
-                for (int x = a.left(); x <= a.right(); ++x) {
-                    const uchar* p = pixels + 3 * (columns[size_t(x)] - source.left());
-                    *out++ = qRgb(p[0], p[1], p[2]);
+                auto* line = reinterpret_cast<QRgb*>(band.scanLine(next - bandTop));
+                for (const QRect& part : parts) {
+                    if (next < part.top() || next > part.bottom())
+                        continue;
+                    QRgb* out = line + (part.left() - a.left());
+                    for (int x = part.left(); x <= part.right(); ++x) {
+                        const uchar* p = pixels + 3 * (columns[size_t(x)] - source.left());
+                        *out++ = qRgb(p[0], p[1], p[2]);
+                    }
                 }
                 ++next;
-                if (next - bandTop == BandRows || next > a.bottom()) {
-                    painter.drawImage(QPointF(qreal(a.left()) / density, qreal(bandTop) / density),
-                                      band, QRectF(0, 0, a.width(), next - bandTop));
-                    bandTop = next;
+                if (next - bandTop < BandRows && next <= a.bottom())
+                    continue;
+                for (const QRect& part : parts) {
+                    const int top = std::max(part.top(), bandTop);
+                    const int bottom = std::min(part.bottom(), next - 1);
+                    if (top <= bottom)
+                        painter.drawImage(
+                            QPointF(qreal(part.left()) / density, qreal(top) / density), band,
+                            QRectF(part.left() - a.left(), top - bandTop, part.width(),
+                                   bottom - top + 1));
                 }
+                bandTop = next;
             }
         });
     }
