@@ -73,8 +73,10 @@ class JpegBlocks {
 };
 
 // Draws `picture` as the overload above draws it decoded, the same source
-// pixel on each device pixel, decoding for each run of rows of `region` only
-// the blocks it covers.
+// pixel on each device pixel. The rectangles of `region` are gathered into
+// groups where one group decodes fewer blocks than its parts apart; each
+// group decodes only the blocks it covers, and only the region's own
+// rectangles are drawn.
 void drawStretched(QPainter& painter, const JpegBlocks& picture, QSize deviceSize, int density,
                    const QRegion& region);
 
