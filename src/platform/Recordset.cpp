@@ -233,18 +233,19 @@ void Recordset::open(const QString& table, bool readOnly) {
                 ReadColumn& c = m_readColumns[i - 1];
                 const QVariant v = query.value(i);
                 if (c.numbers && !v.isNull() && v.typeId() == QMetaType::LongLong) {
+                    c.texts = false;
                     c.number.push_back(v.toLongLong());
                     continue;
                 }
-                // The first value that is not a whole number: the column
-                // keeps its values from now on.
-                if (c.numbers) {
+                if (c.texts && !v.isNull() && v.typeId() == QMetaType::QString) {
                     c.numbers = false;
-                    c.value.reserve(qsizetype(c.number.size()) + 1);
-                    for (const qint64 n : c.number)
-                        c.value << QVariant(qlonglong(n));
-                    c.number = {};
+                    c.text += v.toString();
+                    c.textEnd.push_back(int(c.text.size()));
+                    continue;
                 }
+                // The first value of another kind: the column keeps its
+                // values from now on.
+                keepAsValues(c);
                 c.value << v;
             }
             continue;
@@ -257,9 +258,32 @@ void Recordset::open(const QString& table, bool readOnly) {
     }
     for (ReadColumn& c : m_readColumns) {
         c.number.shrink_to_fit();
+        c.text.squeeze();
+        c.textEnd.shrink_to_fit();
         c.value.squeeze();
     }
     m_open = true;
+}
+
+void Recordset::keepAsValues(ReadColumn& c) {
+    if (c.numbers) {
+        c.value.reserve(qsizetype(c.number.size()) + 1);
+        for (const qint64 n : c.number)
+            c.value << QVariant(qlonglong(n));
+    } else if (c.texts) {
+        c.value.reserve(qsizetype(c.textEnd.size()) + 1);
+        int start = 0;
+        for (const int end : c.textEnd) {
+            // As the driver makes a text: an empty one is empty, not null.
+            c.value << QVariant(QString(c.text.constData() + start, end - start));
+            start = end;
+        }
+    }
+    c.numbers = false;
+    c.texts = false;
+    c.number = {};
+    c.text = QString();
+    c.textEnd = {};
 }
 
 void Recordset::close() {
@@ -335,7 +359,13 @@ QVariant Recordset::cell(int row, int col) const {
     if (!m_readOnly)
         return m_rows[row][col];
     const ReadColumn& c = m_readColumns[col];
-    return c.numbers ? QVariant(qlonglong(c.number[row])) : c.value[row];
+    if (c.numbers)
+        return QVariant(qlonglong(c.number[row]));
+    if (c.texts) {
+        const int start = row ? c.textEnd[row - 1] : 0;
+        return QVariant(QString(c.text.constData() + start, c.textEnd[row] - start));
+    }
+    return c.value[row];
 }
 
 qint16 Recordset::intValue(const QString& field) const {

@@ -105,13 +105,19 @@ class Recordset {
     std::vector<QVariantList> m_rows;
     // A read-only one (the card list: hundreds of records, read on every
     // draw) keeps them by columns: a column of whole numbers as plain
-    // numbers, any other as its values. A row of values takes several times
-    // the memory of the numbers it holds.
+    // numbers, a column of texts as one text with where each ends, any other
+    // as its values. A row of values takes several times the memory of the
+    // numbers it holds, and a text of its own each takes about three times
+    // its characters (the card list's names, elements and picture paths).
     struct ReadColumn {
-        bool numbers = true;
+        bool numbers = true; // every value read so far a whole number
+        bool texts = true;   // every value read so far a text (not nothing)
         std::vector<qint64> number;
+        QString text;
+        std::vector<int> textEnd;
         QVariantList value;
     };
+    static void keepAsValues(ReadColumn& c);
     std::vector<ReadColumn> m_readColumns;
     int m_current = 0;
     bool m_dirty = false;
