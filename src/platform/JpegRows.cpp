@@ -284,6 +284,15 @@ void appendMarker(QByteArray& out, int marker, int length) {
     appendBigEndian(out, length);
 }
 
+// The part of the device a region of the painter's coordinates covers, at
+// `density` device pixels to each, within the device's own size.
+QRegion deviceRegion(const QRegion& region, QSize deviceSize, int density) {
+    QRegion device;
+    for (const QRect& r : region)
+        device += QRect(r.topLeft() * density, r.size() * density);
+    return device & QRect(QPoint(), deviceSize);
+}
+
 } // namespace
 
 QImage decodeJpegRgb888(const QByteArray& jpeg) {
@@ -305,10 +314,7 @@ void drawStretched(QPainter& painter, const QImage& picture, QSize deviceSize, i
                    const QRegion& region) {
     if (picture.isNull() || deviceSize.isEmpty() || density < 1)
         return;
-    QRegion device;
-    for (const QRect& r : region)
-        device += QRect(r.topLeft() * density, r.size() * density);
-    device &= QRect(QPoint(), deviceSize);
+    const QRegion device = deviceRegion(region, deviceSize, density);
     if (device.isEmpty())
         return;
     // The device rows the region covers, top to bottom.
@@ -659,10 +665,7 @@ void drawStretched(QPainter& painter, const JpegBlocks& picture, QSize deviceSiz
                    const QRegion& region) {
     if (picture.isNull() || deviceSize.isEmpty() || density < 1)
         return;
-    QRegion device;
-    for (const QRect& r : region)
-        device += QRect(r.topLeft() * density, r.size() * density);
-    device &= QRect(QPoint(), deviceSize);
+    const QRegion device = deviceRegion(region, deviceSize, density);
     if (device.isEmpty())
         return;
     // The region's rectangles gathered into areas decoded together, where one
