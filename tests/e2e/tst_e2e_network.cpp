@@ -695,8 +695,17 @@ void NetworkEndToEndTest::openHandShownAndGuestKilled() {
         chooseBoth(host, guest, m, {}, {});
         host.main = host.run->waitFor(Kind::Main);
         guest.main = guest.run->waitFor(Kind::Main);
-        // The search that finds nothing under Closed Hand finds the hand here.
-        QVERIFY(guestSeesHostHand(host, guest, m, true, false));
+        // The search that finds nothing under Closed Hand finds the hand here,
+        // once the host's hand has come over the network (the guest's board
+        // may show before it).
+        QElapsedTimer arrival;
+        arrival.start();
+        bool seen = guestSeesHostHand(host, guest, m, true, false);
+        while (!seen && arrival.elapsed() < 5000) {
+            QThread::msleep(200);
+            seen = guestSeesHostHand(host, guest, m, true, false);
+        }
+        QVERIFY(seen);
         const Tables g = guest.tables();
         const Tables h = host.tables();
         for (int s = 1; s <= 5; ++s)
