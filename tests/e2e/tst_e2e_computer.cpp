@@ -93,7 +93,13 @@ class ComputerMatch {
         bool backsSeen = false, facesSeen = false;
         bool dealt = false;
         do {
-            const QImage shot = m_x.grab(w);
+            // Player 1's window is still mapped for a moment over the
+            // computer's (the one handler shows the one and hides the
+            // other); a grab of the computer's area then shows player 1's.
+            bool player1Up = false;
+            for (const Window& shown : m_run.windows())
+                player1Up |= kindOf(shown) == Kind::Select1;
+            const QImage shot = player1Up ? QImage() : m_x.grab(w);
             if (!shot.isNull() && shot.width() >= px(8820) - 2) {
                 int marks = 0;
                 for (int i = 1; i <= 8; ++i) {
